@@ -1,0 +1,139 @@
+/* Public C interface of the Laser camera library: capture, laser-spot detection and
+ * perspective correction for up to four cameras. Plain C types only cross this boundary. */
+#ifndef LASER_H
+#define LASER_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(_WIN32)
+#  define LASER_API __declspec(dllexport)
+#else
+#  define LASER_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Maximum number of cameras and of spot records handed out per frame. */
+#define LASER_MAX_CAMERAS 4
+#define LASER_MAX_SPOTS 8
+
+/* Spot record kinds. */
+#define LASER_SPOT_NONE 0
+#define LASER_SPOT_LASER 1
+
+/* Threshold kinds for CamSetThreshold / CamGetThresholds. */
+#define LASER_THRESHOLD_LUMINANCE 1   /* brightness threshold 0-255, higher is less sensitive */
+#define LASER_THRESHOLD_MIN_SIZE 2    /* smallest spot, pixels */
+#define LASER_THRESHOLD_MAX_SIZE 3    /* largest spot, pixels */
+#define LASER_THRESHOLD_MIN_DISTANCE 4 /* pixels: a spot this close to one of the previous frame is the same pulse */
+
+/* CamReadFrame results besides a frame (0 or more). */
+#define LASER_NOT_OPEN (-2)
+#define LASER_NO_FRAME (-1)
+
+#pragma pack(push, 4)
+/* One detected spot. Coordinates are pixels of the upright picture, origin top left;
+ * cx, cy the perspective-corrected position (see CamSetScreenResolution). */
+typedef struct SpotRecord {
+    int32_t reserved;
+    int32_t kind;
+    double x;
+    double y;
+    double cx;
+    double cy;
+} SpotRecord;
+
+/* Filled by CamReadFrame: up to eight spots, strongest first, then the frame's peak brightness. */
+typedef struct FrameBlock {
+    SpotRecord spots[LASER_MAX_SPOTS];
+    int32_t peakBrightness;
+} FrameBlock;
+#pragma pack(pop)
+
+#ifdef __cplusplus
+static_assert(sizeof(SpotRecord) == 40, "SpotRecord is 40 bytes");
+static_assert(sizeof(FrameBlock) == 324, "FrameBlock is 324 bytes");
+static_assert(offsetof(SpotRecord, kind) == 4, "kind at 4");
+static_assert(offsetof(SpotRecord, x) == 8, "x at 8");
+static_assert(offsetof(SpotRecord, y) == 16, "y at 16");
+static_assert(offsetof(SpotRecord, cx) == 24, "cx at 24");
+static_assert(offsetof(SpotRecord, cy) == 32, "cy at 32");
+static_assert(offsetof(FrameBlock, peakBrightness) == 320, "peak brightness at 320");
+#else
+_Static_assert(sizeof(FrameBlock) == 324, "FrameBlock is 324 bytes");
+#endif
+
+/* Library version, for the log. */
+LASER_API double CamGetDLLVersion(void);
+/* 0 quiet, 1 and more: diagnostic lines on stderr. */
+LASER_API void CamSetVerbose(int level);
+/* Every open camera grabs and detects in a thread of its own. */
+LASER_API void CamEnableThreading(void);
+LASER_API void CamDisableThreading(void);
+/* Allow up to four cameras open at once. */
+LASER_API void CamEnableMulipleCameras(void);
+LASER_API void CamDisableMulipleCameras(void);
+
+/* Devices: real V4L2 capture devices first, then the virtual sources of LASER_SOURCES. */
+LASER_API int CamListDevices(void);
+/* Writes the NUL-terminated name of device `index` into `buffer` (64 bytes or more).
+ * Returns 0, or -1 for an index out of range (buffer then holds an empty string). */
+LASER_API int CamGetNameOfDevice(char *buffer, int index);
+
+/* Calls about one camera follow CamSelectCamera(number), number 0-3. */
+LASER_API void CamSelectCamera(int number);
+/* Opens device `device` for the selected camera at width x height. Above 0 on success. */
+LASER_API int CamInit(int device, int width, int height);
+/* Closes the selected camera. */
+LASER_API void CamFree(void);
+/* Hands out the oldest frame not yet read: 0 or more for a frame, LASER_NOT_OPEN when the
+ * camera is not open, another negative value when no new frame is ready. */
+LASER_API int CamReadFrame(FrameBlock *block);
+
+/* Buffers of the current frame: rows 4-byte aligned, bottom row first, valid until the
+ * selected camera's next CamReadFrame. Colour: B, G, R. Special grey 6: detection buffer,
+ * 0 for detected laser pixels, 1 or more elsewhere. */
+LASER_API unsigned char *CamGetColourBuf(void);
+LASER_API unsigned char *CamGetGreyBuf(void);
+LASER_API unsigned char *CamGetSpecialGreyBuf(int which);
+LASER_API int CamGetXMax(void);
+LASER_API int CamGetYMax(void);
+
+/* Detection thresholds, kinds LASER_THRESHOLD_*. */
+LASER_API void CamSetThreshold(int kind, int value);
+LASER_API int CamGetThresholds(int kind);
+
+/* Driver settings. Filter ids: 0 brightness, 1 contrast, 2 hue, 3 saturation, 4 sharpness,
+ * 5 gamma, 6 colour enable, 7 white balance, 8 backlight compensation, 9 gain.
+ * Camera ids: 0 pan, 1 tilt, 2 roll, 3 zoom, 4 exposure, 5 iris, 6 focus.
+ * Getters fill minimum, maximum, step, value, default, flags; they return 0, or -1 when the
+ * setting is not available (all outputs 0). Flags: 2 manual, 1 automatic. */
+LASER_API int CamGetFilterSetting(int id, int *minimum, int *maximum, int *step, int *value,
+                                  int *defaultValue, int *flags);
+LASER_API int CamGetCameraSetting(int id, int *minimum, int *maximum, int *step, int *value,
+                                  int *defaultValue, int *flags);
+LASER_API void CamSetFilterSetting(int id, int value, int flags);
+LASER_API void CamSetCameraSetting(int id, int value, int flags);
+LASER_API void CamSetFilterSettingPct(int id, float fraction, int flags);
+LASER_API void CamSetCameraSettingPct(int id, float fraction, int flags);
+/* Starts the system's settings window for the selected real camera, where one exists. */
+LASER_API void CamShowSettings(void);
+/* Name of the selected camera's device (64 bytes or more). */
+LASER_API void CamGetName(char *buffer);
+
+/* Perspective correction of the selected camera: corners 0 top left, 1 top right,
+ * 2 bottom left, 3 bottom right in picture pixels; CamPreCalculate solves the mapping;
+ * corrected positions then span 0..W x 0..H (CamSetScreenResolution). */
+LASER_API void CamSetCorner(int corner, double x, double y);
+LASER_API void CamGetCorner(int corner, double *x, double *y);
+LASER_API void CamPreCalculate(void);
+LASER_API void CamSetScreenResolution(int width, int height);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
