@@ -1,14 +1,263 @@
-// MainWindow construction and destruction.
+// MainWindow construction, destruction, style, language, pages, keys, view fitting and the tick.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+
+#include "clocktext.h"
+#include "laserlibrary.h"
+#include "viewfit.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTranslator>
+#include <QUrl>
+
+static void InitResources()
+{
+    // The resources are compiled into a static library; make sure they are registered.
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(translations);
+}
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
+    InitResources();
     ui->setupUi(this);
+    ui->frameEditOverlay->hide();
+
+    scene = new QGraphicsScene(this);
+    ui->graphicsView->setScene(scene);
+    scene->setSceneRect(0, 0, 640, 480);
+
+    SetDefaultColors();
+
+    const struct { QSoundEffect *effect; const char *path; } sounds[] = {
+        {&soundGunshot, ":Gui/Snd/Gunshot.wav"}, {&soundTargetHit, ":Gui/Snd/TargetHit.wav"},
+        {&soundReload, ":Gui/Snd/Reload.wav"},   {&soundHorn, ":Gui/Snd/Horn.wav"},
+        {&soundPeep, ":Gui/Snd/Peep.wav"},       {&soundKlick, ":Gui/Snd/Klick.wav"},
+    };
+    for (const auto &s : sounds)
+        s.effect->setSource(QUrl::fromLocalFile(QString::fromLatin1(s.path)));
+    SetVolume(1.0);
+
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    if (!Laser().Load()) {
+        qDebug() << "LaserDLL not Found";
+        qDebug().noquote() << Laser().ErrorString();
+        // Quit once the event loop has run for 200 ms.
+        QTimer::singleShot(0, qApp, [] { QTimer::singleShot(200, qApp, &QCoreApplication::quit); });
+        return;
+    }
+    qDebug().nospace() << "Laser DLL-Version:" << Laser().CamGetDLLVersion();
+
+    LoadStyleSheet();
+    fourCameras = false;
+
+    Laser().CamSetVerbose(0);
+    Laser().CamEnableThreading();
+    Laser().CamEnableMulipleCameras();
+
+    connect(&tickTimer, SIGNAL(timeout()), this, SLOT(Tick10ms()));
+    tickTimer.setSingleShot(false);
+    tickTimer.start(10);
+
+    cameraCombos[0] = ui->comboBoxCamera1;
+    cameraCombos[1] = ui->comboBoxCamera2;
+    cameraCombos[2] = ui->comboBoxCamera3;
+    cameraCombos[3] = ui->comboBoxCamera4;
+    cameraSettingsButtons[0] = ui->pushButtonCam1Settings;
+    cameraSettingsButtons[1] = ui->pushButtonCam2Settings;
+    cameraSettingsButtons[2] = ui->pushButtonCam3Settings;
+    cameraSettingsButtons[3] = ui->pushButtonCam4Settings;
+    cameraGroups[0] = ui->groupBoxCam1;
+    cameraGroups[1] = ui->groupBoxCam2;
+    cameraGroups[2] = ui->groupBoxCam3;
+    cameraGroups[3] = ui->groupBoxCam4;
+    addMode = 3;
+
+    ui->listWidgetTargets->setDragDropMode(QAbstractItemView::InternalMove);
+    ui->listWidgetTargets->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    for (QPushButton *button : cameraSettingsButtons)
+        button->setEnabled(false);
+
+    gameState = 0;
+    totalScore = 0;
+
+    ui->tableWidgetHits->setColumnWidth(0, 100);
+    ui->tableWidgetHits->setColumnWidth(1, 40);
+    ui->tableWidgetHits->setColumnWidth(2, 40);
+    ui->tableWidgetHits->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->tableWidgetHits->horizontalHeader()->setStretchLastSection(true);
+    ui->tableWidgetHits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    for (QWidget *w : {static_cast<QWidget *>(ui->pushButtonAddRectTarget), static_cast<QWidget *>(ui->pushButtonAddCircleTarget),
+                       static_cast<QWidget *>(ui->pushButtonAddPolygonTarget), static_cast<QWidget *>(ui->pushButtonCam1Settings),
+                       static_cast<QWidget *>(ui->pushButtonCam2Settings), static_cast<QWidget *>(ui->pushButtonCam3Settings),
+                       static_cast<QWidget *>(ui->pushButtonCam4Settings)})
+        w->setStyleSheet(QStringLiteral("Text-align:left"));
+
+    ui->graphicsView->horizontalScrollBar()->blockSignals(true);
+    ui->graphicsView->verticalScrollBar()->blockSignals(true);
+    ui->graphicsView->setRenderHint(QPainter::Antialiasing);
+
+    translator = nullptr;
+    language = QString();
+    SetLanguage(QStringLiteral("de"));
+
+    QTimer::singleShot(0, this, [this] { QTimer::singleShot(200, this, &MainWindow::StartupLoad); });
+
+    SetFourCameras(false);
+    configured = true;
 }
 
 MainWindow::~MainWindow()
 {
     delete ui;
+    for (Camera *&camera : cameras) {
+        delete camera;
+        camera = nullptr;
+    }
+}
+
+void MainWindow::StartupLoad()
+{
+    FitView();
+}
+
+void MainWindow::LoadStyleSheet()
+{
+    QFile file(QStringLiteral(":Gui/Stylesheet.qss"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "Kann Style nicht öffnen";
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const int end = bytes.indexOf('\0');
+    qApp->setStyleSheet(QString::fromLatin1(end < 0 ? bytes : bytes.left(end)));
+}
+
+void MainWindow::SetDefaultColors()
+{
+    colors.clear();
+    colors << QColor(QStringLiteral("#00FF00")) << QColor(QStringLiteral("#00ABE7"))
+           << QColor(QStringLiteral("#AA55FF")) << QColor(QStringLiteral("#D95B48"))
+           << QColor(255, 255, 255) << QColor(QStringLiteral("#ffff00"));
+}
+
+void MainWindow::SetVolume(double v)
+{
+    volume = v;
+    for (QSoundEffect *effect : {&soundGunshot, &soundTargetHit, &soundReload, &soundHorn, &soundPeep, &soundKlick})
+        effect->setVolume(v);
+}
+
+void MainWindow::SetLanguage(const QString &code)
+{
+    if (code == language)
+        return;
+    const QString path = QStringLiteral(":Gui/fieldshot_") + code;
+    if (translator)
+        qApp->removeTranslator(translator);
+    else
+        translator = new QTranslator(this);
+    if (translator->load(path)) {
+        language = code;
+        qApp->installTranslator(translator);
+        ui->retranslateUi(this);
+        setWindowTitle(QStringLiteral("Orvex Fieldshot V1.3.1"));
+    } else {
+        qDebug().noquote() << "Cant Load " + path;
+    }
+    UpdateFullscreenText();
+}
+
+void MainWindow::UpdateFullscreenText()
+{
+    ui->toolButtonFullscreen->setText(isFullScreen() ? tr("Windowed") : tr("Fullscreen"));
+}
+
+void MainWindow::SetPage(int p)
+{
+    page = p;
+    ui->stackedWidget->setCurrentIndex(p);
+    ui->toolButtonCamera->setChecked(p == 0);
+    ui->toolButtonTargets->setChecked(p == 1);
+    ui->toolButtonGame->setChecked(p == 2);
+    if (p == 2)
+        ui->graphicsView->setCursor(Qt::CrossCursor);
+    else
+        ui->graphicsView->unsetCursor();
+}
+
+void MainWindow::on_toolButtonCamera_clicked()
+{
+    SetPage(0);
+}
+
+void MainWindow::on_toolButtonTargets_clicked()
+{
+    SetPage(1);
+}
+
+void MainWindow::on_toolButtonGame_clicked()
+{
+    SetPage(2);
+}
+
+void MainWindow::on_toolButtonFullscreen_clicked()
+{
+    if (isFullScreen()) {
+        ui->toolButtonFullscreen->setIcon(QIcon(QStringLiteral(":Gui/Img/Fullscreen.png")));
+        ui->toolButtonFullscreen->setText(tr("Fullscreen"));
+        showNormal();
+    } else {
+        ui->toolButtonFullscreen->setIcon(QIcon(QStringLiteral(":Gui/Img/FullscreenExit.png")));
+        ui->toolButtonFullscreen->setText(tr("Windowed"));
+        showFullScreen();
+    }
+}
+
+void MainWindow::on_toolButtonExit_clicked()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindow::SetFourCameras(bool on)
+{
+    fourCameras = on;
+    ui->groupBoxCam3->setVisible(on);
+    ui->groupBoxCam4->setVisible(on);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *e)
+{
+    // Keys other than Delete and Space are deliberately swallowed.
+    Q_UNUSED(e);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    FitView();
+}
+
+void MainWindow::FitView()
+{
+    const ViewFit fit = ComputeViewFit(ui->frameOfView->size(), ui->groupBoxCam2->isChecked(),
+                                       ui->groupBoxCam3->isChecked(), ui->groupBoxCam4->isChecked());
+    ui->graphicsView->setGeometry(fit.viewGeometry);
+    scene->setSceneRect(0, 0, fit.sceneSize.width(), fit.sceneSize.height());
+    ui->graphicsView->setTransform(QTransform::fromScale(fit.scale, fit.scale));
+}
+
+void MainWindow::Tick10ms()
+{
+    if (gameTimer.isValid())
+        ui->labelTotaltime->setText(GameClockText(gameTimer.elapsed()));
 }

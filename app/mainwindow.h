@@ -1,7 +1,22 @@
 // MainWindow: the program's single window; owns the scene, the cameras, the sounds and the game.
 #pragma once
 
+#include <QColor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QList>
 #include <QMainWindow>
+#include <QSoundEffect>
+#include <QString>
+#include <QTimer>
+
+class QComboBox;
+class QGraphicsScene;
+class QGroupBox;
+class QPushButton;
+class QTranslator;
+class Camera;
+class FormTargetPDFTool;
 
 namespace Ui {
 class MainWindow;
@@ -15,6 +30,63 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-private:
+    // Operations other parts of the program call.
+    void SetPage(int p);
+    void SetLanguage(const QString &code);
+    void SetVolume(double v);
+    void SetFourCameras(bool on);
+    void SetDefaultColors();
+    void FitView();
+    void LoadStyleSheet();
+
+    // True when the camera library was found and the window is fully set up.
+    bool IsConfigured() const { return configured; }
+
     Ui::MainWindow *ui;
+    int page = 2; // 0 Camera, 1 Targets, 2 Game
+    QString language;
+    QTranslator *translator = nullptr;
+    QList<QColor> colors;
+    bool fourCameras = false;
+    double volume = 1.0;
+    QTimer tickTimer;
+    QElapsedTimer gameTimer;
+    int gameState = 0;
+    int totalScore = 0;
+    int addMode = 3;
+    QGraphicsScene *scene = nullptr;
+    Camera *cameras[4] = {nullptr, nullptr, nullptr, nullptr};
+    QComboBox *cameraCombos[4] = {nullptr, nullptr, nullptr, nullptr};
+    QPushButton *cameraSettingsButtons[4] = {nullptr, nullptr, nullptr, nullptr};
+    QGroupBox *cameraGroups[4] = {nullptr, nullptr, nullptr, nullptr};
+    QSoundEffect soundGunshot;
+    QSoundEffect soundTargetHit;
+    QSoundEffect soundReload;
+    QSoundEffect soundHorn;
+    QSoundEffect soundPeep;
+    QSoundEffect soundKlick;
+    FormTargetPDFTool *pdfTool = nullptr;
+    QImage scoreImage;
+    QString targetImageFilename;
+    QString scoreImageFilename;
+
+public slots:
+
+private slots:
+    void Tick10ms();
+    void on_toolButtonCamera_clicked();
+    void on_toolButtonTargets_clicked();
+    void on_toolButtonGame_clicked();
+    void on_toolButtonFullscreen_clicked();
+    void on_toolButtonExit_clicked();
+    void StartupLoad();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    void UpdateFullscreenText();
+
+    bool configured = false;
 };

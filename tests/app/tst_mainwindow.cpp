@@ -1,0 +1,218 @@
+// Tests of the main window shell: language, pages, keys, view fitting and the resources it loads.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDir>
+#include <QGraphicsView>
+#include <QSoundEffect>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void construction();
+    void sameLanguageDoesNothing();
+    void missingTranslationKeepsLanguage();
+    void translationsSwitchTexts_data();
+    void translationsSwitchTexts();
+    void pages_data();
+    void pages();
+    void spaceOutsideGamePageDoesNothing();
+    void fitViewFollowsCameraGroups();
+    void resourcesLoad();
+    void soundsBecomeReady();
+    void screenshot();
+
+private:
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    window = std::make_unique<MainWindow>();
+    QVERIFY2(window->IsConfigured(), "the camera library beside the test was not loaded");
+    window->resize(896, 669);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestMainWindow::construction()
+{
+    QCOMPARE(window->page, 2);
+    QCOMPARE(window->language, QStringLiteral("de"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Orvex Fieldshot V1.3.1"));
+    QCOMPARE(window->colors.size(), 6);
+    QCOMPARE(window->colors.at(1), QColor("#00ABE7"));
+    QCOMPARE(window->colors.at(4), QColor(Qt::white));
+    QVERIFY(window->tickTimer.isActive());
+    QCOMPARE(window->tickTimer.interval(), 10);
+    QVERIFY(!window->ui->frameEditOverlay->isVisible());
+    QVERIFY(!window->ui->groupBoxCam3->isVisible());
+    QVERIFY(!window->ui->groupBoxCam4->isVisible());
+    QCOMPARE(window->ui->stackedWidget->currentIndex(), 2);
+    QVERIFY(window->ui->toolButtonGame->isChecked());
+    QVERIFY(!qApp->styleSheet().isEmpty());
+    for (QPushButton *b : window->cameraSettingsButtons)
+        QVERIFY(!b->isEnabled());
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("Fullscreen"));
+    // No title-bar buttons: the program is left through Exit only.
+    QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+}
+
+void TestMainWindow::sameLanguageDoesNothing()
+{
+    window->ui->toolButtonFullscreen->setText(QStringLiteral("marker"));
+    window->SetLanguage(window->language);
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("marker"));
+    window->SetLanguage(QStringLiteral("de")); // still the same: nothing
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("marker"));
+}
+
+void TestMainWindow::missingTranslationKeepsLanguage()
+{
+    window->SetLanguage(QStringLiteral("de"));
+    window->ui->toolButtonFullscreen->setText(QStringLiteral("marker"));
+    QTest::ignoreMessage(QtDebugMsg, "Cant Load :Gui/fieldshot_xx");
+    window->SetLanguage(QStringLiteral("xx"));
+    QCOMPARE(window->language, QStringLiteral("de"));
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("Fullscreen"));
+    // The translator was taken out: asking for German again reinstalls it.
+    window->SetLanguage(QStringLiteral("en"));
+    QCOMPARE(window->language, QStringLiteral("en"));
+    window->SetLanguage(QStringLiteral("de"));
+    QCOMPARE(window->language, QStringLiteral("de"));
+}
+
+void TestMainWindow::translationsSwitchTexts_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("fullscreen");
+    QTest::newRow("en") << "en" << "Display" << "Fullscreen";
+    QTest::newRow("fr") << "fr" << "Affichage" << "Plein écran";
+    QTest::newRow("es") << "es" << "Pantalla" << "Pantalla completa";
+    QTest::newRow("de") << "de" << "Anzeige" << "Fullscreen";
+}
+
+void TestMainWindow::translationsSwitchTexts()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, display);
+    QFETCH(QString, fullscreen);
+    window->SetLanguage(code);
+    QCOMPARE(window->language, code);
+    QCOMPARE(window->ui->groupBox->title(), display);
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), fullscreen);
+}
+
+void TestMainWindow::pages_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("camera") << 0 << "toolButtonCamera";
+    QTest::newRow("targets") << 1 << "toolButtonTargets";
+    QTest::newRow("game") << 2 << "toolButtonGame";
+}
+
+void TestMainWindow::pages()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    auto *b = window->findChild<QToolButton *>(button);
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(window->page, page);
+    QCOMPARE(window->ui->stackedWidget->currentIndex(), page);
+    QCOMPARE(window->ui->toolButtonCamera->isChecked(), page == 0);
+    QCOMPARE(window->ui->toolButtonTargets->isChecked(), page == 1);
+    QCOMPARE(window->ui->toolButtonGame->isChecked(), page == 2);
+    QCOMPARE(window->ui->graphicsView->cursor().shape(), page == 2 ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void TestMainWindow::spaceOutsideGamePageDoesNothing()
+{
+    for (int p : {0, 1}) {
+        window->SetPage(p);
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QCOMPARE(window->gameState, 0);
+        QCOMPARE(window->page, p);
+    }
+    window->SetPage(2);
+}
+
+void TestMainWindow::fitViewFollowsCameraGroups()
+{
+    window->ui->groupBoxCam4->setChecked(true);
+    window->FitView();
+    QCOMPARE(window->scene->sceneRect(), QRectF(0, 0, 1280, 960));
+    const QSize frame = window->ui->frameOfView->size();
+    const QRect view = window->ui->graphicsView->geometry();
+    const double s = std::min(frame.width() / 1280.0, frame.height() / 960.0);
+    QCOMPARE(window->ui->graphicsView->transform().m11(), s);
+    QCOMPARE(view.width(), int(1280 * s));
+    QCOMPARE(view.x(), int((frame.width() - 1280 * s) / 2));
+    window->ui->groupBoxCam4->setChecked(false);
+    window->FitView();
+    QCOMPARE(window->scene->sceneRect(), QRectF(0, 0, 640, 480));
+
+    // A resize refits at once.
+    window->resize(1200, 700);
+    QTRY_VERIFY(window->ui->graphicsView->width() == int(640 * std::min(window->ui->frameOfView->width() / 640.0,
+                                                                        window->ui->frameOfView->height() / 480.0)));
+    window->resize(896, 669);
+}
+
+void TestMainWindow::resourcesLoad()
+{
+    const char *images[] = {"New", "Open", "Save", "Settings", "PDFTool", "Fullscreen", "FullscreenExit",
+                            "ExitApp", "Camera", "Target", "Game", "AddRect", "AddEllipse", "AddPoly",
+                            "CorrectedRings", "AddRingTarget", "Duplicate", "Delete", "Timer", "Tick",
+                            "ArrowDown", "ArrowUp", "NoCam", "FieldshotLogo"};
+    for (const char *name : images) {
+        const QString path = QStringLiteral(":/Gui/Img/%1.png").arg(QLatin1String(name));
+        QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QVERIFY2(!QIcon(path).pixmap(32, 32).isNull(), qPrintable(path));
+    }
+    QCOMPARE(QImage(":/Gui/Img/NoCam.png").size(), QSize(640, 480));
+    QCOMPARE(QImage(":/Gui/Img/FieldshotLogo.png").size(), QSize(820, 100));
+    for (const char *code : {"de", "en", "fr", "es"}) {
+        QTranslator t;
+        QVERIFY2(t.load(QStringLiteral(":Gui/fieldshot_%1").arg(QLatin1String(code))), code);
+    }
+    QFile qss(":Gui/Stylesheet.qss");
+    QVERIFY(qss.open(QIODevice::ReadOnly));
+    const QByteArray style = qss.readAll();
+    for (const char *needle : {"#121212", "#c0272d", "#da484e", "#961e23", "#dd575c", "#404040", "#656565",
+                               "#525251", "#242526", "Tick.png", "ArrowDown.png", "ArrowUp.png", "frameWithLine_2"})
+        QVERIFY2(style.contains(needle), needle);
+}
+
+void TestMainWindow::soundsBecomeReady()
+{
+    for (QSoundEffect *effect : {&window->soundGunshot, &window->soundTargetHit, &window->soundReload,
+                                 &window->soundHorn, &window->soundPeep, &window->soundKlick}) {
+        QTRY_VERIFY2_WITH_TIMEOUT(effect->status() == QSoundEffect::Ready, qPrintable(effect->source().toString()), 10000);
+        QCOMPARE(effect->volume(), 1.0);
+    }
+    window->SetVolume(0.25);
+    QCOMPARE(window->soundHorn.volume(), 0.25);
+    window->SetVolume(1.0);
+}
+
+void TestMainWindow::screenshot()
+{
+    // A picture of the started window, for a person to look at.
+    window->SetLanguage(QStringLiteral("de"));
+    window->SetPage(2);
+    QTest::qWait(50);
+    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("mainwindow.png"));
+    QVERIFY(window->grab().save(file));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
