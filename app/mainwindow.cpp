@@ -119,10 +119,6 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     delete ui;
-    for (Camera *&camera : cameras) {
-        delete camera;
-        camera = nullptr;
-    }
 }
 
 void MainWindow::StartupLoad()

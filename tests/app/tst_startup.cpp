@@ -33,7 +33,7 @@ void TestStartup::quitsWithoutLibrary()
     QProcess process;
     process.setProcessEnvironment(Environment());
     process.setWorkingDirectory(dir.path());
-    process.start(program, {});
+    process.start(program, QStringList());
     QVERIFY(process.waitForStarted());
     QVERIFY2(process.waitForFinished(10000), "the program did not quit without its camera library");
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
@@ -50,7 +50,7 @@ void TestStartup::keepsRunningWithLibrary()
     QProcess process;
     process.setProcessEnvironment(Environment());
     process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(FIELDSHOT_BIN_DIR "/fieldshot"), {});
+    process.start(QStringLiteral(FIELDSHOT_BIN_DIR "/fieldshot"), QStringList());
     QVERIFY(process.waitForStarted());
     QVERIFY2(!process.waitForFinished(1500), "the program quit although its camera library is beside it");
     process.kill();

@@ -1,0 +1,26 @@
+// Target: one area drawn over the camera picture, with its role, score and list row.
+#pragma once
+
+#include <QString>
+
+class QAbstractGraphicsShapeItem;
+class QListWidgetItem;
+
+// The role of a target; stored as its integer value in project files.
+enum class TargetType : int {
+    Target = 0,
+    StartButton = 1,
+    IgnoreArea = 2,
+    CorrectedRings = 3,
+};
+
+// Owned by the main window through its list row, together with its shape item.
+struct Target
+{
+    QAbstractGraphicsShapeItem *item = nullptr; // position stays (0, 0): points are scene coordinates
+    int score = 1;
+    QString name;
+    QListWidgetItem *listItem = nullptr;
+    int type = int(TargetType::Target);
+    int hits = 0; // scored hits in the current game, never saved
+};
