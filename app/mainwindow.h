@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QMainWindow>
+#include <QPointF>
 #include <QSoundEffect>
 #include <QString>
 #include <QTimer>
@@ -71,6 +72,7 @@ public:
     QString scoreImageFilename;
 
 public slots:
+    void Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera);
 
 private slots:
     void Tick10ms();
