@@ -34,7 +34,8 @@ QString WatermarkText()
     return QStringLiteral("Fieldshot");
 }
 
-// Stands in for the logo resource when it is not compiled in, at the logo's size.
+// Stands in for the logo resource when it is not compiled in, at the logo's size; its right
+// part stays empty because the watermark's line of text overlaps it.
 QImage DrawnLogo()
 {
     QImage logo(LogoPixels, QImage::Format_ARGB32_Premultiplied);
@@ -48,6 +49,7 @@ QImage DrawnLogo()
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(70);
     font.setBold(true);
+    font.setCapitalization(QFont::AllUppercase);
     painter.setFont(font);
     painter.drawText(QRect(115, 0, LogoPixels.width() - 115, LogoPixels.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, WatermarkText());
@@ -74,6 +76,11 @@ FormTargetPDFTool::FormTargetPDFTool(QWidget *parent)
     numbersFont.setPointSize(5);
     defaultTitle = tr("Titel");
     ui->lineEditTitle->setText(defaultTitle);
+
+    QImage logoImage(QString::fromLatin1(LogoResource));
+    if (logoImage.isNull())
+        logoImage = DrawnLogo();
+    logo = QPixmap::fromImage(logoImage);
 
     scene->setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
     scene->setSceneRect(QRectF(QPointF(0, 0), SheetLayout::PageSize(false)));
@@ -246,10 +253,7 @@ void FormTargetPDFTool::Redraw()
 void FormTargetPDFTool::DrawWatermark(double pageWidth, double pageHeight)
 {
     const QSizeF page(pageWidth, pageHeight);
-    QImage logo(QString::fromLatin1(LogoResource));
-    if (logo.isNull())
-        logo = DrawnLogo();
-    QGraphicsPixmapItem *logoItem = scene->addPixmap(QPixmap::fromImage(logo));
+    QGraphicsPixmapItem *logoItem = scene->addPixmap(logo);
     logoItem->setTransformationMode(Qt::SmoothTransformation);
     logoItem->setTransform(QTransform::fromScale(SheetLayout::LogoScale, SheetLayout::LogoScale));
     logoItem->setPos(SheetLayout::LogoTopLeft(page, logo.size()));

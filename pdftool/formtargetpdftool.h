@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPixmap>
 #include <QPointF>
 #include <QString>
 
@@ -59,6 +60,7 @@ private:
     QGraphicsScene *scene;
     QFont titleFont;
     QFont numbersFont;
+    QPixmap logo;
     // The default title as last translated, so a language switch replaces it but not the user's own title.
     QString defaultTitle;
 };
