@@ -99,7 +99,6 @@ private slots:
     void landscapeSwapsThePage();
     void previewFitsTheFrame();
     void cancelledFileDialogWritesNothing();
-    void windowFlags();
     void retranslate();
 };
 
@@ -386,16 +385,6 @@ void tst_FormTargetPDFTool::cancelledFileDialogWritesNothing()
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
-void tst_FormTargetPDFTool::windowFlags()
-{
-    FormTargetPDFTool tool;
-    const Qt::WindowFlags flags = tool.windowFlags();
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(flags & Qt::WindowMaximizeButtonHint);
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowContextHelpButtonHint));
-    QCOMPARE(tool.windowTitle(), QStringLiteral("Zielscheibengenerator"));
-}
 
 void tst_FormTargetPDFTool::retranslate()
 {

@@ -1,4 +1,4 @@
-// Tests of the target sheet geometry: page, grid centres, rings, numbers, title, crosses, watermark, preview fit.
+// Tests of the target sheet geometry: page, grid centres, rings, number positions, preview fit.
 #include "pdftool/sheetlayout.h"
 
 #include <QtTest>
@@ -22,15 +22,8 @@ private slots:
     void rings();
     void innerCirclesClamped_data();
     void innerCirclesClamped();
-    void ringNumbersCountInwards();
     void numberInMiddleOfBand_data();
     void numberInMiddleOfBand();
-    void centredText();
-    void title_data();
-    void title();
-    void crossPoints();
-    void watermark_data();
-    void watermark();
     void previewViewRect_data();
     void previewViewRect();
 };
@@ -154,14 +147,6 @@ void tst_SheetLayout::innerCirclesClamped()
     QCOMPARE(ClampedInnerCircles(inner, circles), expected);
 }
 
-void tst_SheetLayout::ringNumbersCountInwards()
-{
-    // Circle 1 carries no number; its band is the bullseye's.
-    QCOMPARE(RingNumber(10, 10), 1);
-    QCOMPARE(RingNumber(10, 2), 9);
-    QCOMPARE(RingNumber(3, 3), 1);
-    QCOMPARE(RingNumber(3, 2), 2);
-}
 
 void tst_SheetLayout::numberInMiddleOfBand_data()
 {
@@ -219,63 +204,11 @@ void tst_SheetLayout::numberInMiddleOfBand()
     QVERIFY(std::abs(along) > innerRadius && std::abs(along) < outerRadius);
 }
 
-void tst_SheetLayout::centredText()
-{
-    const QPointF topLeft = CentredTopLeft(QPointF(320, 240), QSizeF(10, 6));
-    QCOMPARE(topLeft, QPointF(315, 237));
-}
 
-void tst_SheetLayout::title_data()
-{
-    QTest::addColumn<double>("pageWidth");
-    QTest::addColumn<QSizeF>("text");
-    QTest::newRow("portrait") << 210.0 << QSizeF(40, 12);
-    QTest::newRow("landscape") << 297.0 << QSizeF(120, 20);
-    QTest::newRow("empty title") << 210.0 << QSizeF(0, 0);
-}
 
-void tst_SheetLayout::title()
-{
-    QFETCH(double, pageWidth);
-    QFETCH(QSizeF, text);
-    const QPointF topLeft = TitleTopLeft(pageWidth, text);
-    // Centred horizontally on the page and vertically in the 30 mm band at the top.
-    QVERIFY(Near(topLeft.x() + text.width() / 2, pageWidth / 2));
-    QVERIFY(Near(topLeft.y() + text.height() / 2, 15));
-}
 
-void tst_SheetLayout::crossPoints()
-{
-    const std::array<QPointF, 4> corners = CrossPoints(QPointF(105, 148.5), 200);
-    QCOMPARE(corners[0], QPointF(5, 48.5));
-    QCOMPARE(corners[1], QPointF(205, 48.5));
-    QCOMPARE(corners[2], QPointF(205, 248.5));
-    QCOMPARE(corners[3], QPointF(5, 248.5));
-}
 
-void tst_SheetLayout::watermark_data()
-{
-    QTest::addColumn<bool>("landscape");
-    QTest::addColumn<QPointF>("logo");
-    QTest::addColumn<QPointF>("text");
-    // The 820 x 100 pixel logo prints 82 x 10 mm; text 20 mm wide.
-    QTest::newRow("portrait") << false << QPointF(120, 277) << QPointF(186.8, 283);
-    QTest::newRow("landscape") << true << QPointF(207, 190) << QPointF(273.8, 196);
-}
 
-void tst_SheetLayout::watermark()
-{
-    QFETCH(bool, landscape);
-    QFETCH(QPointF, logo);
-    QFETCH(QPointF, text);
-    const QSizeF page = PageSize(landscape);
-    const QPointF logoAt = LogoTopLeft(page, QSizeF(820, 100));
-    const QPointF textAt = WatermarkTextTopLeft(page, 20);
-    QVERIFY(Near(logoAt.x(), logo.x()) && Near(logoAt.y(), logo.y()));
-    QVERIFY(Near(textAt.x(), text.x()) && Near(textAt.y(), text.y()));
-    // The logo stays on the page.
-    QVERIFY(logoAt.x() + 82 <= page.width() && logoAt.y() + 10 <= page.height());
-}
 
 void tst_SheetLayout::previewViewRect_data()
 {
