@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "clocktext.h"
+#include "formtargetpdftool.h"
 #include "laserlibrary.h"
 #include "viewfit.h"
 
@@ -106,6 +107,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->graphicsView->verticalScrollBar()->blockSignals(true);
     ui->graphicsView->setRenderHint(QPainter::Antialiasing);
 
+    pdfTool = new FormTargetPDFTool(this);
+    pdfTool->hide();
+
     translator = nullptr;
     language = QString();
     SetLanguage(QStringLiteral("de"));
@@ -166,6 +170,7 @@ void MainWindow::SetLanguage(const QString &code)
         language = code;
         qApp->installTranslator(translator);
         ui->retranslateUi(this);
+        pdfTool->Retranslate();
         setWindowTitle(QStringLiteral("Orvex Fieldshot V1.3.1"));
     } else {
         qDebug().noquote() << "Cant Load " + path;
@@ -217,6 +222,12 @@ void MainWindow::on_toolButtonFullscreen_clicked()
         ui->toolButtonFullscreen->setText(tr("Windowed"));
         showFullScreen();
     }
+}
+
+void MainWindow::on_toolButtonTargetGen_clicked()
+{
+    pdfTool->show();
+    pdfTool->raise();
 }
 
 void MainWindow::on_toolButtonExit_clicked()

@@ -81,6 +81,7 @@ private slots:
     void on_toolButtonGame_clicked();
     void on_toolButtonFullscreen_clicked();
     void on_toolButtonExit_clicked();
+    void on_toolButtonTargetGen_clicked();
     void StartupLoad();
 
 protected:
