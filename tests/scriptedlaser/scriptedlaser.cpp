@@ -1,0 +1,352 @@
+// Scripted camera library for GUI tests: the real entry points, answering what a test queued.
+#include "scriptedlaser.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Width = 640;
+constexpr int Height = 480;
+constexpr int ColourStride = Width * 3;
+constexpr int GreyStride = Width;
+
+struct ScriptedFrame
+{
+    int result = 0;
+    FrameBlock block{};
+    std::vector<unsigned char> colour, grey, detection;
+};
+
+struct Setting
+{
+    int minimum = 0, maximum = 255, value = 128;
+};
+
+struct CameraState
+{
+    bool open = false;
+    int initResult = 1;
+    std::deque<ScriptedFrame> frames;
+    ScriptedFrame current;
+    std::map<int, Setting> filter, camera;
+    std::map<int, int> thresholds{{1, 24}, {2, 1}, {3, 5000}, {4, 30}};
+};
+
+struct Script
+{
+    std::vector<std::string> devices;
+    CameraState cameras[4];
+    std::map<int, Setting> filterDefaults, cameraDefaults;
+    int selected = 0;
+    std::string log;
+    std::map<std::string, int> counts;
+};
+
+Script script;
+std::mutex scriptMutex;
+
+CameraState &Selected()
+{
+    return script.cameras[std::clamp(script.selected, 0, 3)];
+}
+
+void Count(const char *name)
+{
+    ++script.counts[name];
+}
+
+void Log(const char *format, ...) __attribute__((format(printf, 1, 2)));
+void Log(const char *format, ...)
+{
+    char line[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    script.log += std::to_string(script.selected) + " " + line + "\n";
+    const std::string name(line, std::strcspn(line, "("));
+    Count(name.c_str());
+}
+
+Setting &SettingOf(CameraState &cam, int kind, int id)
+{
+    auto &table = kind == 0 ? cam.filter : cam.camera;
+    auto it = table.find(id);
+    if (it == table.end()) {
+        auto &defaults = kind == 0 ? script.filterDefaults : script.cameraDefaults;
+        auto d = defaults.find(id);
+        it = table.emplace(id, d == defaults.end() ? Setting{} : d->second).first;
+    }
+    return it->second;
+}
+
+void Fill(std::vector<unsigned char> &buffer, size_t size, unsigned char value)
+{
+    buffer.assign(size, value);
+}
+
+} // namespace
+
+extern "C" {
+
+void ScriptReset(void)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    script = Script();
+}
+
+void ScriptSetDevices(const char *names)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    script.devices.clear();
+    std::string all(names ? names : "");
+    size_t start = 0;
+    while (!all.empty() && start <= all.size()) {
+        const size_t end = all.find('\n', start);
+        script.devices.push_back(all.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+}
+
+void ScriptSetInitResult(int camera, int result)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    script.cameras[camera].initResult = result;
+}
+
+void ScriptQueueFrame(int camera, int result, const FrameBlock *block, unsigned char colourFill,
+                      unsigned char greyFill, unsigned char detectionFill)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    ScriptedFrame frame;
+    frame.result = result;
+    if (block)
+        frame.block = *block;
+    if (result >= 0) {
+        Fill(frame.colour, size_t(ColourStride) * Height, colourFill);
+        Fill(frame.grey, size_t(GreyStride) * Height, greyFill);
+        Fill(frame.detection, size_t(GreyStride) * Height, detectionFill);
+    }
+    script.cameras[camera].frames.push_back(std::move(frame));
+}
+
+void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    auto &frames = script.cameras[camera].frames;
+    if (frames.empty() || frames.back().result < 0)
+        return;
+    ScriptedFrame &frame = frames.back();
+    const int row = Height - 1 - y; // bottom row first
+    if (buffer == 0)
+        std::fill_n(frame.colour.begin() + row * ColourStride + 3 * x, 3, value);
+    else
+        (buffer == 1 ? frame.grey : frame.detection)[size_t(row) * GreyStride + x] = value;
+}
+
+int ScriptQueuedFrames(int camera)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    return int(script.cameras[camera].frames.size());
+}
+
+void ScriptSetSetting(int kind, int id, int minimum, int maximum, int value)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    (kind == 0 ? script.filterDefaults : script.cameraDefaults)[id] = Setting{minimum, maximum, value};
+    for (CameraState &cam : script.cameras)
+        (kind == 0 ? cam.filter : cam.camera)[id] = Setting{minimum, maximum, value};
+}
+
+int ScriptGetSettingValue(int camera, int kind, int id)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    return SettingOf(script.cameras[camera], kind, id).value;
+}
+
+void ScriptSetThresholdValue(int camera, int kind, int value)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    script.cameras[camera].thresholds[kind] = value;
+}
+
+const char *ScriptCallLog(void)
+{
+    return script.log.c_str();
+}
+
+void ScriptClearLog(void)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    script.log.clear();
+    script.counts.clear();
+}
+
+int ScriptCallCount(const char *name)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    auto it = script.counts.find(name);
+    return it == script.counts.end() ? 0 : it->second;
+}
+
+// The camera library's entry points.
+
+double CamGetDLLVersion(void) { return 99.0; }
+void CamSetVerbose(int level) { Log("CamSetVerbose(%d)", level); }
+void CamEnableThreading(void) { Log("CamEnableThreading()"); }
+void CamDisableThreading(void) { Log("CamDisableThreading()"); }
+void CamEnableMulipleCameras(void) { Log("CamEnableMulipleCameras()"); }
+void CamDisableMulipleCameras(void) { Log("CamDisableMulipleCameras()"); }
+
+int CamListDevices(void)
+{
+    Count("CamListDevices");
+    return int(script.devices.size());
+}
+
+int CamGetNameOfDevice(char *buffer, int index)
+{
+    Count("CamGetNameOfDevice");
+    if (index < 0 || index >= int(script.devices.size())) {
+        buffer[0] = 0;
+        return -1;
+    }
+    std::snprintf(buffer, 64, "%s", script.devices[size_t(index)].c_str());
+    return 0;
+}
+
+void CamSelectCamera(int number)
+{
+    Count("CamSelectCamera");
+    script.selected = number;
+}
+
+int CamInit(int device, int width, int height)
+{
+    CameraState &cam = Selected();
+    Log("CamInit(%d,%d,%d)", device, width, height);
+    cam.open = cam.initResult > 0;
+    return cam.initResult;
+}
+
+void CamFree(void)
+{
+    Log("CamFree()");
+    Selected().open = false;
+}
+
+int CamReadFrame(FrameBlock *block)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    Count("CamReadFrame");
+    CameraState &cam = Selected();
+    if (cam.frames.empty())
+        return cam.open ? LASER_NO_FRAME : LASER_NOT_OPEN;
+    if (!cam.open && cam.frames.front().result >= 0)
+        return LASER_NOT_OPEN;
+    ScriptedFrame frame = std::move(cam.frames.front());
+    cam.frames.pop_front();
+    if (frame.result == LASER_NOT_OPEN)
+        cam.open = false;
+    if (frame.result < 0)
+        return frame.result;
+    *block = frame.block;
+    cam.current = std::move(frame);
+    return cam.current.result;
+}
+
+unsigned char *CamGetColourBuf(void) { return Selected().current.colour.empty() ? nullptr : Selected().current.colour.data(); }
+unsigned char *CamGetGreyBuf(void) { return Selected().current.grey.empty() ? nullptr : Selected().current.grey.data(); }
+unsigned char *CamGetSpecialGreyBuf(int which)
+{
+    return which == 6 && !Selected().current.detection.empty() ? Selected().current.detection.data() : nullptr;
+}
+int CamGetXMax(void) { return Width; }
+int CamGetYMax(void) { return Height; }
+
+void CamSetThreshold(int kind, int value)
+{
+    Log("CamSetThreshold(%d,%d)", kind, value);
+    Selected().thresholds[kind] = value;
+}
+
+int CamGetThresholds(int kind)
+{
+    Count("CamGetThresholds");
+    return Selected().thresholds[kind];
+}
+
+static int GetSetting(int kind, int id, int *minimum, int *maximum, int *step, int *value, int *def, int *flags)
+{
+    const Setting &s = SettingOf(Selected(), kind, id);
+    *minimum = s.minimum;
+    *maximum = s.maximum;
+    *step = 1;
+    *value = s.value;
+    *def = s.minimum;
+    *flags = 2;
+    return 0;
+}
+
+int CamGetFilterSetting(int id, int *a, int *b, int *c, int *d, int *e, int *f)
+{
+    Count("CamGetFilterSetting");
+    return GetSetting(0, id, a, b, c, d, e, f);
+}
+
+int CamGetCameraSetting(int id, int *a, int *b, int *c, int *d, int *e, int *f)
+{
+    Count("CamGetCameraSetting");
+    return GetSetting(1, id, a, b, c, d, e, f);
+}
+
+static void SetSetting(int kind, int id, int value)
+{
+    Setting &s = SettingOf(Selected(), kind, id);
+    s.value = std::clamp(value, s.minimum, s.maximum);
+}
+
+void CamSetFilterSetting(int id, int value, int flags)
+{
+    Log("CamSetFilterSetting(%d,%d,%d)", id, value, flags);
+    SetSetting(0, id, value);
+}
+
+void CamSetCameraSetting(int id, int value, int flags)
+{
+    Log("CamSetCameraSetting(%d,%d,%d)", id, value, flags);
+    SetSetting(1, id, value);
+}
+
+void CamSetFilterSettingPct(int id, float fraction, int flags)
+{
+    Log("CamSetFilterSettingPct(%d,%g,%d)", id, double(fraction), flags);
+    const Setting &s = SettingOf(Selected(), 0, id);
+    SetSetting(0, id, s.minimum + int(fraction * float(s.maximum - s.minimum) + 0.5f));
+}
+
+void CamSetCameraSettingPct(int id, float fraction, int flags)
+{
+    Log("CamSetCameraSettingPct(%d,%g,%d)", id, double(fraction), flags);
+    const Setting &s = SettingOf(Selected(), 1, id);
+    SetSetting(1, id, s.minimum + int(fraction * float(s.maximum - s.minimum) + 0.5f));
+}
+
+void CamShowSettings(void) { Log("CamShowSettings()"); }
+void CamGetName(char *buffer) { std::snprintf(buffer, 64, "Scripted %d", script.selected + 1); }
+void CamSetCorner(int corner, double x, double y) { Log("CamSetCorner(%d,%g,%g)", corner, x, y); }
+void CamGetCorner(int, double *x, double *y) { *x = 0; *y = 0; }
+void CamPreCalculate(void) { Log("CamPreCalculate()"); }
+void CamSetScreenResolution(int width, int height) { Log("CamSetScreenResolution(%d,%d)", width, height); }
+
+}
