@@ -88,7 +88,8 @@ void TargetsGraphicScene::SetSelectedItems(const QList<QAbstractGraphicsShapeIte
                 item->setCursor(Qt::ArrowCursor);
         }
     }
-    mainWindow->SelectTargetsByItems(selectedItems);
+    if (!plain)
+        mainWindow->SelectTargetsByItems(selectedItems);
 }
 
 QRectF TargetsGraphicScene::UpdateFrame()
