@@ -19,8 +19,6 @@ private slots:
     void defaultNamesCountRows();
     void rowTextFollowsNameAndScore();
     void typeChangeKeepsScore();
-    void typeColours_data();
-    void typeColours();
     void twoRowsClearTheFields();
     void correctedTargetBlocksDuplicateNotDelete();
     void restackByRowOrder();
@@ -124,37 +122,16 @@ void TestTargetList::typeChangeKeepsScore()
     QCOMPARE(t->item->pen(), SelectionPen());
     QCOMPARE(t->item->brush().color().rgb(), window->colors.at(2).rgb());
 
+    // Deselected: the role colour as it is now, with the faint hatch.
+    window->colors[2] = QColor(10, 20, 30);
+    window->SelectTargetsByItems({});
+    QCOMPARE(t->item->pen().color(), QColor(10, 20, 30));
+    QCOMPARE(t->item->brush(), QBrush(QColor(10, 20, 30, 20), Qt::FDiagPattern));
+    SelectRows({0});
     window->ui->comboBoxTargetType->setCurrentIndex(0);
     QVERIFY(window->ui->spinBoxTargetScore->isEnabled());
     QCOMPARE(t->score, 7);
     QCOMPARE(t->listItem->text(), QStringLiteral("Target No. 1   :7"));
-}
-
-void TestTargetList::typeColours_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("colourIndex");
-    QTest::newRow("target") << 0 << 1;
-    QTest::newRow("start button") << 1 << 2;
-    QTest::newRow("ignore area") << 2 << 3;
-    QTest::newRow("corrected rings") << 3 << 5;
-}
-
-void TestTargetList::typeColours()
-{
-    QFETCH(int, type);
-    QFETCH(int, colourIndex);
-    Target *t = AddRect(QRectF(10, 10, 40, 40));
-    t->type = type;
-    window->colors[colourIndex] = QColor(10, 20, 30);
-    window->SelectTargetsByItems({});
-    // Unselected: the role colour, read at the time of styling, with the faint hatch.
-    QCOMPARE(t->item->pen().color(), QColor(10, 20, 30));
-    QCOMPARE(t->item->pen().widthF(), 2.0);
-    QCOMPARE(t->item->pen().capStyle(), Qt::RoundCap);
-    QCOMPARE(t->item->pen().joinStyle(), Qt::RoundJoin);
-    QCOMPARE(t->item->brush().style(), Qt::FDiagPattern);
-    QCOMPARE(t->item->brush().color(), QColor(10, 20, 30, 20));
 }
 
 void TestTargetList::twoRowsClearTheFields()
