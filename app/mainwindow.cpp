@@ -5,12 +5,12 @@
 #include "clocktext.h"
 #include "formtargetpdftool.h"
 #include "laserlibrary.h"
+#include "targetsgraphicscene.h"
 #include "viewfit.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
-#include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTranslator>
@@ -30,7 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     ui->frameEditOverlay->hide();
 
-    scene = new QGraphicsScene(this);
+    scene = new TargetsGraphicScene(this, false);
     ui->graphicsView->setScene(scene);
     scene->setSceneRect(0, 0, 640, 480);
 
@@ -82,6 +82,9 @@ MainWindow::MainWindow(QWidget *parent)
     addMode = 3;
 
     ui->listWidgetTargets->setDragDropMode(QAbstractItemView::InternalMove);
+    // Dragging rows restacks the shapes at once.
+    connect(ui->listWidgetTargets->model(), SIGNAL(rowsMoved(QModelIndex,int,int,QModelIndex,int)), this,
+            SLOT(on_listWidgetTargets_itemSelectionChanged()));
     ui->listWidgetTargets->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     for (QPushButton *button : cameraSettingsButtons)
@@ -117,6 +120,7 @@ MainWindow::MainWindow(QWidget *parent)
     QTimer::singleShot(0, this, [this] { QTimer::singleShot(200, this, &MainWindow::StartupLoad); });
 
     SetFourCameras(false);
+    on_listWidgetTargets_itemSelectionChanged(); // property widgets from the empty selection
     configured = true;
 }
 
@@ -190,10 +194,19 @@ void MainWindow::SetPage(int p)
     ui->toolButtonCamera->setChecked(p == 0);
     ui->toolButtonTargets->setChecked(p == 1);
     ui->toolButtonGame->setChecked(p == 2);
-    if (p == 2)
+
+    SelectTargetsByItems({});
+    SetTargetsVisible(p != 0, p == 2);
+    ColorAllTargets();
+
+    if (p == 1)
+        SetTargetCursor(Qt::OpenHandCursor);
+    if (p == 2) {
+        SetTargetCursor(Qt::CrossCursor);
         ui->graphicsView->setCursor(Qt::CrossCursor);
-    else
+    } else {
         ui->graphicsView->unsetCursor();
+    }
 }
 
 void MainWindow::on_toolButtonCamera_clicked()
@@ -245,7 +258,8 @@ void MainWindow::SetFourCameras(bool on)
 void MainWindow::keyPressEvent(QKeyEvent *e)
 {
     // Keys other than Delete and Space are deliberately swallowed.
-    Q_UNUSED(e);
+    if (e->key() == Qt::Key_Delete && ui->toolButtonTargets->isChecked())
+        DeleteSelectedTargets();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *e)

@@ -11,13 +11,17 @@
 #include <QString>
 #include <QTimer>
 
+#include "targetsgraphicscene.h"
+
+class QAbstractGraphicsShapeItem;
 class QComboBox;
-class QGraphicsScene;
+class QGraphicsItem;
 class QGroupBox;
 class QPushButton;
 class QTranslator;
 class Camera;
 class FormTargetPDFTool;
+struct Target;
 
 namespace Ui {
 class MainWindow;
@@ -40,6 +44,28 @@ public:
     void FitView();
     void LoadStyleSheet();
 
+    // Targets and the target list (targets/); rows are walked in list order.
+    void CreateTarget(QAbstractGraphicsShapeItem *item);
+    void RemoveTarget(Target *t);
+    void ClearProject();
+    void DeleteSelectedTargets();
+    void DuplicateSelectedTargets();
+    Target *SelectedTarget();
+    Target *FindCorrectedTarget();
+    Target *TargetAt(QPointF p);
+    Target *TargetOfItem(const QGraphicsItem *item);
+    QList<Target *> Targets();
+    bool AllTargetsHit();
+    void SetAllTargetHits(int value);
+    void ColorTarget(Target *t);
+    void ColorAllTargets();
+    void UpdateTargetText(Target *t);
+    void SelectTargetsByItems(const QList<QAbstractGraphicsShapeItem *> &items);
+    void SetTargetCursor(const QCursor &cursor);
+    void SetTargetsVisible(bool visible, bool hideIgnoreAreas);
+    void ResetAddMode();
+    void SetAddMode(int mode);
+
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
 
@@ -55,7 +81,7 @@ public:
     int gameState = 0;
     int totalScore = 0;
     int addMode = 3;
-    QGraphicsScene *scene = nullptr;
+    TargetsGraphicScene *scene = nullptr;
     Camera *cameras[4] = {nullptr, nullptr, nullptr, nullptr};
     QComboBox *cameraCombos[4] = {nullptr, nullptr, nullptr, nullptr};
     QPushButton *cameraSettingsButtons[4] = {nullptr, nullptr, nullptr, nullptr};
@@ -76,6 +102,15 @@ public slots:
 
 private slots:
     void Tick10ms();
+    void on_pushButtonAddRectTarget_clicked();
+    void on_pushButtonAddPolygonTarget_clicked();
+    void on_pushButtonAddCircleTarget_clicked();
+    void on_lineEditTargetName_textChanged(const QString &arg1);
+    void on_spinBoxTargetScore_valueChanged(int arg1);
+    void on_pushButtonDeleteTarget_clicked();
+    void on_comboBoxTargetType_currentIndexChanged(int index);
+    void on_listWidgetTargets_itemSelectionChanged();
+    void on_pushButtonDuplicateTarget_clicked();
     void on_toolButtonCamera_clicked();
     void on_toolButtonTargets_clicked();
     void on_toolButtonGame_clicked();

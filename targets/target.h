@@ -14,6 +14,16 @@ enum class TargetType : int {
     CorrectedRings = 3,
 };
 
+// What a left click in the scene draws on the Targets page; the main window's addMode.
+namespace AddMode {
+enum : int {
+    Rect = 0,
+    Circle = 1,
+    Polygon = 2,
+    None = 3,
+};
+}
+
 // Owned by the main window through its list row, together with its shape item.
 struct Target
 {
@@ -24,3 +34,10 @@ struct Target
     int type = int(TargetType::Target);
     int hits = 0; // scored hits in the current game, never saved
 };
+
+// The list row text: the name padded with spaces to 15 characters, a colon and the score.
+QString TargetRowText(const QString &name, int score);
+
+// The Target a list row carries (none for a row whose link was cleared), and setting that link.
+Target *TargetOfRow(const QListWidgetItem *row);
+void LinkRow(QListWidgetItem *row, Target *t);
