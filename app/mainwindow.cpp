@@ -4,6 +4,8 @@
 
 #include "clocktext.h"
 #include "formtargetpdftool.h"
+#include "gamestate.h"
+#include "hit.h"
 #include "laserlibrary.h"
 #include "viewfit.h"
 
@@ -87,8 +89,10 @@ MainWindow::MainWindow(QWidget *parent)
     for (QPushButton *button : cameraSettingsButtons)
         button->setEnabled(false);
 
-    gameState = 0;
+    gameState = GameState::Idle;
     totalScore = 0;
+    startDelayTimer.setSingleShot(true);
+    connect(&startDelayTimer, SIGNAL(timeout()), this, SLOT(StartGame()));
 
     ui->tableWidgetHits->setColumnWidth(0, 100);
     ui->tableWidgetHits->setColumnWidth(1, 40);
@@ -190,6 +194,8 @@ void MainWindow::SetPage(int p)
     ui->toolButtonCamera->setChecked(p == 0);
     ui->toolButtonTargets->setChecked(p == 1);
     ui->toolButtonGame->setChecked(p == 2);
+    Hit::ClearAllHits();
+    StopGame();
     if (p == 2)
         ui->graphicsView->setCursor(Qt::CrossCursor);
     else
@@ -245,7 +251,8 @@ void MainWindow::SetFourCameras(bool on)
 void MainWindow::keyPressEvent(QKeyEvent *e)
 {
     // Keys other than Delete and Space are deliberately swallowed.
-    Q_UNUSED(e);
+    if (e->key() == Qt::Key_Space && page == 2)
+        on_pushButtonGameStart_clicked();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *e)

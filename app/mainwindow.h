@@ -17,6 +17,9 @@ class QGroupBox;
 class QPushButton;
 class QTranslator;
 class Camera;
+class QGraphicsItem;
+class QGraphicsPixmapItem;
+struct Target;
 class FormTargetPDFTool;
 
 namespace Ui {
@@ -40,6 +43,14 @@ public:
     void FitView();
     void LoadStyleSheet();
 
+    // Game control.
+    void ResetGame();
+    void StopGame();
+    void AddHitRow(const QString &name, int score);
+    void RecordShot(Target *target);
+    // Every game sound goes through here, so that what played can be observed.
+    void PlaySound(QSoundEffect &effect);
+
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
 
@@ -51,6 +62,7 @@ public:
     bool fourCameras = false;
     double volume = 1.0;
     QTimer tickTimer;
+    QTimer startDelayTimer; // the random hold of a time game
     QElapsedTimer gameTimer;
     int gameState = 0;
     int totalScore = 0;
@@ -67,9 +79,15 @@ public:
     QSoundEffect soundPeep;
     QSoundEffect soundKlick;
     FormTargetPDFTool *pdfTool = nullptr;
+    QGraphicsPixmapItem *displayImageItem = nullptr;
+    QGraphicsItem *displayImageBackground = nullptr;
     QImage scoreImage;
     QString targetImageFilename;
     QString scoreImageFilename;
+
+signals:
+    // The file name of a game sound just played.
+    void SoundPlayed(const QString &name);
 
 public slots:
     void Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera);
@@ -83,6 +101,8 @@ private slots:
     void on_toolButtonExit_clicked();
     void on_toolButtonTargetGen_clicked();
     void StartupLoad();
+    void on_pushButtonGameStart_clicked();
+    void StartGame();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
