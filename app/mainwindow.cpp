@@ -2,8 +2,11 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "camera.h"
 #include "clocktext.h"
 #include "formtargetpdftool.h"
+#include "gamestate.h"
+#include "hit.h"
 #include "laserlibrary.h"
 #include "targetsgraphicscene.h"
 #include "viewfit.h"
@@ -11,6 +14,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
+#include <QGraphicsPixmapItem>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTranslator>
@@ -87,11 +91,12 @@ MainWindow::MainWindow(QWidget *parent)
             SLOT(on_listWidgetTargets_itemSelectionChanged()));
     ui->listWidgetTargets->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    for (QPushButton *button : cameraSettingsButtons)
-        button->setEnabled(false);
+    CreateCameras();
 
-    gameState = 0;
+    gameState = GameState::Idle;
     totalScore = 0;
+    startDelayTimer.setSingleShot(true);
+    connect(&startDelayTimer, SIGNAL(timeout()), this, SLOT(StartGame()));
 
     ui->tableWidgetHits->setColumnWidth(0, 100);
     ui->tableWidgetHits->setColumnWidth(1, 40);
@@ -113,6 +118,12 @@ MainWindow::MainWindow(QWidget *parent)
     pdfTool = new FormTargetPDFTool(this);
     pdfTool->hide();
 
+    RefillCameraCombos();
+    if (Laser().CamListDevices() != 0) {
+        ui->comboBoxCamera1->setCurrentIndex(1);
+        SelectCameraDevice(0, 1);
+    }
+
     translator = nullptr;
     language = QString();
     SetLanguage(QStringLiteral("de"));
@@ -126,7 +137,13 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // Hits refer to the scene and to targets; they go first.
+    Hit::ClearAllHits();
     delete ui;
+    for (Camera *&camera : cameras) {
+        delete camera;
+        camera = nullptr;
+    }
 }
 
 void MainWindow::StartupLoad()
@@ -199,11 +216,20 @@ void MainWindow::SetPage(int p)
     SetTargetsVisible(p != 0, p == 2);
     ColorAllTargets();
 
+    Hit::ClearAllHits();
+    StopGame();
+
+    for (Camera *camera : cameras)
+        if (camera && camera->pixmapItem)
+            camera->pixmapItem->setCursor(p == 2 ? Qt::CrossCursor : Qt::ArrowCursor);
+
     if (p == 1)
         SetTargetCursor(Qt::OpenHandCursor);
     if (p == 2) {
         SetTargetCursor(Qt::CrossCursor);
         ui->graphicsView->setCursor(Qt::CrossCursor);
+        if (FindCorrectedTarget())
+            SendCorrectedCorners();
     } else {
         ui->graphicsView->unsetCursor();
     }
@@ -248,18 +274,13 @@ void MainWindow::on_toolButtonExit_clicked()
     QCoreApplication::quit();
 }
 
-void MainWindow::SetFourCameras(bool on)
-{
-    fourCameras = on;
-    ui->groupBoxCam3->setVisible(on);
-    ui->groupBoxCam4->setVisible(on);
-}
-
 void MainWindow::keyPressEvent(QKeyEvent *e)
 {
     // Keys other than Delete and Space are deliberately swallowed.
     if (e->key() == Qt::Key_Delete && ui->toolButtonTargets->isChecked())
         DeleteSelectedTargets();
+    if (e->key() == Qt::Key_Space && page == 2)
+        on_pushButtonGameStart_clicked();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *e)
@@ -281,4 +302,7 @@ void MainWindow::Tick10ms()
 {
     if (gameTimer.isValid())
         ui->labelTotaltime->setText(GameClockText(gameTimer.elapsed()));
+    for (Camera *camera : cameras)
+        camera->ProcessFrame();
+    PollDevices();
 }

@@ -20,6 +20,9 @@ class QGroupBox;
 class QPushButton;
 class QTranslator;
 class Camera;
+class QGraphicsItem;
+class QGraphicsPixmapItem;
+struct Target;
 class FormTargetPDFTool;
 struct Target;
 
@@ -65,6 +68,22 @@ public:
     void SetTargetsVisible(bool visible, bool hideIgnoreAreas);
     void ResetAddMode();
     void SetAddMode(int mode);
+    // Cameras and camera selection.
+    void CreateCameras();
+    void SelectCameraDevice(int camera, int index);
+    void SetCameraEnabled(int camera, bool on);
+    void RefillCameraCombos();
+    void PollDevices();
+    void OpenCameraSettings(int camera);
+    void SendCorrectedCorners();
+
+    // Game control.
+    void ResetGame();
+    void StopGame();
+    void AddHitRow(const QString &name, int score);
+    void RecordShot(Target *target);
+    // Every game sound goes through here, so that what played can be observed.
+    void PlaySound(QSoundEffect &effect);
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
@@ -77,6 +96,7 @@ public:
     bool fourCameras = false;
     double volume = 1.0;
     QTimer tickTimer;
+    QTimer startDelayTimer; // the random hold of a time game
     QElapsedTimer gameTimer;
     int gameState = 0;
     int totalScore = 0;
@@ -93,9 +113,15 @@ public:
     QSoundEffect soundPeep;
     QSoundEffect soundKlick;
     FormTargetPDFTool *pdfTool = nullptr;
+    QGraphicsPixmapItem *displayImageItem = nullptr;
+    QGraphicsItem *displayImageBackground = nullptr;
     QImage scoreImage;
     QString targetImageFilename;
     QString scoreImageFilename;
+
+signals:
+    // The file name of a game sound just played.
+    void SoundPlayed(const QString &name);
 
 public slots:
     void Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera);
@@ -118,6 +144,21 @@ private slots:
     void on_toolButtonExit_clicked();
     void on_toolButtonTargetGen_clicked();
     void StartupLoad();
+    void on_pushButtonGameStart_clicked();
+    void on_comboBoxCamera1_activated(int index);
+    void on_comboBoxCamera2_activated(int index);
+    void on_comboBoxCamera3_activated(int index);
+    void on_comboBoxCamera4_activated(int index);
+    void on_pushButtonCam1Settings_clicked();
+    void on_pushButtonCam2Settings_clicked();
+    void on_pushButtonCam3Settings_clicked();
+    void on_pushButtonCam4Settings_clicked();
+    void on_groupBoxCam2_toggled(bool arg1);
+    void on_groupBoxCam3_toggled(bool arg1);
+    void on_groupBoxCam4_toggled(bool arg1);
+    void on_pushButtonCorrectedTarget_clicked();
+    void Cam1FreshlyInitialized(int Err);
+    void StartGame();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

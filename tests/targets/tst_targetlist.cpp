@@ -361,9 +361,9 @@ void TestTargetList::clearProject()
     QVERIFY(window->ui->radioButtonDispCamera->isChecked());
     QVERIFY(!window->ui->radioButtonDispTarget->isEnabled());
     QCOMPARE(window->scene->currentItem, nullptr);
-    // Only the editing items are left in the scene.
+    // Only the camera pictures and the editing items are left in the scene.
     for (QGraphicsItem *item : window->scene->items())
-        QVERIFY(item->zValue() >= 998);
+        QVERIFY(item->zValue() >= 998 || item->zValue() == -1000);
 }
 
 QTEST_MAIN(TestTargetList)

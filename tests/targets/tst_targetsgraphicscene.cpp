@@ -109,10 +109,10 @@ QPolygonF TestTargetsGraphicScene::Points(Target *t) const
 
 int TestTargetsGraphicScene::ShapeCount() const
 {
-    // Shapes below the editing items: targets and anything half-drawn.
+    // Shapes below the editing items and above the camera pictures: targets and anything half-drawn.
     int n = 0;
     for (QGraphicsItem *item : scene->items())
-        if (item->zValue() < 800)
+        if (item->zValue() < 800 && item->zValue() > -1000)
             ++n;
     return n;
 }

@@ -1,0 +1,113 @@
+// Camera selection: devices for the four cameras, switching cameras on and off, device polling.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "camera.h"
+#include "laserlibrary.h"
+
+void MainWindow::CreateCameras()
+{
+    for (int n = 0; n < 4; ++n) {
+        cameras[n] = new Camera(this, scene, n);
+        cameras[n]->SetPos(QPointF(n % 2 ? 640 : 0, n > 1 ? 480 : 0));
+        cameras[n]->SetActive(n == 0);
+        cameraSettingsButtons[n]->setEnabled(false);
+        connect(cameras[n], SIGNAL(Shot(QPointF,QPointF,bool)), this, SLOT(Shoot(QPointF,QPointF,bool)));
+    }
+    connect(cameras[0], SIGNAL(FreshlyInitialized(int)), this, SLOT(Cam1FreshlyInitialized(int)));
+}
+
+void MainWindow::SelectCameraDevice(int camera, int index)
+{
+    if (index > 0) {
+        // A device serves one camera only: take it away from any other.
+        for (int other = 0; other < 4; ++other) {
+            if (other == camera || cameraCombos[other]->currentIndex() != index)
+                continue;
+            cameras[other]->SetDevice(-1);
+            cameraSettingsButtons[other]->setEnabled(false);
+            cameraCombos[other]->setCurrentIndex(0);
+        }
+    }
+    if (camera > 0)
+        SetCameraEnabled(camera, index > 0);
+    cameras[camera]->SetDevice(index - 1);
+    cameraSettingsButtons[camera]->setEnabled(index > 0);
+}
+
+void MainWindow::SetCameraEnabled(int camera, bool on)
+{
+    cameraGroups[camera]->setChecked(on);
+    cameras[camera]->SetActive(on);
+    FitView();
+}
+
+void MainWindow::RefillCameraCombos()
+{
+    LaserLibrary &laser = Laser();
+    const int n = laser.CamListDevices();
+    QStringList list{tr("-No Camera-")};
+    for (int i = 0; i < n; ++i) {
+        char name[256] = {};
+        laser.CamGetNameOfDevice(name, i);
+        name[sizeof name - 1] = 0;
+        list << QString::fromLocal8Bit(name);
+    }
+    for (int camera = 0; camera < 4; ++camera) {
+        QComboBox *combo = cameraCombos[camera];
+        const int oldIndex = combo->currentIndex();
+        const QString oldText = combo->currentText();
+        combo->clear();
+        combo->insertItems(0, list);
+        const int newIndex = std::max(0, int(list.indexOf(oldText)));
+        combo->setCurrentIndex(newIndex);
+        if (newIndex != oldIndex)
+            SelectCameraDevice(camera, newIndex);
+    }
+}
+
+void MainWindow::PollDevices()
+{
+    const int entries = Laser().CamListDevices() + 1;
+    if (entries == ui->comboBoxCamera1->count())
+        return;
+    const int before = ui->comboBoxCamera1->count();
+    RefillCameraCombos();
+    if (before == 1 && ui->comboBoxCamera1->count() > 1) {
+        // The first device to appear goes to camera 1.
+        ui->comboBoxCamera1->setCurrentIndex(1);
+        SelectCameraDevice(0, 1);
+    }
+}
+
+void MainWindow::SetFourCameras(bool on)
+{
+    fourCameras = on;
+    ui->groupBoxCam3->setVisible(on);
+    ui->groupBoxCam4->setVisible(on);
+}
+
+void MainWindow::OpenCameraSettings(int camera)
+{
+    if (cameraCombos[camera]->currentIndex() == 0)
+        return;
+    // The camera settings dialog opens here once it exists.
+}
+
+void MainWindow::Cam1FreshlyInitialized(int Err)
+{
+    if (Err > 0)
+        SendCorrectedCorners();
+}
+
+void MainWindow::on_comboBoxCamera1_activated(int index) { SelectCameraDevice(0, index); }
+void MainWindow::on_comboBoxCamera2_activated(int index) { SelectCameraDevice(1, index); }
+void MainWindow::on_comboBoxCamera3_activated(int index) { SelectCameraDevice(2, index); }
+void MainWindow::on_comboBoxCamera4_activated(int index) { SelectCameraDevice(3, index); }
+void MainWindow::on_groupBoxCam2_toggled(bool arg1) { SetCameraEnabled(1, arg1); }
+void MainWindow::on_groupBoxCam3_toggled(bool arg1) { SetCameraEnabled(2, arg1); }
+void MainWindow::on_groupBoxCam4_toggled(bool arg1) { SetCameraEnabled(3, arg1); }
+void MainWindow::on_pushButtonCam1Settings_clicked() { OpenCameraSettings(0); }
+void MainWindow::on_pushButtonCam2Settings_clicked() { OpenCameraSettings(1); }
+void MainWindow::on_pushButtonCam3Settings_clicked() { OpenCameraSettings(2); }
+void MainWindow::on_pushButtonCam4Settings_clicked() { OpenCameraSettings(3); }

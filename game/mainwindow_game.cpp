@@ -1,0 +1,91 @@
+// Game control: start, hold, clock, stop, the table of hits and the game sounds.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "gamestate.h"
+#include "hit.h"
+#include "target.h"
+
+#include <QRandomGenerator>
+
+void MainWindow::PlaySound(QSoundEffect &effect)
+{
+    emit SoundPlayed(effect.source().fileName());
+    effect.play();
+}
+
+void MainWindow::on_pushButtonGameStart_clicked()
+{
+    switch (gameState) {
+    case GameState::Running:
+        StopGame();
+        return;
+    case GameState::Waiting:
+        return; // a hold cannot be cancelled with the button
+    default:
+        break;
+    }
+    ResetGame();
+    gameState = GameState::Waiting;
+    if (ui->comboBoxGametype->currentIndex() == 0) {
+        StartGame();
+        return;
+    }
+    startDelayTimer.start(1000 + int(QRandomGenerator::global()->bounded(1000)));
+    ui->pushButtonGameStart->setText(tr("Hold"));
+    PlaySound(soundReload);
+}
+
+void MainWindow::StartGame()
+{
+    if (gameState == GameState::Idle)
+        return; // the hold ended by a false start or a page switch
+    gameTimer.start();
+    gameState = GameState::Running;
+    PlaySound(soundPeep);
+    ui->pushButtonGameStart->setText(tr("Stop"));
+}
+
+void MainWindow::ResetGame()
+{
+    ui->tableWidgetHits->clearContents();
+    ui->tableWidgetHits->setRowCount(0);
+    totalScore = 0;
+    ui->labelTotalscore->setText(QStringLiteral("0"));
+    Hit::ClearAllHits();
+    SetAllTargetHits(0);
+    ColorAllTargets();
+    ui->labelTotaltime->setText(QStringLiteral("0:00"));
+}
+
+void MainWindow::StopGame()
+{
+    // A hold left behind must not start a later game early.
+    startDelayTimer.stop();
+    gameTimer.invalidate();
+    gameState = GameState::Idle;
+    ui->pushButtonGameStart->setText(tr("Start"));
+}
+
+void MainWindow::AddHitRow(const QString &name, int score)
+{
+    QTableWidget *table = ui->tableWidgetHits;
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setItem(row, 0, new QTableWidgetItem(name));
+    table->setItem(row, 1, new QTableWidgetItem(QString::number(score)));
+    table->setItem(row, 2, new QTableWidgetItem(ui->labelTotaltime->text()));
+    totalScore += score;
+    if (score != 0)
+        PlaySound(soundTargetHit);
+}
+
+void MainWindow::RecordShot(Target *target)
+{
+    if (target && target->type == int(TargetType::Target)) {
+        AddHitRow(target->name, target->score);
+        ++target->hits;
+    } else {
+        AddHitRow(tr("Missed"), 0);
+    }
+}
