@@ -57,7 +57,8 @@ void Hit::RestoreTarget()
     if (!scene)
         return;
     scene->mainWindow->ColorTarget(target);
-    if (target->item == scene->currentItem)
+    // Only a target that is still selected gets its selection pen back.
+    if (target->item == scene->currentItem && scene->selectedItems.contains(target->item))
         scene->ApplySelectedPen(target->item);
 }
 

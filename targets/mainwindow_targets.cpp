@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "hit.h"
 #include "target.h"
 #include "targetrow.h"
 #include "targetsgraphicscene.h"
@@ -54,6 +55,7 @@ void MainWindow::RemoveTarget(Target *t)
 {
     if (!t)
         return;
+    Hit::ForgetTarget(t);
     if (t->item) {
         scene->ForgetItem(t->item);
         if (t->item->scene())
