@@ -53,17 +53,22 @@ void MainWindow::RefillCameraCombos()
         name[sizeof name - 1] = 0;
         list << QString::fromLocal8Bit(name);
     }
+    // Refill every box first, then reselect: a camera whose index shifted must not take the
+    // device another camera still shows at that index in the old list.
+    int oldIndex[4];
+    int newIndex[4];
     for (int camera = 0; camera < 4; ++camera) {
         QComboBox *combo = cameraCombos[camera];
-        const int oldIndex = combo->currentIndex();
+        oldIndex[camera] = combo->currentIndex();
         const QString oldText = combo->currentText();
         combo->clear();
         combo->insertItems(0, list);
-        const int newIndex = std::max(0, int(list.indexOf(oldText)));
-        combo->setCurrentIndex(newIndex);
-        if (newIndex != oldIndex)
-            SelectCameraDevice(camera, newIndex);
+        newIndex[camera] = std::max(0, int(list.indexOf(oldText)));
+        combo->setCurrentIndex(newIndex[camera]);
     }
+    for (int camera = 0; camera < 4; ++camera)
+        if (newIndex[camera] != oldIndex[camera])
+            SelectCameraDevice(camera, newIndex[camera]);
 }
 
 void MainWindow::PollDevices()

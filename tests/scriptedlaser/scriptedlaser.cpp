@@ -265,7 +265,11 @@ int CamReadFrame(FrameBlock *block)
     return cam.current.result;
 }
 
-unsigned char *CamGetColourBuf(void) { return Selected().current.colour.empty() ? nullptr : Selected().current.colour.data(); }
+unsigned char *CamGetColourBuf(void)
+{
+    Count("CamGetColourBuf");
+    return Selected().current.colour.empty() ? nullptr : Selected().current.colour.data();
+}
 unsigned char *CamGetGreyBuf(void) { return Selected().current.grey.empty() ? nullptr : Selected().current.grey.data(); }
 unsigned char *CamGetSpecialGreyBuf(int which)
 {
