@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>PDF-Tool</source>
-        <translation>Crear PDF</translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>Fullscr.</source>
@@ -168,15 +168,15 @@
     </message>
     <message>
         <source>Add RectTarget</source>
-        <translation>Añadir rectángulo</translation>
+        <translation>Rectángulo</translation>
     </message>
     <message>
         <source>Add Circle Target</source>
-        <translation>Añadir círculo</translation>
+        <translation>Círculo</translation>
     </message>
     <message>
         <source>Add Polygon Target</source>
-        <translation>Añadir polígono</translation>
+        <translation>Polígono</translation>
     </message>
     <message>
         <source>Corrected Rings</source>
@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>Duplicate</source>
-        <translation>Duplicar</translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Eliminar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Anzeige</source>
@@ -236,11 +236,11 @@
     </message>
     <message>
         <source>Kreisziel</source>
-        <translation>Diana circular</translation>
+        <translation>Circular</translation>
     </message>
     <message>
         <source>Bildziel</source>
-        <translation>Diana imagen</translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Anzeigebild:</source>

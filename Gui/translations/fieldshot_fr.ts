@@ -104,15 +104,15 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Réglages</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>PDF-Tool</source>
-        <translation>Outil PDF</translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>Fullscr.</source>
@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>Duplicate</source>
-        <translation>Dupliquer</translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Supprimer</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Anzeige</source>
