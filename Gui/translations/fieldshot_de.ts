@@ -2,234 +2,353 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>MainWindow</name>
+    <name>FormTargetPDFTool</name>
     <message>
-        <source>Orvex Fieldshot</source>
-        <translation type="unfinished"></translation>
+        <source>Zielscheibengenerator</source>
+        <translation>Zielscheibengenerator</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation type="unfinished"></translation>
+        <source>Seite</source>
+        <translation>Seite</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation type="unfinished"></translation>
+        <source>Hochformat</source>
+        <translation>Hochformat</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
+        <source>Querformat</source>
+        <translation>Querformat</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Titel</source>
+        <translation>Titel</translation>
     </message>
     <message>
-        <source>PDF-Tool</source>
-        <translation type="unfinished"></translation>
+        <source>Schriftart</source>
+        <translation>Schriftart</translation>
     </message>
     <message>
-        <source>Fullscr.</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben X</source>
+        <translation>Scheiben X</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben Y</source>
+        <translation>Scheiben Y</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand X</source>
+        <translation>Abstand X</translation>
     </message>
     <message>
-        <source>Targets</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand Y</source>
+        <translation>Abstand Y</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation type="unfinished"></translation>
+        <source>Positionskreuze</source>
+        <translation>Positionskreuze</translation>
     </message>
     <message>
-        <source>Camera 1</source>
-        <translation type="unfinished"></translation>
+        <source>Wasserzeichen</source>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
-        <source>Cam 1 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Ziel</source>
+        <translation>Ziel</translation>
     </message>
     <message>
-        <source>Camera 2</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Kreise</source>
+        <translation>Anzahl Kreise</translation>
     </message>
     <message>
-        <source>Cam 2 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Innere Kreise</source>
+        <translation>Anzahl Innere Kreise</translation>
     </message>
     <message>
-        <source>Camera 3</source>
-        <translation type="unfinished"></translation>
+        <source>Durchmesser Außenkreis</source>
+        <translation>Durchmesser Außenkreis</translation>
     </message>
     <message>
-        <source>Cam 3 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Camera 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cam 4 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add RectTarget</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Circle Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Polygon Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Corrected Rings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Generate Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start Button</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ignore Area</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeige</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kamera</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scheibe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreisziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bildziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>---</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreise</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Innenkreise</source>
-        <translation type="unfinished"></translation>
+        <source>Linienstärke</source>
+        <translation>Linienstärke</translation>
     </message>
     <message>
         <source>Bullseye</source>
-        <translation type="unfinished"></translation>
+        <translation>Bullseye</translation>
+    </message>
+    <message>
+        <source>Nummern</source>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>PDF Erzeugen</source>
+        <translation>PDF Erzeugen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvex Fieldshot</source>
+        <translation>Orvex Fieldshot</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>PDF-Tool</source>
+        <translation>PDF-Tool</translation>
+    </message>
+    <message>
+        <source>Fullscr.</source>
+        <translation>Fullscr.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Camera 1</translation>
+    </message>
+    <message>
+        <source>Cam 1 Settings</source>
+        <translation>Cam 1 Settings</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Camera 2</translation>
+    </message>
+    <message>
+        <source>Cam 2 Settings</source>
+        <translation>Cam 2 Settings</translation>
+    </message>
+    <message>
+        <source>Camera 3</source>
+        <translation>Camera 3</translation>
+    </message>
+    <message>
+        <source>Cam 3 Settings</source>
+        <translation>Cam 3 Settings</translation>
+    </message>
+    <message>
+        <source>Camera 4</source>
+        <translation>Camera 4</translation>
+    </message>
+    <message>
+        <source>Cam 4 Settings</source>
+        <translation>Cam 4 Settings</translation>
+    </message>
+    <message>
+        <source>Add RectTarget</source>
+        <translation>Add RectTarget</translation>
+    </message>
+    <message>
+        <source>Add Circle Target</source>
+        <translation>Add Circle Target</translation>
+    </message>
+    <message>
+        <source>Add Polygon Target</source>
+        <translation>Add Polygon Target</translation>
+    </message>
+    <message>
+        <source>Corrected Rings</source>
+        <translation>Corrected Rings</translation>
+    </message>
+    <message>
+        <source>Generate Target</source>
+        <translation>Generate Target</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Start Button</source>
+        <translation>Start Button</translation>
+    </message>
+    <message>
+        <source>Ignore Area</source>
+        <translation>Ignore Area</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Kamera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Scheibe</source>
+        <translation>Scheibe</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Kreisziel</source>
+        <translation>Kreisziel</translation>
+    </message>
+    <message>
+        <source>Bildziel</source>
+        <translation>Bildziel</translation>
+    </message>
+    <message>
+        <source>Anzeigebild:</source>
+        <translation>Anzeigebild:</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Punktebild:</source>
+        <translation>Punktebild:</translation>
+    </message>
+    <message>
+        <source>Anzeigebild Auswählen</source>
+        <translation>Anzeigebild Auswählen</translation>
+    </message>
+    <message>
+        <source>Punktebild Auswählen</source>
+        <translation>Punktebild Auswählen</translation>
+    </message>
+    <message>
+        <source>Kreise</source>
+        <translation>Kreise</translation>
+    </message>
+    <message>
+        <source>Innenkreise</source>
+        <translation>Innenkreise</translation>
+    </message>
+    <message>
+        <source>Bullseye</source>
+        <translation>Bullseye</translation>
     </message>
     <message>
         <source>Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen</translation>
     </message>
     <message>
         <source>Bearbeiten Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten Beenden</translation>
     </message>
     <message>
         <source>Zielscheibe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielscheibe</translation>
     </message>
     <message>
         <source>Zeitspiel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitspiel</translation>
     </message>
     <message>
         <source>Shot Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot Count</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>0:00</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Windowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowed</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fullscreen</translation>
+    </message>
+    <message>
+        <source>Es darf nur ein Korrekturziel geben.</source>
+        <translation>Es darf nur ein Korrekturziel geben.</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ziele</source>
+        <translation>Entzerrte Ziele</translation>
+    </message>
+    <message>
+        <source>Target No. %1</source>
+        <translation>Target No. %1</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Missed</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>-No Camera-</source>
+        <translation>-No Camera-</translation>
     </message>
 </context>
 </TS>

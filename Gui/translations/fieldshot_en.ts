@@ -2,234 +2,353 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>MainWindow</name>
+    <name>FormTargetPDFTool</name>
     <message>
-        <source>Orvex Fieldshot</source>
-        <translation type="unfinished"></translation>
+        <source>Zielscheibengenerator</source>
+        <translation>Targets generator</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation type="unfinished"></translation>
+        <source>Seite</source>
+        <translation>Page</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation type="unfinished"></translation>
+        <source>Hochformat</source>
+        <translation>portrait</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
+        <source>Querformat</source>
+        <translation>landscape</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Titel</source>
+        <translation>Title</translation>
     </message>
     <message>
-        <source>PDF-Tool</source>
-        <translation type="unfinished"></translation>
+        <source>Schriftart</source>
+        <translation>font</translation>
     </message>
     <message>
-        <source>Fullscr.</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben X</source>
+        <translation>targets X</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben Y</source>
+        <translation>targets Y</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand X</source>
+        <translation>distance X</translation>
     </message>
     <message>
-        <source>Targets</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand Y</source>
+        <translation>distance Y</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation type="unfinished"></translation>
+        <source>Positionskreuze</source>
+        <translation>fiducial markers</translation>
     </message>
     <message>
-        <source>Camera 1</source>
-        <translation type="unfinished"></translation>
+        <source>Wasserzeichen</source>
+        <translation>watermark</translation>
     </message>
     <message>
-        <source>Cam 1 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Ziel</source>
+        <translation>Target</translation>
     </message>
     <message>
-        <source>Camera 2</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Kreise</source>
+        <translation>circles count</translation>
     </message>
     <message>
-        <source>Cam 2 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Innere Kreise</source>
+        <translation>inner circles count</translation>
     </message>
     <message>
-        <source>Camera 3</source>
-        <translation type="unfinished"></translation>
+        <source>Durchmesser Außenkreis</source>
+        <translation>outer circle diameter</translation>
     </message>
     <message>
-        <source>Cam 3 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Camera 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cam 4 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add RectTarget</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Circle Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Polygon Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Corrected Rings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Generate Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start Button</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ignore Area</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeige</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kamera</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scheibe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreisziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bildziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>---</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreise</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Innenkreise</source>
-        <translation type="unfinished"></translation>
+        <source>Linienstärke</source>
+        <translation>line width</translation>
     </message>
     <message>
         <source>Bullseye</source>
-        <translation type="unfinished"></translation>
+        <translation>Bullseye</translation>
+    </message>
+    <message>
+        <source>Nummern</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>PDF Erzeugen</source>
+        <translation>generate PDF</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>save file</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvex Fieldshot</source>
+        <translation>Orvex Fieldshot</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>PDF-Tool</source>
+        <translation>PDF-Tool</translation>
+    </message>
+    <message>
+        <source>Fullscr.</source>
+        <translation>full scr.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Camera 1</translation>
+    </message>
+    <message>
+        <source>Cam 1 Settings</source>
+        <translation>camera settings</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Camera 2</translation>
+    </message>
+    <message>
+        <source>Cam 2 Settings</source>
+        <translation>camera settings</translation>
+    </message>
+    <message>
+        <source>Camera 3</source>
+        <translation>Camera 3</translation>
+    </message>
+    <message>
+        <source>Cam 3 Settings</source>
+        <translation>camera settings</translation>
+    </message>
+    <message>
+        <source>Camera 4</source>
+        <translation>Camera 4</translation>
+    </message>
+    <message>
+        <source>Cam 4 Settings</source>
+        <translation>camera settings</translation>
+    </message>
+    <message>
+        <source>Add RectTarget</source>
+        <translation>Add Rect Target</translation>
+    </message>
+    <message>
+        <source>Add Circle Target</source>
+        <translation>Add Circle Target</translation>
+    </message>
+    <message>
+        <source>Add Polygon Target</source>
+        <translation>Add Polygon Target</translation>
+    </message>
+    <message>
+        <source>Corrected Rings</source>
+        <translation>Corrected Targets</translation>
+    </message>
+    <message>
+        <source>Generate Target</source>
+        <translation>Generate Targets</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Start Button</source>
+        <translation>Start Button</translation>
+    </message>
+    <message>
+        <source>Ignore Area</source>
+        <translation>Ignore Area</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Kamera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Scheibe</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Kreisziel</source>
+        <translation>circle target</translation>
+    </message>
+    <message>
+        <source>Bildziel</source>
+        <translation>image taget</translation>
+    </message>
+    <message>
+        <source>Anzeigebild:</source>
+        <translation>display target:</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Punktebild:</source>
+        <translation>score image:</translation>
+    </message>
+    <message>
+        <source>Anzeigebild Auswählen</source>
+        <translation>select display target</translation>
+    </message>
+    <message>
+        <source>Punktebild Auswählen</source>
+        <translation>select score image</translation>
+    </message>
+    <message>
+        <source>Kreise</source>
+        <translation>Circles</translation>
+    </message>
+    <message>
+        <source>Innenkreise</source>
+        <translation>Inner Circles</translation>
+    </message>
+    <message>
+        <source>Bullseye</source>
+        <translation>Bullseye</translation>
     </message>
     <message>
         <source>Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbers</translation>
     </message>
     <message>
         <source>Bearbeiten Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>finish editing</translation>
     </message>
     <message>
         <source>Zielscheibe</source>
-        <translation type="unfinished"></translation>
+        <translation>Targets</translation>
     </message>
     <message>
         <source>Zeitspiel</source>
-        <translation type="unfinished"></translation>
+        <translation>Time Game</translation>
     </message>
     <message>
         <source>Shot Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot Count</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>0:00</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Windowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowed</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fullscreen</translation>
+    </message>
+    <message>
+        <source>Es darf nur ein Korrekturziel geben.</source>
+        <translation>There could be only one target for corrected rings.</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ziele</source>
+        <translation>Corrected Targets</translation>
+    </message>
+    <message>
+        <source>Target No. %1</source>
+        <translation>Target No. %1</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Missed</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Hit</translation>
+    </message>
+    <message>
+        <source>-No Camera-</source>
+        <translation>-No Camera-</translation>
     </message>
 </context>
 </TS>

@@ -2,234 +2,353 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>MainWindow</name>
+    <name>FormTargetPDFTool</name>
     <message>
-        <source>Orvex Fieldshot</source>
-        <translation type="unfinished"></translation>
+        <source>Zielscheibengenerator</source>
+        <translation>Generador de dianas</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation type="unfinished"></translation>
+        <source>Seite</source>
+        <translation>Página</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation type="unfinished"></translation>
+        <source>Hochformat</source>
+        <translation>Vertical</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
+        <source>Querformat</source>
+        <translation>Horizontal</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Titel</source>
+        <translation>Título</translation>
     </message>
     <message>
-        <source>PDF-Tool</source>
-        <translation type="unfinished"></translation>
+        <source>Schriftart</source>
+        <translation>Fuente</translation>
     </message>
     <message>
-        <source>Fullscr.</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben X</source>
+        <translation>Dianas X</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben Y</source>
+        <translation>Dianas Y</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand X</source>
+        <translation>Distancia X</translation>
     </message>
     <message>
-        <source>Targets</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand Y</source>
+        <translation>Distancia Y</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation type="unfinished"></translation>
+        <source>Positionskreuze</source>
+        <translation>Cruces de referencia</translation>
     </message>
     <message>
-        <source>Camera 1</source>
-        <translation type="unfinished"></translation>
+        <source>Wasserzeichen</source>
+        <translation>Marca de agua</translation>
     </message>
     <message>
-        <source>Cam 1 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Ziel</source>
+        <translation>Diana</translation>
     </message>
     <message>
-        <source>Camera 2</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Kreise</source>
+        <translation>Número de círculos</translation>
     </message>
     <message>
-        <source>Cam 2 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Innere Kreise</source>
+        <translation>Círculos interiores</translation>
     </message>
     <message>
-        <source>Camera 3</source>
-        <translation type="unfinished"></translation>
+        <source>Durchmesser Außenkreis</source>
+        <translation>Diámetro exterior</translation>
     </message>
     <message>
-        <source>Cam 3 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Camera 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cam 4 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add RectTarget</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Circle Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Polygon Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Corrected Rings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Generate Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start Button</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ignore Area</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeige</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kamera</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scheibe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreisziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bildziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>---</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreise</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Innenkreise</source>
-        <translation type="unfinished"></translation>
+        <source>Linienstärke</source>
+        <translation>Grosor de línea</translation>
     </message>
     <message>
         <source>Bullseye</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Nummern</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>PDF Erzeugen</source>
+        <translation>Generar PDF</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvex Fieldshot</source>
+        <translation>Orvex Fieldshot</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>PDF-Tool</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Fullscr.</source>
+        <translation>Pant. compl.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Dianas</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Cámara 1</translation>
+    </message>
+    <message>
+        <source>Cam 1 Settings</source>
+        <translation>Ajustes de cámara</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Cámara 2</translation>
+    </message>
+    <message>
+        <source>Cam 2 Settings</source>
+        <translation>Ajustes de cámara</translation>
+    </message>
+    <message>
+        <source>Camera 3</source>
+        <translation>Cámara 3</translation>
+    </message>
+    <message>
+        <source>Cam 3 Settings</source>
+        <translation>Ajustes de cámara</translation>
+    </message>
+    <message>
+        <source>Camera 4</source>
+        <translation>Cámara 4</translation>
+    </message>
+    <message>
+        <source>Cam 4 Settings</source>
+        <translation>Ajustes de cámara</translation>
+    </message>
+    <message>
+        <source>Add RectTarget</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Add Circle Target</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Add Polygon Target</source>
+        <translation>Polígono</translation>
+    </message>
+    <message>
+        <source>Corrected Rings</source>
+        <translation>Diana corregida</translation>
+    </message>
+    <message>
+        <source>Generate Target</source>
+        <translation>Generar diana</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Start Button</source>
+        <translation>Botón de inicio</translation>
+    </message>
+    <message>
+        <source>Ignore Area</source>
+        <translation>Zona ignorada</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Kamera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Scheibe</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Kreisziel</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>Bildziel</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Anzeigebild:</source>
+        <translation>Imagen mostrada:</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Punktebild:</source>
+        <translation>Imagen de puntos:</translation>
+    </message>
+    <message>
+        <source>Anzeigebild Auswählen</source>
+        <translation>Elegir imagen mostrada</translation>
+    </message>
+    <message>
+        <source>Punktebild Auswählen</source>
+        <translation>Elegir imagen de puntos</translation>
+    </message>
+    <message>
+        <source>Kreise</source>
+        <translation>Círculos</translation>
+    </message>
+    <message>
+        <source>Innenkreise</source>
+        <translation>Círculos interiores</translation>
+    </message>
+    <message>
+        <source>Bullseye</source>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Números</translation>
     </message>
     <message>
         <source>Bearbeiten Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar edición</translation>
     </message>
     <message>
         <source>Zielscheibe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dianas</translation>
     </message>
     <message>
         <source>Zeitspiel</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrarreloj</translation>
     </message>
     <message>
         <source>Shot Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparos</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>0:00</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Windowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Es darf nur ein Korrekturziel geben.</source>
+        <translation>Solo puede haber una diana corregida.</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ziele</source>
+        <translation>Diana corregida</translation>
+    </message>
+    <message>
+        <source>Target No. %1</source>
+        <translation>Diana n.º %1</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Espere</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Fallo</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Impacto</translation>
+    </message>
+    <message>
+        <source>-No Camera-</source>
+        <translation>-Sin cámara-</translation>
     </message>
 </context>
 </TS>

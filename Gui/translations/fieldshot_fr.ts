@@ -2,234 +2,353 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>MainWindow</name>
+    <name>FormTargetPDFTool</name>
     <message>
-        <source>Orvex Fieldshot</source>
-        <translation type="unfinished"></translation>
+        <source>Zielscheibengenerator</source>
+        <translation>Générateur de cibles</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation type="unfinished"></translation>
+        <source>Seite</source>
+        <translation>Page</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation type="unfinished"></translation>
+        <source>Hochformat</source>
+        <translation>Portrait</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
+        <source>Querformat</source>
+        <translation>Paysage</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Titel</source>
+        <translation>Titre</translation>
     </message>
     <message>
-        <source>PDF-Tool</source>
-        <translation type="unfinished"></translation>
+        <source>Schriftart</source>
+        <translation>Police</translation>
     </message>
     <message>
-        <source>Fullscr.</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben X</source>
+        <translation>Cibles X</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <source>Scheiben Y</source>
+        <translation>Cibles Y</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand X</source>
+        <translation>Écart X</translation>
     </message>
     <message>
-        <source>Targets</source>
-        <translation type="unfinished"></translation>
+        <source>Abstand Y</source>
+        <translation>Écart Y</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation type="unfinished"></translation>
+        <source>Positionskreuze</source>
+        <translation>Croix de repère</translation>
     </message>
     <message>
-        <source>Camera 1</source>
-        <translation type="unfinished"></translation>
+        <source>Wasserzeichen</source>
+        <translation>Filigrane</translation>
     </message>
     <message>
-        <source>Cam 1 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Ziel</source>
+        <translation>Cible</translation>
     </message>
     <message>
-        <source>Camera 2</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Kreise</source>
+        <translation>Nombre de cercles</translation>
     </message>
     <message>
-        <source>Cam 2 Settings</source>
-        <translation type="unfinished"></translation>
+        <source>Anzahl Innere Kreise</source>
+        <translation>Cercles intérieurs</translation>
     </message>
     <message>
-        <source>Camera 3</source>
-        <translation type="unfinished"></translation>
+        <source>Durchmesser Außenkreis</source>
+        <translation>Diamètre extérieur</translation>
     </message>
     <message>
-        <source>Cam 3 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Camera 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cam 4 Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add RectTarget</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Circle Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Polygon Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Corrected Rings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Generate Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start Button</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ignore Area</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeige</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kamera</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scheibe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreisziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bildziel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>---</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anzeigebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Punktebild Auswählen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kreise</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Innenkreise</source>
-        <translation type="unfinished"></translation>
+        <source>Linienstärke</source>
+        <translation>Épaisseur de trait</translation>
     </message>
     <message>
         <source>Bullseye</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouche</translation>
+    </message>
+    <message>
+        <source>Nummern</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>PDF Erzeugen</source>
+        <translation>Créer le PDF</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvex Fieldshot</source>
+        <translation>Orvex Fieldshot</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enreg.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>PDF-Tool</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Fullscr.</source>
+        <translation>Plein écr.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Cibles</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Caméra 1</translation>
+    </message>
+    <message>
+        <source>Cam 1 Settings</source>
+        <translation>Réglages caméra</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Caméra 2</translation>
+    </message>
+    <message>
+        <source>Cam 2 Settings</source>
+        <translation>Réglages caméra</translation>
+    </message>
+    <message>
+        <source>Camera 3</source>
+        <translation>Caméra 3</translation>
+    </message>
+    <message>
+        <source>Cam 3 Settings</source>
+        <translation>Réglages caméra</translation>
+    </message>
+    <message>
+        <source>Camera 4</source>
+        <translation>Caméra 4</translation>
+    </message>
+    <message>
+        <source>Cam 4 Settings</source>
+        <translation>Réglages caméra</translation>
+    </message>
+    <message>
+        <source>Add RectTarget</source>
+        <translation>Ajouter rectangle</translation>
+    </message>
+    <message>
+        <source>Add Circle Target</source>
+        <translation>Ajouter cercle</translation>
+    </message>
+    <message>
+        <source>Add Polygon Target</source>
+        <translation>Ajouter polygone</translation>
+    </message>
+    <message>
+        <source>Corrected Rings</source>
+        <translation>Cible redressée</translation>
+    </message>
+    <message>
+        <source>Generate Target</source>
+        <translation>Générer une cible</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Start Button</source>
+        <translation>Bouton départ</translation>
+    </message>
+    <message>
+        <source>Ignore Area</source>
+        <translation>Zone ignorée</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Kamera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Scheibe</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Kreisziel</source>
+        <translation>Cible ronde</translation>
+    </message>
+    <message>
+        <source>Bildziel</source>
+        <translation>Cible image</translation>
+    </message>
+    <message>
+        <source>Anzeigebild:</source>
+        <translation>Image affichée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Punktebild:</source>
+        <translation>Image des points&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Anzeigebild Auswählen</source>
+        <translation>Choisir l&apos;image affichée</translation>
+    </message>
+    <message>
+        <source>Punktebild Auswählen</source>
+        <translation>Choisir l&apos;image des points</translation>
+    </message>
+    <message>
+        <source>Kreise</source>
+        <translation>Cercles</translation>
+    </message>
+    <message>
+        <source>Innenkreise</source>
+        <translation>Cercles intérieurs</translation>
+    </message>
+    <message>
+        <source>Bullseye</source>
+        <translation>Mouche</translation>
     </message>
     <message>
         <source>Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros</translation>
     </message>
     <message>
         <source>Bearbeiten Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer l&apos;édition</translation>
     </message>
     <message>
         <source>Zielscheibe</source>
-        <translation type="unfinished"></translation>
+        <translation>Cibles</translation>
     </message>
     <message>
         <source>Zeitspiel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir chrono</translation>
     </message>
     <message>
         <source>Shot Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de tirs</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>0:00</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Windowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtré</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Es darf nur ein Korrekturziel geben.</source>
+        <translation>Il ne peut y avoir qu&apos;une seule cible redressée.</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ziele</source>
+        <translation>Cible redressée</translation>
+    </message>
+    <message>
+        <source>Target No. %1</source>
+        <translation>Cible n°&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Attendez</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manqué</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Touché</translation>
+    </message>
+    <message>
+        <source>-No Camera-</source>
+        <translation>-Aucune caméra-</translation>
     </message>
 </context>
 </TS>

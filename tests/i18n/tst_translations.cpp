@@ -1,0 +1,335 @@
+// Tests of the translations: the embedded files load, fixed texts translate as required, and the sources are complete.
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// One message of a translation source file.
+struct TsMessage
+{
+    QString context;
+    QString source;
+    QStringList translations; // one entry, or one per plural form
+    QString type;             // "unfinished", "obsolete", "vanished" or empty
+};
+
+QList<TsMessage> readTsFile(const QString &path, QString *error)
+{
+    QList<TsMessage> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot open ") + path;
+        return messages;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const QStringRef name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = TsMessage();
+            message.context = context;
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            // Plural forms sit in child elements; a plain translation is the element's own text.
+            QString text;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    message.translations << xml.readElementText();
+                else if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isEndElement() && xml.name() == QLatin1String("translation"))
+                    break;
+            }
+            if (message.translations.isEmpty())
+                message.translations << text;
+            messages << message;
+        }
+    }
+    if (xml.hasError())
+        *error = path + QStringLiteral(": ") + xml.errorString();
+    return messages;
+}
+
+QString tsPath(const QString &code)
+{
+    return QStringLiteral(FIELDSHOT_TS_DIR "/fieldshot_%1.ts").arg(code);
+}
+
+// The argument markers of QString::arg and of plural texts, sorted: their order may change between languages.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%L?\\d{1,2}|%n"));
+    QStringList found;
+    auto it = marker.globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+QString leadingSpace(const QString &text)
+{
+    static const QRegularExpression lead(QStringLiteral("^\\s*"));
+    return lead.match(text).captured();
+}
+
+QString trailingSpace(const QString &text)
+{
+    static const QRegularExpression trail(QStringLiteral("\\s*$"));
+    return trail.match(text).captured();
+}
+
+const QStringList languages{QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("es")};
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void embeddedTranslationsLoad_data();
+    void embeddedTranslationsLoad();
+    void fixedTexts_data();
+    void fixedTexts();
+    void sourceFilesComplete_data();
+    void sourceFilesComplete();
+    void sameMessagesInEveryFile();
+    void embeddedMatchesSource_data();
+    void embeddedMatchesSource();
+
+private:
+    QMap<QString, QList<TsMessage>> tsFiles;
+};
+
+void TestTranslations::initTestCase()
+{
+    // The compiled translations live in a static library: their resource must be registered by hand.
+    Q_INIT_RESOURCE(translations);
+    for (const QString &code : languages) {
+        QString error;
+        tsFiles[code] = readTsFile(tsPath(code), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(!tsFiles[code].isEmpty(), qPrintable(tsPath(code)));
+    }
+}
+
+void TestTranslations::embeddedTranslationsLoad_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : languages)
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestTranslations::embeddedTranslationsLoad()
+{
+    QFETCH(QString, code);
+    // Both spellings of the resource path are in use.
+    for (const QString &prefix : {QStringLiteral(":/Gui/fieldshot_"), QStringLiteral(":Gui/fieldshot_")}) {
+        QTranslator translator;
+        QVERIFY2(translator.load(prefix + code), qPrintable(prefix + code));
+        QVERIFY(!translator.isEmpty());
+        QCOMPARE(translator.language(), code);
+    }
+}
+
+void TestTranslations::fixedTexts_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("en");
+    QTest::addColumn<QString>("fr"); // empty: any translation will do
+    QTest::addColumn<QString>("es");
+
+    auto row = [](const char *context, const QString &source, const QString &en, const QString &fr = QString(),
+                  const QString &es = QString()) {
+        QTest::addRow("%s %s", context, qPrintable(source)) << QString::fromLatin1(context) << source << en << fr << es;
+    };
+    const char *mw = "MainWindow";
+    // Tool bars
+    row(mw, "New", "New");
+    row(mw, "Open", "Open");
+    row(mw, "Save", "Save");
+    row(mw, "Settings", "Settings");
+    row(mw, "PDF-Tool", "PDF-Tool");
+    row(mw, "Fullscr.", "full scr.");
+    row(mw, "Fullscreen", "Fullscreen", QStringLiteral("Plein écran"), "Pantalla completa");
+    row(mw, "Windowed", "Windowed");
+    row(mw, "Exit", "Exit");
+    row(mw, "Camera", "Camera");
+    row(mw, "Targets", "Targets");
+    row(mw, "Game", "Game");
+    // Camera page
+    for (int i = 1; i <= 4; ++i) {
+        row(mw, QStringLiteral("Camera %1").arg(i), QStringLiteral("Camera %1").arg(i));
+        row(mw, QStringLiteral("Cam %1 Settings").arg(i), "camera settings");
+    }
+    // Targets page
+    row(mw, "Add RectTarget", "Add Rect Target");
+    row(mw, "Add Circle Target", "Add Circle Target");
+    row(mw, "Add Polygon Target", "Add Polygon Target");
+    row(mw, "Corrected Rings", "Corrected Targets");
+    row(mw, "Generate Target", "Generate Targets");
+    row(mw, "Name", "Name");
+    row(mw, "Type", "Type");
+    row(mw, "Target", "Target");
+    row(mw, "Start Button", "Start Button");
+    row(mw, "Ignore Area", "Ignore Area");
+    row(mw, "Score", "Score");
+    row(mw, "Duplicate", "Duplicate");
+    row(mw, "Delete", "Delete");
+    row(mw, "Es darf nur ein Korrekturziel geben.", "There could be only one target for corrected rings.");
+    // Game page
+    row(mw, "Anzeige", "Display", "Affichage", "Pantalla");
+    row(mw, "Kamera", "Camera");
+    row(mw, "Scheibe", "Target");
+    row(mw, "Edit", "Edit");
+    row(mw, "Kreisziel", "circle target");
+    row(mw, "Bildziel", "image taget");
+    row(mw, "Anzeigebild:", "display target:");
+    row(mw, "Punktebild:", "score image:");
+    row(mw, QStringLiteral("Anzeigebild Auswählen"), "select display target");
+    row(mw, QStringLiteral("Punktebild Auswählen"), "select score image");
+    row(mw, "Kreise", "Circles");
+    row(mw, "Innenkreise", "Inner Circles");
+    row(mw, "Bullseye", "Bullseye");
+    row(mw, "Zahlen", "Numbers");
+    row(mw, "Bearbeiten Beenden", "finish editing");
+    row(mw, "Zielscheibe", "Targets");
+    row(mw, "Zeitspiel", "Time Game");
+    row(mw, "Shot Count", "Shot Count");
+    row(mw, "Time", "Time");
+    row(mw, "Start", "Start");
+    // Target sheet generator
+    const char *pdf = "FormTargetPDFTool";
+    row(pdf, "Zielscheibengenerator", "Targets generator");
+    row(pdf, "Seite", "Page");
+    row(pdf, "Hochformat", "portrait");
+    row(pdf, "Querformat", "landscape");
+    row(pdf, "Titel", "Title");
+    row(pdf, "Schriftart", "font");
+    row(pdf, "Scheiben X", "targets X");
+    row(pdf, "Scheiben Y", "targets Y");
+    row(pdf, "Abstand X", "distance X");
+    row(pdf, "Abstand Y", "distance Y");
+    row(pdf, "Positionskreuze", "fiducial markers");
+    row(pdf, "Wasserzeichen", "watermark");
+    row(pdf, "Ziel", "Target");
+    row(pdf, "Anzahl Kreise", "circles count");
+    row(pdf, "Anzahl Innere Kreise", "inner circles count");
+    row(pdf, QStringLiteral("Durchmesser Außenkreis"), "outer circle diameter");
+    row(pdf, QStringLiteral("Linienstärke"), "line width");
+    row(pdf, "Bullseye", "Bullseye");
+    row(pdf, "Nummern", "Numbers");
+    row(pdf, "PDF Erzeugen", "generate PDF");
+    row(pdf, "Save File", "save file");
+}
+
+void TestTranslations::fixedTexts()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, en);
+    QFETCH(QString, fr);
+    QFETCH(QString, es);
+    const QByteArray ctx = context.toUtf8();
+    const QByteArray src = source.toUtf8();
+    const QMap<QString, QString> expected{{QStringLiteral("de"), source},
+                                          {QStringLiteral("en"), en},
+                                          {QStringLiteral("fr"), fr},
+                                          {QStringLiteral("es"), es}};
+    for (const QString &code : languages) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/Gui/fieldshot_") + code));
+        const QString text = translator.translate(ctx.constData(), src.constData());
+        // An empty result means the message is missing from the compiled file.
+        QVERIFY2(!text.isEmpty(), qPrintable(code + QStringLiteral(": no translation")));
+        if (!expected.value(code).isEmpty())
+            QCOMPARE(text, expected.value(code));
+    }
+}
+
+void TestTranslations::sourceFilesComplete_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : languages)
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestTranslations::sourceFilesComplete()
+{
+    QFETCH(QString, code);
+    for (const TsMessage &m : tsFiles.value(code)) {
+        const QString where = code + QStringLiteral(" ") + m.context + QStringLiteral(" \"") + m.source + QStringLiteral("\"");
+        // lrelease leaves out unfinished messages, so the program would show the German text.
+        QVERIFY2(m.type.isEmpty(), qPrintable(where + QStringLiteral(" is ") + m.type));
+        for (const QString &t : m.translations) {
+            QVERIFY2(!t.isEmpty(), qPrintable(where + QStringLiteral(" has no translation")));
+            QVERIFY2(placeholders(t) == placeholders(m.source), qPrintable(where + QStringLiteral(" loses a placeholder: ") + t));
+            // Texts that get a number or a name appended rely on their spaces.
+            QVERIFY2(leadingSpace(t) == leadingSpace(m.source) && trailingSpace(t) == trailingSpace(m.source),
+                     qPrintable(where + QStringLiteral(" changes its outer spaces: \"") + t + QStringLiteral("\"")));
+            // The window is compact: a translation far longer than its source will not fit its button.
+            QVERIFY2(t.size() <= 2 * m.source.size() + 6, qPrintable(where + QStringLiteral(" is too long: ") + t));
+            // The source texts are German: the German file carries them unchanged.
+            if (code == QLatin1String("de"))
+                QCOMPARE(t, m.source);
+        }
+    }
+}
+
+void TestTranslations::sameMessagesInEveryFile()
+{
+    auto keys = [this](const QString &code) {
+        QStringList k;
+        for (const TsMessage &m : tsFiles.value(code))
+            k << m.context + QLatin1Char('\n') + m.source;
+        k.sort();
+        return k;
+    };
+    const QStringList german = keys(QStringLiteral("de"));
+    QCOMPARE(german.size(), QSet<QString>(german.begin(), german.end()).size());
+    for (const QString &code : languages)
+        QCOMPARE(keys(code), german);
+}
+
+void TestTranslations::embeddedMatchesSource_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : languages)
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestTranslations::embeddedMatchesSource()
+{
+    // Every message of a source file reaches the compiled translation the program loads.
+    QFETCH(QString, code);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/Gui/fieldshot_") + code));
+    for (const TsMessage &m : tsFiles.value(code)) {
+        if (m.translations.size() != 1)
+            continue; // plural texts are looked up with a count; their forms are checked above
+        const QByteArray ctx = m.context.toUtf8();
+        const QByteArray src = m.source.toUtf8();
+        const QString text = translator.translate(ctx.constData(), src.constData());
+        QVERIFY2(text == m.translations.first(),
+                 qPrintable(code + QStringLiteral(" ") + m.context + QStringLiteral(" \"") + m.source
+                            + QStringLiteral("\": \"") + text + QStringLiteral("\"")));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"
