@@ -192,6 +192,9 @@ void MainWindow::SetLanguage(const QString &code)
         qApp->installTranslator(translator);
         ui->retranslateUi(this);
         pdfTool->Retranslate();
+        for (QComboBox *combo : cameraCombos)
+            if (combo && combo->count() > 0)
+                combo->setItemText(0, tr("-No Camera-"));
         setWindowTitle(QStringLiteral("Orvex Fieldshot V1.3.1"));
     } else {
         qDebug().noquote() << "Cant Load " + path;

@@ -92,10 +92,11 @@ void TestMainWindow::translationsSwitchTexts_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("fullscreen");
-    QTest::newRow("en") << "en" << "Display" << "Fullscreen";
-    QTest::newRow("fr") << "fr" << "Affichage" << "Plein écran";
-    QTest::newRow("es") << "es" << "Pantalla" << "Pantalla completa";
-    QTest::newRow("de") << "de" << "Anzeige" << "Fullscreen";
+    QTest::addColumn<QString>("noCamera");
+    QTest::newRow("en") << "en" << "Display" << "Fullscreen" << "-No Camera-";
+    QTest::newRow("fr") << "fr" << "Affichage" << "Plein écran" << "-Aucune caméra-";
+    QTest::newRow("es") << "es" << "Pantalla" << "Pantalla completa" << "-Sin cámara-";
+    QTest::newRow("de") << "de" << "Anzeige" << "Fullscreen" << "-No Camera-";
 }
 
 void TestMainWindow::translationsSwitchTexts()
@@ -103,10 +104,14 @@ void TestMainWindow::translationsSwitchTexts()
     QFETCH(QString, code);
     QFETCH(QString, display);
     QFETCH(QString, fullscreen);
+    QFETCH(QString, noCamera);
     window->SetLanguage(code);
     QCOMPARE(window->language, code);
     QCOMPARE(window->ui->groupBox->title(), display);
     QCOMPARE(window->ui->toolButtonFullscreen->text(), fullscreen);
+    // The camera lists are filled in code, not by the form: their first entry follows too.
+    for (QComboBox *combo : window->cameraCombos)
+        QCOMPARE(combo->itemText(0), noCamera);
 }
 
 void TestMainWindow::pages_data()
