@@ -26,34 +26,11 @@ namespace {
 constexpr double NumbersZ = 900;
 constexpr double CrossHalfLength = 5;
 const char *const LogoResource = ":/Gui/Img/FieldshotLogo.png";
-const QSize LogoPixels(820, 100);
 
 // The product's own line under the logo; deliberately no web address.
 QString WatermarkText()
 {
     return QStringLiteral("Fieldshot");
-}
-
-// Stands in for the logo resource when it is not compiled in, at the logo's size; its right
-// part stays empty because the watermark's line of text overlaps it.
-QImage DrawnLogo()
-{
-    QImage logo(LogoPixels, QImage::Format_ARGB32_Premultiplied);
-    logo.fill(Qt::transparent);
-    QPainter painter(&logo);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 6));
-    painter.setBrush(Qt::NoBrush);
-    for (int r = 44; r > 0; r -= 14)
-        painter.drawEllipse(QPointF(50, 50), r, r);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(70);
-    font.setBold(true);
-    font.setCapitalization(QFont::AllUppercase);
-    painter.setFont(font);
-    painter.drawText(QRect(115, 0, LogoPixels.width() - 115, LogoPixels.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, WatermarkText());
-    return logo;
 }
 
 QPen RingPen(const QColor &colour, double width)
@@ -77,10 +54,7 @@ FormTargetPDFTool::FormTargetPDFTool(QWidget *parent)
     defaultTitle = tr("Titel");
     ui->lineEditTitle->setText(defaultTitle);
 
-    QImage logoImage(QString::fromLatin1(LogoResource));
-    if (logoImage.isNull())
-        logoImage = DrawnLogo();
-    logo = QPixmap::fromImage(logoImage);
+    logo = QPixmap(QString::fromLatin1(LogoResource));
 
     scene->setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
     scene->setSceneRect(QRectF(QPointF(0, 0), SheetLayout::PageSize(false)));
