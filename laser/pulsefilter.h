@@ -1,0 +1,20 @@
+// PulseFilter: turns the spots of consecutive frames into shots, one per laser pulse.
+#pragma once
+
+#include "spot.h"
+
+#include <vector>
+
+// A spot is a new shot unless a spot of the previous frame lies within the minimum distance
+// (or overlaps it): a pulse lit over several frames is reported in its first frame only.
+class PulseFilter
+{
+public:
+    void Reset();
+    // Writes the new shots of this frame, strongest first, up to maxShots; returns their count.
+    int Filter(const std::vector<Spot> &spots, int minDistance, Spot *shots, int maxShots);
+
+private:
+    std::vector<Spot> previous;
+    std::vector<Spot> fresh;
+};

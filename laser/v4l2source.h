@@ -1,0 +1,44 @@
+// V4L2Source: a real camera grabbed through V4L2 memory-mapped buffers.
+#pragma once
+
+#include "framesource.h"
+
+#include <mutex>
+#include <vector>
+
+// Opens at the size asked for (the processor scales what the driver will not give), prefers
+// MJPEG, and keeps two buffers queued so a frame never waits behind a stale one.
+class V4L2Source : public FrameSource
+{
+public:
+    explicit V4L2Source(std::string node);
+    ~V4L2Source() override;
+
+    bool Open(int width, int height) override;
+    int Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs) override;
+    bool GetSetting(SettingGroup group, int id, SettingInfo &info) override;
+    void SetSetting(SettingGroup group, int id, int value, int flags) override;
+    std::string Node() const override { return node; }
+
+private:
+    struct Buffer
+    {
+        void *start = nullptr;
+        size_t length = 0;
+    };
+
+    void Close();
+    bool Decode(const Buffer &buffer, size_t bytes, cv::Mat &picture);
+    int Ioctl(unsigned long request, void *arg) const;
+    bool SetControl(uint32_t id, int value);
+
+    std::string node;
+    int fd = -1;
+    uint32_t pixelFormat = 0;
+    int width = 0;
+    int height = 0;
+    int bytesPerLine = 0;
+    std::vector<Buffer> buffers;
+    std::vector<uint8_t> jpeg;
+    bool streaming = false;
+};
