@@ -30,6 +30,17 @@ extern "C" {
 #define LASER_THRESHOLD_MAX_SIZE 3    /* largest spot, pixels */
 #define LASER_THRESHOLD_MIN_DISTANCE 4 /* pixels: a spot this close to one of the previous frame is the same pulse */
 
+/* Default thresholds of every camera. The luminance threshold is how far a pixel must rise
+ * above the scene as the camera has seen it over the last few frames (a slowly adapting
+ * background), so the same value works in a dark room and on a sunlit wall: 40 grey levels
+ * clears webcam noise and compression artefacts while a laser spot rises by 60 or more.
+ * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
+ * "default values". */
+#define LASER_DEFAULT_LUMINANCE 40
+#define LASER_DEFAULT_MIN_SIZE 1
+#define LASER_DEFAULT_MAX_SIZE 5000
+#define LASER_DEFAULT_MIN_DISTANCE 30
+
 /* CamReadFrame results besides a frame (0 or more). */
 #define LASER_NOT_OPEN (-2)
 #define LASER_NO_FRAME (-1)

@@ -1,6 +1,8 @@
 // Spot: one lit area found in a frame, and the thresholds that decide what counts as one.
 #pragma once
 
+#include "laser.h"
+
 // One connected area of laser pixels. Coordinates are pixels of the upright picture.
 struct Spot
 {
@@ -15,8 +17,8 @@ struct Spot
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).
 struct DetectorThresholds
 {
-    int luminance = 40;
-    int minSize = 1;
-    int maxSize = 5000;
-    int minDistance = 30;
+    int luminance = LASER_DEFAULT_LUMINANCE;
+    int minSize = LASER_DEFAULT_MIN_SIZE;
+    int maxSize = LASER_DEFAULT_MAX_SIZE;
+    int minDistance = LASER_DEFAULT_MIN_DISTANCE;
 };

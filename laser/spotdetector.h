@@ -27,7 +27,7 @@ private:
     void Fill(int start, int width, int height, bool bottomUp, const DetectorThresholds &t,
               std::vector<Spot> &spots);
 
-    std::vector<uint16_t> background; // 8.8 fixed point
+    std::vector<int16_t> background; // grey level with four fraction bits
     std::vector<uint8_t> weight;      // brightness above threshold + 1, 0 when not a laser pixel
     std::vector<int> stack;
     int bgWidth = 0;

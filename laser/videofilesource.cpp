@@ -7,7 +7,8 @@ VideoFileSource::VideoFileSource(std::string p) : path(std::move(p)) {}
 
 bool VideoFileSource::Open(int, int)
 {
-    if (!capture.open(path, cv::CAP_ANY))
+    // FFmpeg first: other back ends (GStreamer) add start-up delay and log noise for files.
+    if (!capture.open(path, cv::CAP_FFMPEG) && !capture.open(path, cv::CAP_ANY))
         return false;
     const double rate = capture.get(cv::CAP_PROP_FPS);
     fps = (rate > 0.5 && rate < 1000.0) ? rate : 30.0;

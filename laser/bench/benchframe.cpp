@@ -1,0 +1,86 @@
+// laser-bench: time of one 640x480 frame through the pipeline, and of its stages alone.
+#include "frameprocessor.h"
+#include "homography.h"
+#include "spotdetector.h"
+
+#include <benchmark/benchmark.h>
+#include <opencv2/core/utility.hpp>
+#include <opencv2/imgproc.hpp>
+
+namespace {
+
+// A noisy wall with three laser spots, the common case of a frame with shots.
+cv::Mat TestPicture()
+{
+    cv::Mat picture(480, 640, CV_8UC3, cv::Scalar::all(110));
+    cv::Mat noise(480, 640, CV_16SC3);
+    cv::RNG(7).fill(noise, cv::RNG::NORMAL, 0, 3);
+    cv::add(picture, noise, picture, cv::noArray(), CV_8UC3);
+    cv::circle(picture, {100, 120}, 3, cv::Scalar(150, 150, 255), cv::FILLED, cv::LINE_AA);
+    cv::circle(picture, {320, 240}, 4, cv::Scalar(150, 255, 150), cv::FILLED, cv::LINE_AA);
+    cv::circle(picture, {500, 400}, 2, cv::Scalar(200, 200, 255), cv::FILLED, cv::LINE_AA);
+    return picture;
+}
+
+Homography Corners()
+{
+    Homography h;
+    const double c[4][2] = {{128, 96}, {512, 96}, {128, 384}, {512, 384}};
+    for (int i = 0; i < 4; ++i)
+        h.SetCorner(i, c[i][0], c[i][1]);
+    h.PreCalculate();
+    return h;
+}
+
+void BM_ProcessFrame(benchmark::State &state)
+{
+    cv::setNumThreads(1);
+    const cv::Mat picture = TestPicture();
+    const cv::Mat blank(480, 640, CV_8UC3, cv::Scalar::all(110));
+    const Homography h = Corners();
+    FrameProcessor processor;
+    FrameData frame;
+    const DetectorThresholds t;
+    // The spots must be new each time to be reported: alternate with a blank frame, both timed.
+    for (auto _ : state) {
+        processor.Process(blank, 640, 480, t, h, frame);
+        processor.Process(picture, 640, 480, t, h, frame);
+        benchmark::DoNotOptimize(frame.shots[0].cx);
+    }
+    state.counters["shots"] = frame.shotCount;
+    state.counters["ms/frame"] = benchmark::Counter(
+        2.0 * state.iterations() / 1000.0, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ProcessFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_FlipAndGrey(benchmark::State &state)
+{
+    cv::setNumThreads(1);
+    const cv::Mat picture = TestPicture();
+    cv::Mat colour(480, 640, CV_8UC3), grey(480, 640, CV_8UC1);
+    for (auto _ : state) {
+        cv::flip(picture, colour, 0);
+        cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
+        benchmark::DoNotOptimize(grey.data);
+    }
+}
+BENCHMARK(BM_FlipAndGrey)->Unit(benchmark::kMicrosecond);
+
+void BM_Detect(benchmark::State &state)
+{
+    const cv::Mat picture = TestPicture();
+    cv::Mat grey, detection(480, 640, CV_8UC1);
+    cv::cvtColor(picture, grey, cv::COLOR_BGR2GRAY);
+    SpotDetector detector;
+    std::vector<Spot> spots;
+    const DetectorThresholds t;
+    for (auto _ : state) {
+        detector.Detect(grey.data, int(grey.step), 640, 480, true, detection.data, 640, t, spots);
+        benchmark::DoNotOptimize(spots.data());
+    }
+}
+BENCHMARK(BM_Detect)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
