@@ -5,6 +5,8 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include <cstring>
+
 void FrameProcessor::Reset()
 {
     detector.Reset();
@@ -17,13 +19,23 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
 {
     out.Resize(width, height);
     const cv::Mat *source = &picture;
-    if (picture.cols != width || picture.rows != height) {
-        cv::resize(picture, scaled, cv::Size(width, height), 0, 0, cv::INTER_AREA);
+    if (picture.type() != CV_8UC3) {
+        // Grey or BGRA sources are rare; they pay for one conversion.
+        cv::cvtColor(picture, converted, picture.channels() == 1 ? cv::COLOR_GRAY2BGR
+                                                                 : cv::COLOR_BGRA2BGR);
+        source = &converted;
+    }
+    if (source->cols != width || source->rows != height) {
+        cv::resize(*source, scaled, cv::Size(width, height), 0, 0, cv::INTER_AREA);
         source = &scaled;
     }
     cv::Mat colour(height, width, CV_8UC3, out.colour.data(), size_t(out.colourStride));
     cv::Mat grey(height, width, CV_8UC1, out.grey.data(), size_t(out.greyStride));
-    cv::flip(*source, colour, 0);
+    // Row copies in reverse order: cv::flip does the same work at twice the cost.
+    const size_t rowBytes = size_t(width) * 3;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(out.colour.data() + size_t(height - 1 - y) * out.colourStride,
+                    source->ptr<uint8_t>(y), rowBytes);
     cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
     out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
                                out.detection.data(), out.greyStride, t, spots);

@@ -27,5 +27,6 @@ private:
     SpotDetector detector;
     PulseFilter pulses;
     std::vector<Spot> spots;
+    cv::Mat converted;
     cv::Mat scaled;
 };

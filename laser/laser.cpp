@@ -6,6 +6,7 @@
 #include "framesource.h"
 #include "v4l2controls.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
@@ -23,6 +24,15 @@ std::atomic<int> g_selected{0};
 std::atomic<int> g_verbose{0};
 std::atomic<bool> g_threading{false};
 std::atomic<bool> g_multiple{false};
+
+// Capture-to-readable times per camera, reported at verbose level 2.
+struct LatencyStats
+{
+    int frames = 0;
+    int64_t sumUs = 0;
+    int64_t maxUs = 0;
+};
+LatencyStats g_latency[LASER_MAX_CAMERAS];
 
 CameraSlot &Selected()
 {
@@ -187,6 +197,16 @@ int CamReadFrame(FrameBlock *block)
     const int r = slot.ReadFrame(block);
     if (wasOpen && r == LASER_NOT_OPEN)
         Log("camera %d: source gone, closed", g_selected.load());
+    if (r >= 0 && g_verbose.load() >= 2) {
+        LatencyStats &s = g_latency[g_selected.load()];
+        s.sumUs += slot.LastLatencyUs();
+        s.maxUs = std::max(s.maxUs, slot.LastLatencyUs());
+        if (++s.frames == 100) {
+            Log("camera %d: capture to readable %.3f ms average, %.3f ms max; %ld frames dropped",
+                g_selected.load(), s.sumUs / 100000.0, s.maxUs / 1000.0, slot.Dropped());
+            s = LatencyStats();
+        }
+    }
     return r;
 }
 

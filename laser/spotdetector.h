@@ -28,7 +28,7 @@ private:
               std::vector<Spot> &spots);
 
     std::vector<int16_t> background; // grey level with four fraction bits
-    std::vector<uint8_t> weight;      // brightness above threshold + 1, 0 when not a laser pixel
+    std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
     std::vector<int> stack;
     int bgWidth = 0;
     int bgHeight = 0;

@@ -10,7 +10,8 @@ int main(int argc, char **argv)
 {
     // Device number (default: the last, the demo when LASER_SOURCES=demo) and seconds to run.
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
-    CamSetVerbose(1);
+    // Level 2 adds the library's latency and drop statistics every 100 frames.
+    CamSetVerbose(2);
     CamEnableThreading();
     const int count = CamListDevices();
     for (int i = 0; i < count; ++i) {
@@ -50,6 +51,7 @@ int main(int argc, char **argv)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     std::printf("%ld frames\n", frames);
+
     CamFree();
     return 0;
 }
