@@ -19,15 +19,17 @@ constexpr int FractionBits = 4;
 // switched on) must not cost the whole frame time.
 constexpr size_t MaxAreas = 256;
 
-// Marks one row: weight = brightness above background + threshold (0: not a laser pixel),
-// detection value, peak, and the background moved 1/8 of the way to the picture.
+// Marks one row: weight = rise above the background minus the threshold, plus one, so a pixel
+// that rises exactly by the threshold counts (0: not a laser pixel); a background that leaves
+// no room for the threshold below 255 marks nothing. Also the detection value, the peak, and
+// the background moved 1/8 of the way to the picture.
 void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int width,
                    int threshold, uint8_t &peak)
 {
     for (int x = from; x < width; ++x) {
         const int grey = g[x];
         const int b = bg[x];
-        const int level = std::min(255, (b >> FractionBits) + threshold);
+        const int level = std::min(255, (b >> FractionBits) + threshold - 1);
         const int weight = std::max(0, grey - level);
         w[x] = uint8_t(weight);
         det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
@@ -43,7 +45,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width,
 #ifdef __SSE2__
     // Sixteen pixels at a time with saturating byte arithmetic; the same result as the scalar
     // loop, which finishes the row.
-    const __m128i t = _mm_set1_epi8(char(threshold));
+    const __m128i below = _mm_set1_epi8(char(threshold - 1));
     const __m128i one = _mm_set1_epi8(1);
     const __m128i zero = _mm_setzero_si128();
     __m128i peaks = zero;
@@ -52,7 +54,8 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width,
         __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
         __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
         const __m128i level = _mm_adds_epu8(
-            _mm_packus_epi16(_mm_srai_epi16(b0, FractionBits), _mm_srai_epi16(b1, FractionBits)), t);
+            _mm_packus_epi16(_mm_srai_epi16(b0, FractionBits), _mm_srai_epi16(b1, FractionBits)),
+            below);
         const __m128i weight = _mm_subs_epu8(grey, level);
         _mm_storeu_si128(reinterpret_cast<__m128i *>(w + x), weight);
         const __m128i unlit = _mm_cmpeq_epi8(weight, zero);
@@ -102,7 +105,8 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         }
         primed = true;
     }
-    const int threshold = std::clamp(t.luminance, 0, 255);
+    // A threshold of 0 would mark every pixel not darker than the background: 1 is the least.
+    const int threshold = std::clamp(t.luminance, 1, 255);
     uint8_t peak = 0;
     for (int y = 0; y < height; ++y)
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,

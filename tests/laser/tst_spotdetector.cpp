@@ -59,31 +59,37 @@ private slots:
 
 void TestSpotDetector::thresholds_data()
 {
+    QTest::addColumn<int>("level");
     QTest::addColumn<int>("luminance");
     QTest::addColumn<int>("minSize");
     QTest::addColumn<int>("maxSize");
     QTest::addColumn<int>("amplitude");
     QTest::addColumn<double>("radius");
     QTest::addColumn<bool>("found");
-    QTest::newRow("bright spot, defaults") << 40 << 1 << 5000 << 120 << 3.0 << true;
-    QTest::newRow("spot just above threshold") << 40 << 1 << 5000 << 45 << 3.0 << true;
-    QTest::newRow("spot below threshold") << 40 << 1 << 5000 << 35 << 3.0 << false;
-    QTest::newRow("higher threshold is less sensitive") << 130 << 1 << 5000 << 120 << 3.0 << false;
-    QTest::newRow("smaller than min size") << 40 << 60 << 5000 << 120 << 3.0 << false;
-    QTest::newRow("within min size") << 40 << 20 << 5000 << 120 << 3.0 << true;
-    QTest::newRow("larger than max size") << 40 << 1 << 100 << 120 << 8.0 << false;
-    QTest::newRow("within max size") << 40 << 1 << 400 << 120 << 8.0 << true;
+    QTest::newRow("bright spot, defaults") << 90 << 40 << 1 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("spot just above threshold") << 90 << 40 << 1 << 5000 << 45 << 3.0 << true;
+    QTest::newRow("spot below threshold") << 90 << 40 << 1 << 5000 << 35 << 3.0 << false;
+    QTest::newRow("higher threshold is less sensitive") << 90 << 130 << 1 << 5000 << 120 << 3.0 << false;
+    QTest::newRow("smaller than min size") << 90 << 40 << 60 << 5000 << 120 << 3.0 << false;
+    QTest::newRow("within min size") << 90 << 40 << 20 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("larger than max size") << 90 << 40 << 1 << 100 << 120 << 8.0 << false;
+    QTest::newRow("within max size") << 90 << 40 << 1 << 400 << 120 << 8.0 << true;
+    QTest::newRow("rise exactly the threshold") << 90 << 40 << 1 << 5000 << 40 << 3.0 << true;
+    // Saturation caps the rise: a spot on a bright wall counts only by what it adds.
+    QTest::newRow("clipped on a bright wall") << 230 << 40 << 1 << 5000 << 100 << 3.0 << false;
+    QTest::newRow("bright wall, room to rise") << 200 << 40 << 1 << 5000 << 100 << 3.0 << true;
 }
 
 void TestSpotDetector::thresholds()
 {
+    QFETCH(int, level);
     QFETCH(int, luminance);
     QFETCH(int, minSize);
     QFETCH(int, maxSize);
     QFETCH(int, amplitude);
     QFETCH(double, radius);
     QFETCH(bool, found);
-    const cv::Mat background(120, 160, CV_8UC1, cv::Scalar(90));
+    const cv::Mat background(120, 160, CV_8UC1, cv::Scalar(level));
     cv::Mat frame = background.clone();
     DrawDisc(frame, 80.3, 60.7, radius, amplitude);
     DetectorThresholds t;
@@ -92,7 +98,7 @@ void TestSpotDetector::thresholds()
     t.maxSize = maxSize;
     const Detection r = Detect(background, frame, t);
     QCOMPARE(int(r.spots.size()), found ? 1 : 0);
-    QCOMPARE(r.peak, std::min(255, 90 + amplitude));
+    QCOMPARE(r.peak, std::min(255, level + amplitude));
 }
 
 void TestSpotDetector::subPixelCentre_data()

@@ -31,10 +31,14 @@ bool FootageMatcher::Claim(std::vector<Centre> &centres, double x, double y)
     return best != nullptr;
 }
 
-void FootageMatcher::Report(double x, double y)
+char FootageMatcher::Report(double x, double y)
 {
-    if (!Claim(required, x, y) && !Claim(optional, x, y))
-        ++falseShots;
+    if (Claim(required, x, y))
+        return 'r';
+    if (Claim(optional, x, y))
+        return 'o';
+    ++falseShots;
+    return 'f';
 }
 
 int FootageMatcher::Found() const

@@ -10,7 +10,8 @@ public:
     FootageMatcher(std::vector<std::pair<double, double>> required,
                    std::vector<std::pair<double, double>> optional, double tolerance);
 
-    void Report(double x, double y);
+    // Returns what the shot matched: 'r' required, 'o' optional, 'f' nothing (a false shot).
+    char Report(double x, double y);
 
     int Required() const { return int(required.size()); }
     int Found() const;

@@ -106,10 +106,12 @@ int main(int argc, char **argv)
             seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
                            .count();
             for (int i = 0; i < frame.shotCount; ++i) {
-                matcher.Report(frame.shots[i].x, frame.shots[i].y);
+                const char match = matcher.Report(frame.shots[i].x, frame.shots[i].y);
                 if (verbose)
-                    std::printf("  frame %ld shot %.1f %.1f (%d px)\n", frames, frame.shots[i].x,
-                                frame.shots[i].y, frame.shots[i].pixels);
+                    std::printf("  frame %ld shot %.1f %.1f (%d px, strength %.0f) %s\n", frames,
+                                frame.shots[i].x, frame.shots[i].y, frame.shots[i].pixels,
+                                frame.shots[i].strength,
+                                match == 'r' ? "required" : match == 'o' ? "optional" : "false");
             }
             ++frames;
         }
