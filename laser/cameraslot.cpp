@@ -53,6 +53,9 @@ int CameraSlot::Open(std::unique_ptr<FrameSource> s, const std::string &n, int w
     gone = false;
     stopping = false;
     threaded = threads;
+    // Each camera thread is one core's worth of work; OpenCV's own pool on top would
+    // oversubscribe the machine. Set here, on the caller's thread, before any camera runs.
+    cv::setNumThreads(1);
     if (threaded)
         thread = std::thread(&CameraSlot::Run, this);
     return 1;
@@ -76,8 +79,6 @@ bool CameraSlot::IsOpen() const
 
 void CameraSlot::Run()
 {
-    // Each camera thread is one core's worth of work; OpenCV's own pool would oversubscribe.
-    cv::setNumThreads(1);
     while (!stopping) {
         if (!CaptureOne(ThreadPollMs)) {
             gone = true;
