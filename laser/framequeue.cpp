@@ -8,17 +8,26 @@ FrameQueue::FrameQueue(int d) : depth(d < 1 ? 1 : d)
         pool.push_back(std::make_unique<FrameData>());
         freeFrames.push_back(pool.back().get());
     }
+    freeFrames.reserve(pool.size());
+    waiting.assign(size_t(depth), nullptr);
+}
+
+FrameData *FrameQueue::PopOldest()
+{
+    FrameData *f = waiting[head];
+    head = (head + 1) % waiting.size();
+    --count;
+    return f;
 }
 
 FrameData *FrameQueue::AcquireWritable()
 {
     std::lock_guard<std::mutex> lock(mutex);
-    if (freeFrames.empty() || int(waiting.size()) >= depth) {
-        FrameData *oldest = waiting.front();
-        waiting.pop_front();
+    if (freeFrames.empty() || int(count) >= depth) {
+        FrameData *oldest = PopOldest();
         ++dropped;
-        if (!waiting.empty())
-            waiting.front()->TakeShotsFrom(*oldest);
+        if (count)
+            waiting[head]->TakeShotsFrom(*oldest);
         else
             carry.TakeShotsFrom(*oldest);
         freeFrames.push_back(oldest);
@@ -35,18 +44,18 @@ void FrameQueue::Publish(FrameData *frame)
         frame->TakeShotsFrom(carry);
         carry.shotCount = 0;
     }
-    waiting.push_back(frame);
+    waiting[(head + count) % waiting.size()] = frame;
+    ++count;
 }
 
 FrameData *FrameQueue::Take()
 {
     std::lock_guard<std::mutex> lock(mutex);
-    if (waiting.empty())
+    if (!count)
         return nullptr;
     if (current)
         freeFrames.push_back(current);
-    current = waiting.front();
-    waiting.pop_front();
+    current = PopOldest();
     return current;
 }
 
@@ -59,9 +68,8 @@ FrameData *FrameQueue::Current() const
 void FrameQueue::Clear()
 {
     std::lock_guard<std::mutex> lock(mutex);
-    for (FrameData *f : waiting)
-        freeFrames.push_back(f);
-    waiting.clear();
+    while (count)
+        freeFrames.push_back(PopOldest());
     if (current)
         freeFrames.push_back(current);
     current = nullptr;
@@ -71,7 +79,7 @@ void FrameQueue::Clear()
 int FrameQueue::Waiting() const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    return int(waiting.size());
+    return int(count);
 }
 
 long FrameQueue::Dropped() const

@@ -3,7 +3,6 @@
 
 #include "framedata.h"
 
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -29,10 +28,15 @@ public:
     long Dropped() const;
 
 private:
+    FrameData *PopOldest();
+
     mutable std::mutex mutex;
     std::vector<std::unique_ptr<FrameData>> pool;
+    // Both lists are sized once; frames only move between them, so nothing allocates per frame.
     std::vector<FrameData *> freeFrames;
-    std::deque<FrameData *> waiting;
+    std::vector<FrameData *> waiting; // a ring: oldest at head
+    size_t head = 0;
+    size_t count = 0;
     FrameData *current = nullptr;
     FrameData carry;     // shots of dropped frames with no waiting frame to take them
     int depth;
