@@ -9,27 +9,35 @@ void PulseFilter::Reset()
     previous.clear();
 }
 
+namespace {
+
+// Whether two spots are one light: within the minimum distance, or touching.
+bool SameLight(const Spot &a, const Spot &b, int minDistance)
+{
+    const double reach = std::max(double(minDistance),
+                                  std::sqrt(a.pixels / M_PI) + std::sqrt(b.pixels / M_PI) + 1.0);
+    return std::hypot(a.x - b.x, a.y - b.y) <= reach;
+}
+
+} // namespace
+
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, Spot *shots, int maxShots)
 {
-    fresh.clear();
-    for (const Spot &s : spots) {
-        const double rs = std::sqrt(s.pixels / M_PI);
-        bool seen = false;
-        for (const Spot &p : previous) {
-            // A spot that wanders while lit still overlaps its last position.
-            const double reach = std::max(double(minDistance), rs + std::sqrt(p.pixels / M_PI) + 1.0);
-            if (std::hypot(s.x - p.x, s.y - p.y) <= reach) {
-                seen = true;
-                break;
-            }
-        }
-        if (!seen)
-            fresh.push_back(s);
-    }
-    previous.assign(spots.begin(), spots.end());
-    std::sort(fresh.begin(), fresh.end(),
+    sorted.assign(spots.begin(), spots.end());
+    std::sort(sorted.begin(), sorted.end(),
               [](const Spot &a, const Spot &b) { return a.strength > b.strength; });
-    const int n = std::min(int(fresh.size()), maxShots);
-    std::copy(fresh.begin(), fresh.begin() + n, shots);
+    int n = 0;
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        const Spot &s = sorted[i];
+        // A pulse lit in the previous frame was reported then.
+        bool known = std::any_of(previous.begin(), previous.end(),
+                                 [&](const Spot &p) { return SameLight(s, p, minDistance); });
+        // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
+        for (size_t j = 0; j < i && !known; ++j)
+            known = SameLight(s, sorted[j], minDistance);
+        if (!known && n < maxShots)
+            shots[n++] = s;
+    }
+    previous.swap(sorted);
     return n;
 }

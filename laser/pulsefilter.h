@@ -6,7 +6,8 @@
 #include <vector>
 
 // A spot is a new shot unless a spot of the previous frame lies within the minimum distance
-// (or overlaps it): a pulse lit over several frames is reported in its first frame only.
+// (or touches it): a pulse lit over several frames is reported in its first frame only. Within
+// one frame, weaker spots near a stronger one are parts of the same light.
 class PulseFilter
 {
 public:
@@ -16,5 +17,5 @@ public:
 
 private:
     std::vector<Spot> previous;
-    std::vector<Spot> fresh;
+    std::vector<Spot> sorted;
 };

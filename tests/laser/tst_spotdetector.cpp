@@ -55,6 +55,8 @@ private slots:
     void pulses_data();
     void pulses();
     void strongestFirstAndAtMostEight();
+    void haloFragmentsAreOneShot_data();
+    void haloFragmentsAreOneShot();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -180,6 +182,32 @@ void TestSpotDetector::strongestFirstAndAtMostEight()
     QCOMPARE(n, 8);
     for (int i = 0; i < n; ++i) // the two faintest (leftmost) are the ones left out
         QVERIFY2(qAbs(shots[i].x - (20 + 38 * (9 - i))) < 0.5, qPrintable(QString::number(shots[i].x)));
+}
+
+void TestSpotDetector::haloFragmentsAreOneShot_data()
+{
+    QTest::addColumn<int>("fragmentDistance");
+    QTest::addColumn<int>("shots");
+    QTest::newRow("fragments beside the spot") << 9 << 1;
+    QTest::newRow("separate spots far apart") << 60 << 3;
+}
+
+void TestSpotDetector::haloFragmentsAreOneShot()
+{
+    QFETCH(int, fragmentDistance);
+    QFETCH(int, shots);
+    const cv::Mat background(120, 200, CV_8UC1, cv::Scalar(60));
+    cv::Mat frame = background.clone();
+    DrawDisc(frame, 50, 60, 4.0, 150);
+    // Two faint bits of halo that do not touch the spot.
+    DrawDisc(frame, 50 + fragmentDistance, 60, 1.0, 100);
+    DrawDisc(frame, 50, 60 + fragmentDistance, 1.0, 100);
+    const Detection r = Detect(background, frame, DetectorThresholds());
+    QCOMPARE(int(r.spots.size()), 3);
+    PulseFilter filter;
+    Spot out[8];
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), shots);
+    QVERIFY(qAbs(out[0].x - 50) < 0.1 && qAbs(out[0].y - 60) < 0.1); // the strong one first
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)

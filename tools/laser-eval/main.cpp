@@ -29,12 +29,14 @@ std::vector<std::pair<double, double>> Points(const cv::FileNode &list)
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: laser-eval [-v] [--luminance N] [--min-distance N] [--skip-missing] [--min-passed N] [--min-found N] MANIFEST\n"
+                 "usage: laser-eval [-v] [--luminance N] [--min-distance N] [--skip-missing] [--min-passed N] [--min-found N]\n"
+                 "                  [--max-false N] MANIFEST\n"
                  "  -v              print every reported shot\n"
                  "  --luminance N, --min-distance N  try other thresholds than the defaults\n"
                  "  --skip-missing  exit 77 (skipped) when the manifest does not exist\n"
                  "  --min-passed N  exit 0 when at least N recordings pass (regression floor)\n"
-                 "  --min-found N   ... and at least N required shots are found\n");
+                 "  --min-found N   ... and at least N required shots are found\n"
+                 "  --max-false N   ... and at most N false shots are reported\n");
     return 2;
 }
 
@@ -44,7 +46,7 @@ int main(int argc, char **argv)
 {
     bool verbose = false, skipMissing = false;
     DetectorThresholds thresholds; // the library's defaults, the same for every recording
-    int minPassed = -1, minFound = -1;
+    int minPassed = -1, minFound = -1, maxFalse = -1;
     const char *manifestPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "-v"))
@@ -59,6 +61,8 @@ int main(int argc, char **argv)
             minPassed = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--min-found") && i + 1 < argc)
             minFound = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--max-false") && i + 1 < argc)
+            maxFalse = std::atoi(argv[++i]);
         else if (argv[i][0] == '-')
             return Usage();
         else
@@ -130,7 +134,10 @@ int main(int argc, char **argv)
     std::printf("total required %d/%d false %d ms/frame %.3f\n", totalFound, totalRequired,
                 totalFalse, totalFrames ? totalSeconds * 1000.0 / totalFrames : 0.0);
     std::printf("%d passed, %d failed\n", passed, failed);
-    if (minPassed >= 0 || minFound >= 0)
-        return (passed >= minPassed && totalFound >= minFound) ? 0 : 1;
+    if (minPassed >= 0 || minFound >= 0 || maxFalse >= 0)
+        return (passed >= minPassed && totalFound >= minFound
+                && (maxFalse < 0 || totalFalse <= maxFalse))
+            ? 0
+            : 1;
     return failed == 0 ? 0 : 1;
 }
