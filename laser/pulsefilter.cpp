@@ -11,6 +11,10 @@ void PulseFilter::Reset()
 
 namespace {
 
+// More separate lights in one frame than a frame can report are a change of the scene
+// (lighting, exposure, a moving projected picture), not laser shots.
+constexpr size_t SceneChangeAreas = LASER_MAX_SPOTS;
+
 // Whether two spots are one light: within the minimum distance, or touching.
 bool SameLight(const Spot &a, const Spot &b, int minDistance)
 {
@@ -27,7 +31,8 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, Spot *s
     std::sort(sorted.begin(), sorted.end(),
               [](const Spot &a, const Spot &b) { return a.strength > b.strength; });
     int n = 0;
-    for (size_t i = 0; i < sorted.size(); ++i) {
+    const bool sceneChange = sorted.size() > SceneChangeAreas;
+    for (size_t i = 0; i < sorted.size() && !sceneChange; ++i) {
         const Spot &s = sorted[i];
         // A pulse lit in the previous frame was reported then.
         bool known = std::any_of(previous.begin(), previous.end(),

@@ -7,7 +7,8 @@
 
 // A spot is a new shot unless a spot of the previous frame lies within the minimum distance
 // (or touches it): a pulse lit over several frames is reported in its first frame only. Within
-// one frame, weaker spots near a stronger one are parts of the same light.
+// one frame, weaker spots near a stronger one are parts of the same light, and a frame with
+// many separate lights is a change of the scene, with no shots at all.
 class PulseFilter
 {
 public:

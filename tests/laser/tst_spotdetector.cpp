@@ -54,9 +54,11 @@ private slots:
     void subPixelCentre();
     void pulses_data();
     void pulses();
-    void strongestFirstAndAtMostEight();
+    void strongestFirst();
     void haloFragmentsAreOneShot_data();
     void haloFragmentsAreOneShot();
+    void sceneChangeIsNoShot_data();
+    void sceneChangeIsNoShot();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -168,20 +170,20 @@ void TestSpotDetector::pulses()
     }
 }
 
-void TestSpotDetector::strongestFirstAndAtMostEight()
+void TestSpotDetector::strongestFirst()
 {
     const cv::Mat background(120, 400, CV_8UC1, cv::Scalar(50));
     cv::Mat frame = background.clone();
-    for (int i = 0; i < 10; ++i)
-        DrawDisc(frame, 20 + 38 * i, 60, 2.0, 60 + 15 * i); // brighter to the right
+    for (int i = 0; i < 8; ++i)
+        DrawDisc(frame, 20 + 45 * i, 60, 2.0, 60 + 15 * i); // brighter to the right
     const Detection r = Detect(background, frame, DetectorThresholds());
-    QCOMPARE(int(r.spots.size()), 10);
+    QCOMPARE(int(r.spots.size()), 8);
     PulseFilter filter;
     Spot shots[8];
-    const int n = filter.Filter(r.spots, 30, shots, 8);
-    QCOMPARE(n, 8);
-    for (int i = 0; i < n; ++i) // the two faintest (leftmost) are the ones left out
-        QVERIFY2(qAbs(shots[i].x - (20 + 38 * (9 - i))) < 0.5, qPrintable(QString::number(shots[i].x)));
+    const int n = filter.Filter(r.spots, 30, shots, 5);
+    QCOMPARE(n, 5);
+    for (int i = 0; i < n; ++i) // the three faintest (leftmost) are the ones left out
+        QVERIFY2(qAbs(shots[i].x - (20 + 45 * (7 - i))) < 0.5, qPrintable(QString::number(shots[i].x)));
 }
 
 void TestSpotDetector::haloFragmentsAreOneShot_data()
@@ -208,6 +210,33 @@ void TestSpotDetector::haloFragmentsAreOneShot()
     Spot out[8];
     QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), shots);
     QVERIFY(qAbs(out[0].x - 50) < 0.1 && qAbs(out[0].y - 60) < 0.1); // the strong one first
+}
+
+void TestSpotDetector::sceneChangeIsNoShot_data()
+{
+    QTest::addColumn<int>("lights");
+    QTest::addColumn<int>("shots");
+    QTest::newRow("three shooters at once") << 3 << 3;
+    QTest::newRow("eight at once, as many as a frame holds") << 8 << 8;
+    QTest::newRow("nine lights: the scene changed") << 9 << 0;
+    QTest::newRow("lights everywhere") << 20 << 0;
+}
+
+void TestSpotDetector::sceneChangeIsNoShot()
+{
+    QFETCH(int, lights);
+    QFETCH(int, shots);
+    const cv::Mat background(240, 400, CV_8UC1, cv::Scalar(60));
+    cv::Mat frame = background.clone();
+    for (int i = 0; i < lights; ++i)
+        DrawDisc(frame, 30 + 70 * (i % 5), 30 + 50 * (i / 5), 3.0, 120);
+    const Detection r = Detect(background, frame, DetectorThresholds());
+    QCOMPARE(int(r.spots.size()), lights);
+    PulseFilter filter;
+    Spot out[8];
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), shots);
+    // The lights are remembered all the same: still lit in the next frame, they are no shots.
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), 0);
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)
