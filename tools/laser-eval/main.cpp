@@ -29,10 +29,12 @@ std::vector<std::pair<double, double>> Points(const cv::FileNode &list)
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: laser-eval [-v] [--luminance N] [--min-distance N] [--skip-missing] [--min-passed N] [--min-found N]\n"
+                 "usage: laser-eval [-v] [--luminance N] [--min-size N] [--min-distance N]\n"
+                 "                  [--skip-missing] [--min-passed N] [--min-found N]\n"
                  "                  [--max-false N] MANIFEST\n"
                  "  -v              print every reported shot\n"
-                 "  --luminance N, --min-distance N  try other thresholds than the defaults\n"
+                 "  --luminance N, --min-size N, --min-distance N\n"
+                 "                  try other thresholds than the defaults\n"
                  "  --skip-missing  exit 77 (skipped) when the manifest does not exist\n"
                  "  --min-passed N  exit 0 when at least N recordings pass (regression floor)\n"
                  "  --min-found N   ... and at least N required shots are found\n"
@@ -55,6 +57,8 @@ int main(int argc, char **argv)
             skipMissing = true;
         else if (!std::strcmp(argv[i], "--luminance") && i + 1 < argc)
             thresholds.luminance = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--min-size") && i + 1 < argc)
+            thresholds.minSize = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--min-distance") && i + 1 < argc)
             thresholds.minDistance = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--min-passed") && i + 1 < argc)
