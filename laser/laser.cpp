@@ -6,6 +6,8 @@
 #include "framesource.h"
 #include "v4l2controls.h"
 
+#include <opencv2/core/utils/logger.hpp>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdarg>
@@ -121,6 +123,9 @@ double CamGetDLLVersion(void)
 void CamSetVerbose(int level)
 {
     g_verbose = level;
+    // OpenCV's own warnings (undecodable files, back-end trouble) only when asked for.
+    cv::utils::logging::setLogLevel(level > 0 ? cv::utils::logging::LOG_LEVEL_WARNING
+                                              : cv::utils::logging::LOG_LEVEL_ERROR);
 }
 
 void CamEnableThreading(void)

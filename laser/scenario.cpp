@@ -93,10 +93,12 @@ bool Scenario::FromFile(const std::string &path, Scenario &out, std::string *err
     text << in.rdbuf();
     if (!FromJson(text.str(), out, error))
         return false;
-    if (out.name.empty()) {
-        const size_t slash = path.find_last_of('/');
+    const size_t slash = path.find_last_of('/');
+    if (out.name.empty())
         out.name = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    }
+    // A background image is found beside the scenario unless its path is absolute.
+    if (!out.backgroundImage.empty() && out.backgroundImage[0] != '/' && slash != std::string::npos)
+        out.backgroundImage = path.substr(0, slash + 1) + out.backgroundImage;
     return true;
 }
 

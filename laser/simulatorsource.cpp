@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -47,6 +48,8 @@ bool SimulatorSource::BuildBackground()
     const int level = std::clamp(scenario.brightness, 0, 255);
     cv::Mat content;
     if (scenario.backgroundKind == "image") {
+        if (access(scenario.backgroundImage.c_str(), R_OK) != 0)
+            return false;
         content = cv::imread(scenario.backgroundImage, cv::IMREAD_COLOR);
         if (content.empty())
             return false;

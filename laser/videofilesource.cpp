@@ -2,11 +2,15 @@
 #include "videofilesource.h"
 
 #include <thread>
+#include <unistd.h>
 
 VideoFileSource::VideoFileSource(std::string p) : path(std::move(p)) {}
 
 bool VideoFileSource::Open(int, int)
 {
+    // A missing file would send every OpenCV back end searching, each with its own warning.
+    if (access(path.c_str(), R_OK) != 0)
+        return false;
     // FFmpeg first: other back ends (GStreamer) add start-up delay and log noise for files.
     if (!capture.open(path, cv::CAP_FFMPEG) && !capture.open(path, cv::CAP_ANY))
         return false;

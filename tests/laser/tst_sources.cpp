@@ -7,6 +7,7 @@
 
 #include <QtTest>
 
+#include <opencv2/imgcodecs.hpp>
 #include <opencv2/videoio.hpp>
 
 class TestSources : public QObject
@@ -20,6 +21,7 @@ private slots:
     void screenShotsFollowTheCorners();
     void rendersShotsWhereScripted_data();
     void rendersShotsWhereScripted();
+    void imageBackgroundBesideScenario();
     void shortPulseShowsInOneFrame();
     void scenarioEndsWithoutLoop();
     void videoFilePlaysAndEnds();
@@ -123,6 +125,31 @@ void TestSources::rendersShotsWhereScripted()
         }
     }
     QCOMPARE(shots, 1);
+}
+
+void TestSources::imageBackgroundBesideScenario()
+{
+    QTemporaryDir dir;
+    cv::Mat image(60, 80, CV_8UC3, cv::Scalar(0, 0, 200)); // a red picture
+    QVERIFY(cv::imwrite(dir.filePath("red.png").toStdString(), image));
+    QFile f(dir.filePath("scene.json"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"noise": 0, "background": {"kind": "image", "image": "red.png", "brightness": 255}})");
+    f.close();
+    Scenario s;
+    QVERIFY(Scenario::FromFile(dir.filePath("scene.json").toStdString(), s));
+    QCOMPARE(QString::fromStdString(s.name), QString("scene.json"));
+    SimulatorSource sim(s);
+    QVERIFY(sim.Open(640, 480));
+    cv::Mat picture;
+    sim.Render(0, picture);
+    QCOMPARE(picture.size(), cv::Size(640, 480));
+    const cv::Vec3b centre = picture.at<cv::Vec3b>(240, 320);
+    QCOMPARE(int(centre[2]), 200);
+    QCOMPARE(int(centre[0]), 0);
+    // Without its image the scenario cannot be opened: such a camera fails to open.
+    QFile::remove(dir.filePath("red.png"));
+    QVERIFY(!SimulatorSource(s).Open(640, 480));
 }
 
 void TestSources::shortPulseShowsInOneFrame()
