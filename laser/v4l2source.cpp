@@ -8,6 +8,7 @@
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -20,6 +21,41 @@ namespace {
 constexpr unsigned BufferCount = 2;
 
 } // namespace
+
+uint32_t ChooseV4L2Format(const std::vector<uint32_t> &offered)
+{
+    // MJPEG keeps 640x480 at full frame rate on USB 2 cameras; raw YUYV often does not.
+    // Otherwise BGR24, which libv4l2 converts to from whatever the camera has.
+    for (uint32_t f : offered)
+        if (f == V4L2_PIX_FMT_MJPEG)
+            return f;
+    return V4L2_PIX_FMT_BGR24;
+}
+
+bool DecodeV4L2Frame(uint32_t pixelFormat, const void *data, size_t bytes, int width, int height,
+                     int bytesPerLine, cv::Mat &picture)
+{
+    if (!data || bytes == 0)
+        return false;
+    void *mutableData = const_cast<void *>(data); // cv::Mat wants it; it is only read
+    if (pixelFormat == V4L2_PIX_FMT_MJPEG) {
+        const cv::Mat jpeg(1, int(bytes), CV_8UC1, mutableData);
+        cv::imdecode(jpeg, cv::IMREAD_COLOR, &picture);
+        return !picture.empty();
+    }
+    const int pixelBytes = pixelFormat == V4L2_PIX_FMT_YUYV ? 2 : 3;
+    const int stride = std::max(bytesPerLine, width * pixelBytes);
+    if ((pixelFormat != V4L2_PIX_FMT_YUYV && pixelFormat != V4L2_PIX_FMT_BGR24)
+        || bytes < size_t(stride) * (height - 1) + size_t(width) * pixelBytes)
+        return false;
+    if (pixelFormat == V4L2_PIX_FMT_YUYV) {
+        const cv::Mat yuyv(height, width, CV_8UC2, mutableData, size_t(stride));
+        cv::cvtColor(yuyv, picture, cv::COLOR_YUV2BGR_YUYV);
+    } else {
+        cv::Mat(height, width, CV_8UC3, mutableData, size_t(stride)).copyTo(picture);
+    }
+    return true;
+}
 
 V4L2Source::V4L2Source(std::string n) : node(std::move(n)) {}
 
@@ -43,20 +79,18 @@ bool V4L2Source::Open(int w, int h)
     if (fd < 0)
         return false;
 
-    // MJPEG keeps 640x480 at full frame rate on USB 2 cameras; raw YUYV often does not.
-    bool hasMjpeg = false;
+    std::vector<uint32_t> offered;
     v4l2_fmtdesc desc{};
     desc.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     for (desc.index = 0; Ioctl(VIDIOC_ENUM_FMT, &desc) == 0; ++desc.index)
-        if (desc.pixelformat == V4L2_PIX_FMT_MJPEG)
-            hasMjpeg = true;
+        offered.push_back(desc.pixelformat);
 
     v4l2_format fmt{};
     fmt.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     fmt.fmt.pix.width = uint32_t(w);
     fmt.fmt.pix.height = uint32_t(h);
     fmt.fmt.pix.field = V4L2_FIELD_ANY;
-    fmt.fmt.pix.pixelformat = hasMjpeg ? V4L2_PIX_FMT_MJPEG : V4L2_PIX_FMT_BGR24;
+    fmt.fmt.pix.pixelformat = ChooseV4L2Format(offered);
     if (Ioctl(VIDIOC_S_FMT, &fmt) < 0) {
         Close();
         return false;
@@ -97,7 +131,8 @@ bool V4L2Source::Open(int w, int h)
             return false;
         }
         buffers.push_back(b);
-        if (Ioctl(VIDIOC_QBUF, &buf) < 0) {
+        // Some drivers insist on more buffers than asked for; the extra ones stay unqueued.
+        if (i < BufferCount && Ioctl(VIDIOC_QBUF, &buf) < 0) {
             Close();
             return false;
         }
@@ -147,30 +182,13 @@ int V4L2Source::Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs)
     if (!(buf.flags & V4L2_BUF_FLAG_TIMESTAMP_MONOTONIC) || timestampUs == 0)
         timestampUs = MonotonicMicros();
     const bool ok = buf.index < buffers.size() && !(buf.flags & V4L2_BUF_FLAG_ERROR)
-        && Decode(buffers[buf.index], buf.bytesused, picture);
+        && DecodeV4L2Frame(pixelFormat, buffers[buf.index].start,
+                           std::min<size_t>(buf.bytesused, buffers[buf.index].length), width,
+                           height, bytesPerLine, picture);
     // The buffer goes back to the driver at once; the picture is a copy.
     if (Ioctl(VIDIOC_QBUF, &buf) < 0)
         return -1;
     return ok ? 1 : 0; // a corrupt frame is skipped, not fatal
-}
-
-bool V4L2Source::Decode(const Buffer &buffer, size_t bytes, cv::Mat &picture)
-{
-    if (bytes == 0 || bytes > buffer.length)
-        return false;
-    if (pixelFormat == V4L2_PIX_FMT_MJPEG) {
-        const cv::Mat data(1, int(bytes), CV_8UC1, buffer.start);
-        cv::imdecode(data, cv::IMREAD_COLOR, &picture);
-        return !picture.empty();
-    }
-    if (pixelFormat == V4L2_PIX_FMT_YUYV) {
-        const cv::Mat yuyv(height, width, CV_8UC2, buffer.start, size_t(bytesPerLine));
-        cv::cvtColor(yuyv, picture, cv::COLOR_YUV2BGR_YUYV);
-        return true;
-    }
-    const cv::Mat bgr(height, width, CV_8UC3, buffer.start, size_t(bytesPerLine));
-    bgr.copyTo(picture);
-    return true;
 }
 
 bool V4L2Source::SetControl(uint32_t id, int value)

@@ -3,8 +3,14 @@
 
 #include "framesource.h"
 
-#include <mutex>
+#include <cstdint>
 #include <vector>
+
+// The capture format to ask for among those a device offers.
+uint32_t ChooseV4L2Format(const std::vector<uint32_t> &offered);
+// One captured buffer (MJPEG, YUYV or BGR24) as a BGR picture; false when it is unusable.
+bool DecodeV4L2Frame(uint32_t pixelFormat, const void *data, size_t bytes, int width, int height,
+                     int bytesPerLine, cv::Mat &picture);
 
 // Opens at the size asked for (the processor scales what the driver will not give), prefers
 // MJPEG, and keeps two buffers queued so a frame never waits behind a stale one.
@@ -28,7 +34,6 @@ private:
     };
 
     void Close();
-    bool Decode(const Buffer &buffer, size_t bytes, cv::Mat &picture);
     int Ioctl(unsigned long request, void *arg) const;
     bool SetControl(uint32_t id, int value);
 
@@ -39,6 +44,5 @@ private:
     int height = 0;
     int bytesPerLine = 0;
     std::vector<Buffer> buffers;
-    std::vector<uint8_t> jpeg;
     bool streaming = false;
 };

@@ -1,11 +1,14 @@
-// Tests of the device list: node order, capture capability, LASER_SOURCES, setting mapping.
+// Tests of the device list (node order, capture capability, LASER_SOURCES), setting mapping
+// and the decoding of captured V4L2 buffers.
 #include "deviceenumerator.h"
 #include "pictureadjustment.h"
 #include "v4l2controls.h"
+#include "v4l2source.h"
 
 #include <QtTest>
 
 #include <linux/videodev2.h>
+#include <opencv2/imgcodecs.hpp>
 
 #include <fstream>
 
@@ -23,6 +26,10 @@ private slots:
     void valueForFraction();
     void controlMapping();
     void emulatedSettings();
+    void formatChoice_data();
+    void formatChoice();
+    void decodesCapturedBuffers_data();
+    void decodesCapturedBuffers();
 };
 
 void TestDevices::nodeOrder()
@@ -148,6 +155,78 @@ void TestDevices::emulatedSettings()
     QCOMPARE(int(picture.at<cv::Vec3b>(0, 0)[2]), 240);
     QVERIFY(a.GetSetting(SettingGroup::Camera, 4, info));
     QCOMPARE(info.value, 75);
+}
+
+void TestDevices::formatChoice_data()
+{
+    QTest::addColumn<QVector<uint>>("offered");
+    QTest::addColumn<uint>("chosen");
+    QTest::newRow("MJPEG among others")
+        << QVector<uint>{V4L2_PIX_FMT_YUYV, V4L2_PIX_FMT_MJPEG} << uint(V4L2_PIX_FMT_MJPEG);
+    QTest::newRow("raw only: converted") << QVector<uint>{V4L2_PIX_FMT_YUYV} << uint(V4L2_PIX_FMT_BGR24);
+    QTest::newRow("nothing listed") << QVector<uint>{} << uint(V4L2_PIX_FMT_BGR24);
+}
+
+void TestDevices::formatChoice()
+{
+    QFETCH(QVector<uint>, offered);
+    QFETCH(uint, chosen);
+    QCOMPARE(ChooseV4L2Format(std::vector<uint32_t>(offered.begin(), offered.end())), chosen);
+}
+
+void TestDevices::decodesCapturedBuffers_data()
+{
+    QTest::addColumn<uint>("format");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("bytesPerLine");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("blue"); // of the pixel at (5, 3), -1: not checked
+
+    // 16 x 8 pictures: blue 40, green 120, red 200 everywhere.
+    cv::Mat bgr(8, 16, CV_8UC3, cv::Scalar(40, 120, 200));
+    std::vector<uint8_t> jpeg;
+    cv::imencode(".jpg", bgr, jpeg, {cv::IMWRITE_JPEG_QUALITY, 95});
+    QTest::newRow("MJPEG") << uint(V4L2_PIX_FMT_MJPEG)
+                           << QByteArray(reinterpret_cast<const char *>(jpeg.data()), int(jpeg.size()))
+                           << 0 << true << 40;
+    QTest::newRow("corrupt MJPEG") << uint(V4L2_PIX_FMT_MJPEG) << QByteArray(200, 'x') << 0 << false << -1;
+
+    // BGR24 with rows padded to 64 bytes.
+    QByteArray padded(64 * 8, char(0));
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x) {
+            padded[64 * y + 3 * x] = char(40);
+            padded[64 * y + 3 * x + 1] = char(120);
+            padded[64 * y + 3 * x + 2] = char(200);
+        }
+    QTest::newRow("BGR24, padded rows") << uint(V4L2_PIX_FMT_BGR24) << padded << 64 << true << 40;
+    QTest::newRow("BGR24, short buffer") << uint(V4L2_PIX_FMT_BGR24) << padded.left(64 * 7) << 64
+                                         << false << -1;
+
+    // YUYV of mid grey: Y 128, U and V 128 (no colour).
+    QByteArray yuyv(16 * 2 * 8, char(128));
+    QTest::newRow("YUYV") << uint(V4L2_PIX_FMT_YUYV) << yuyv << 32 << true << 128;
+    QTest::newRow("unknown format") << uint(V4L2_PIX_FMT_NV12) << yuyv << 16 << false << -1;
+}
+
+void TestDevices::decodesCapturedBuffers()
+{
+    QFETCH(uint, format);
+    QFETCH(QByteArray, data);
+    QFETCH(int, bytesPerLine);
+    QFETCH(bool, ok);
+    QFETCH(int, blue);
+    cv::Mat picture;
+    QCOMPARE(DecodeV4L2Frame(format, data.constData(), size_t(data.size()), 16, 8, bytesPerLine,
+                             picture),
+             ok);
+    if (!ok)
+        return;
+    QCOMPARE(picture.type(), CV_8UC3);
+    QCOMPARE(picture.cols, 16);
+    QCOMPARE(picture.rows, 8);
+    QVERIFY2(qAbs(picture.at<cv::Vec3b>(3, 5)[0] - blue) <= 3,
+             qPrintable(QString::number(picture.at<cv::Vec3b>(3, 5)[0])));
 }
 
 QTEST_APPLESS_MAIN(TestDevices)
