@@ -88,7 +88,21 @@ LASER_API void CamDisableThreading(void);
 LASER_API void CamEnableMulipleCameras(void);
 LASER_API void CamDisableMulipleCameras(void);
 
-/* Devices: real V4L2 capture devices first, then the virtual sources of LASER_SOURCES. */
+/* Devices: real V4L2 capture devices first (by node number, named by their driver's card name),
+ * then the virtual sources of the environment variable LASER_SOURCES, a ';'-separated list of:
+ *   a video file path        "Video: <file name>", played at its own frame rate; at its end the
+ *                            camera closes as if unplugged,
+ *   a scenario path (.json)  "Simulator: <scenario name>", a simulated camera,
+ *   demo                     "Simulator: Demo", a ring target on an angled screen with endless
+ *                            random shots.
+ * A scenario holds: name; fps (30); noise (grey levels, standard deviation); background
+ * {kind: wall | rings | image, image: path beside the scenario, brightness 0-255}; screen: four
+ * picture corners (top left, top right, bottom left, bottom right) the background is drawn on;
+ * shots: [{t: ms after CamInit, x, y (picture pixels) or sx, sy (0-1000 on the screen), ms,
+ * radius, colour: red | green, intensity 0-255}]; random: {every_ms}; loop: true | false
+ * (false: the camera vanishes after the last shot). A source that cannot be read stays listed
+ * and fails CamInit. Virtual cameras emulate filter setting 0 (brightness) and camera setting 4
+ * (exposure) on their picture. */
 LASER_API int CamListDevices(void);
 /* Writes the NUL-terminated name of device `index` into `buffer` (64 bytes or more).
  * Returns 0, or -1 for an index out of range (buffer then holds an empty string). */
