@@ -9,6 +9,8 @@
 #include <linux/videodev2.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -124,9 +126,15 @@ void DeviceEnumerator::Refresh()
     names = SortVideoNodes(names);
     const char *env = std::getenv("LASER_SOURCES");
     const std::string sources = env ? env : "";
-    if (scanned && names == lastNodes && sources == lastSources)
+    // A node that could not be opened may only be waiting for its permissions (udev sets them
+    // just after the node appears): look again now and then until every node answers.
+    const auto now = std::chrono::steady_clock::now();
+    const bool retry = unanswered && now - lastScan > std::chrono::milliseconds(500);
+    if (scanned && !retry && names == lastNodes && sources == lastSources)
         return;
     scanned = true;
+    unanswered = false;
+    lastScan = now;
     lastNodes = names;
     lastSources = sources;
 
@@ -134,8 +142,10 @@ void DeviceEnumerator::Refresh()
     for (const std::string &n : names) {
         const std::string path = directory + "/" + n;
         const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
-        if (fd < 0)
+        if (fd < 0) {
+            unanswered = unanswered || errno == EACCES || errno == EBUSY;
             continue;
+        }
         v4l2_capability cap{};
         const bool ok = ioctl(fd, VIDIOC_QUERYCAP, &cap) == 0;
         close(fd);

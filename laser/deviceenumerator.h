@@ -1,6 +1,7 @@
 // DeviceEnumerator: the device list: V4L2 capture nodes, then the virtual sources.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -27,7 +28,8 @@ bool IsCaptureNode(uint32_t deviceCaps);
 std::unique_ptr<FrameSource> CreateSource(const DeviceEntry &entry);
 
 // Keeps the device list, looking at the drivers again only when the set of nodes in the
-// device directory or LASER_SOURCES has changed, since the program asks every 10 ms.
+// device directory or LASER_SOURCES has changed (or a node was not yet accessible), since the
+// program asks every 10 ms.
 class DeviceEnumerator
 {
 public:
@@ -44,5 +46,7 @@ private:
     std::vector<std::string> lastNodes;
     std::string lastSources;
     bool scanned = false;
+    bool unanswered = false; // a node refused to open at the last scan
+    std::chrono::steady_clock::time_point lastScan;
     std::vector<DeviceEntry> devices;
 };
