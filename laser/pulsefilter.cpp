@@ -1,13 +1,8 @@
-// PulseFilter: matching spots against those of the previous frame.
+// PulseFilter: matching spots against those of the previous frame and of their own.
 #include "pulsefilter.h"
 
 #include <algorithm>
 #include <cmath>
-
-void PulseFilter::Reset()
-{
-    previous.clear();
-}
 
 namespace {
 
@@ -24,6 +19,11 @@ bool SameLight(const Spot &a, const Spot &b, int minDistance)
 }
 
 } // namespace
+
+void PulseFilter::Reset()
+{
+    previous.clear();
+}
 
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, Spot *shots, int maxShots)
 {

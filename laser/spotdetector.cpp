@@ -143,15 +143,13 @@ void SpotDetector::Fill(int start, int width, int height, bool bottomUp,
                         const DetectorThresholds &t, std::vector<Spot> &spots)
 {
     uint8_t *w = weight.data();
-    double sum = 0.0, sx = 0.0, sy = 0.0;
-    int count = 0;
     // Pixels are cleared as they are pushed, so none is counted twice.
     const int first = w[start];
     w[start] = 0;
-    sx += first * (start % width + 0.5);
-    sy += first * (start / width + 0.5);
-    sum += first;
-    count = 1;
+    double sum = first;
+    double sx = first * (start % width + 0.5);
+    double sy = first * (start / width + 0.5);
+    int count = 1;
     stack.clear();
     stack.push_back(start);
     while (!stack.empty()) {
