@@ -1,41 +1,347 @@
-// Camera library entry points. Until capture is in place it offers no device.
+// The C entry points of libLaser.so: camera selection, device list and per-camera calls.
 #include "laser.h"
 
+#include "cameraslot.h"
+#include "deviceenumerator.h"
+#include "framesource.h"
+#include "v4l2controls.h"
+
+#include <opencv2/core/utils/logger.hpp>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <initializer_list>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+CameraSlot g_slots[LASER_MAX_CAMERAS];
+DeviceEnumerator g_devices;
+std::atomic<int> g_selected{0};
+std::atomic<int> g_verbose{0};
+std::atomic<bool> g_threading{false};
+std::atomic<bool> g_multiple{false};
+
+// Capture-to-readable times per camera, reported at verbose level 2.
+struct LatencyStats
+{
+    int frames = 0;
+    int64_t sumUs = 0;
+    int64_t maxUs = 0;
+};
+LatencyStats g_latency[LASER_MAX_CAMERAS];
+
+CameraSlot &Selected()
+{
+    return g_slots[g_selected.load()];
+}
+
+void Log(const char *format, ...)
+{
+    if (g_verbose.load() <= 0)
+        return;
+    std::va_list args;
+    va_start(args, format);
+    std::fputs("Laser: ", stderr);
+    std::vfprintf(stderr, format, args);
+    std::fputc('\n', stderr);
+    va_end(args);
+}
+
+void CopyName(char *buffer, const std::string &name)
+{
+    if (!buffer)
+        return;
+    // Callers give 64 bytes.
+    const size_t n = std::min<size_t>(name.size(), 63);
+    std::memcpy(buffer, name.data(), n);
+    buffer[n] = '\0';
+}
+
+int GetSetting(SettingGroup group, int id, int *minimum, int *maximum, int *step, int *value,
+               int *defaultValue, int *flags)
+{
+    SettingInfo info;
+    FrameSource *source = Selected().Source();
+    const bool ok = source && source->GetSetting(group, id, info);
+    if (!ok)
+        info = SettingInfo();
+    int *outs[] = {minimum, maximum, step, value, defaultValue, flags};
+    const int values[] = {info.minimum, info.maximum, info.step, info.value, info.defaultValue,
+                          info.flags};
+    for (int i = 0; i < 6; ++i)
+        if (outs[i])
+            *outs[i] = values[i];
+    return ok ? 0 : -1;
+}
+
+void SetSetting(SettingGroup group, int id, int value, int flags)
+{
+    if (FrameSource *source = Selected().Source())
+        source->SetSetting(group, id, value, flags);
+}
+
+void SetSettingPct(SettingGroup group, int id, float fraction, int flags)
+{
+    FrameSource *source = Selected().Source();
+    SettingInfo info;
+    if (source && source->GetSetting(group, id, info))
+        source->SetSetting(group, id, ValueForFraction(info, fraction), flags);
+}
+
+std::string FindInPath(const char *program)
+{
+    const char *path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    size_t pos = 0;
+    while (pos <= dirs.size()) {
+        size_t end = dirs.find(':', pos);
+        if (end == std::string::npos)
+            end = dirs.size();
+        const std::string candidate = dirs.substr(pos, end - pos) + "/" + program;
+        if (end > pos && access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        pos = end + 1;
+    }
+    return {};
+}
+
+} // namespace
 
 extern "C" {
 
-double CamGetDLLVersion(void) { return 0.1; }
-void CamSetVerbose(int) {}
-void CamEnableThreading(void) {}
-void CamDisableThreading(void) {}
-void CamEnableMulipleCameras(void) {}
-void CamDisableMulipleCameras(void) {}
-int CamListDevices(void) { return 0; }
-int CamGetNameOfDevice(char *buffer, int) { if (buffer) buffer[0] = 0; return -1; }
-void CamSelectCamera(int) {}
-int CamInit(int, int, int) { return -1; }
-void CamFree(void) {}
-int CamReadFrame(FrameBlock *block) { if (block) std::memset(block, 0, sizeof *block); return LASER_NOT_OPEN; }
-unsigned char *CamGetColourBuf(void) { return nullptr; }
-unsigned char *CamGetGreyBuf(void) { return nullptr; }
-unsigned char *CamGetSpecialGreyBuf(int) { return nullptr; }
-int CamGetXMax(void) { return 0; }
-int CamGetYMax(void) { return 0; }
-void CamSetThreshold(int, int) {}
-int CamGetThresholds(int) { return 0; }
-int CamGetFilterSetting(int, int *a, int *b, int *c, int *d, int *e, int *f) { for (int *p : {a, b, c, d, e, f}) if (p) *p = 0; return -1; }
-int CamGetCameraSetting(int, int *a, int *b, int *c, int *d, int *e, int *f) { for (int *p : {a, b, c, d, e, f}) if (p) *p = 0; return -1; }
-void CamSetFilterSetting(int, int, int) {}
-void CamSetCameraSetting(int, int, int) {}
-void CamSetFilterSettingPct(int, float, int) {}
-void CamSetCameraSettingPct(int, float, int) {}
-void CamShowSettings(void) {}
-void CamGetName(char *buffer) { if (buffer) buffer[0] = 0; }
-void CamSetCorner(int, double, double) {}
-void CamGetCorner(int, double *x, double *y) { if (x) *x = 0; if (y) *y = 0; }
-void CamPreCalculate(void) {}
-void CamSetScreenResolution(int, int) {}
-
+double CamGetDLLVersion(void)
+{
+    return 2.0;
 }
+
+void CamSetVerbose(int level)
+{
+    g_verbose = level;
+    // OpenCV's own warnings (undecodable files, back-end trouble) only when asked for.
+    cv::utils::logging::setLogLevel(level > 0 ? cv::utils::logging::LOG_LEVEL_WARNING
+                                              : cv::utils::logging::LOG_LEVEL_ERROR);
+}
+
+void CamEnableThreading(void)
+{
+    g_threading = true;
+}
+
+void CamDisableThreading(void)
+{
+    g_threading = false;
+}
+
+void CamEnableMulipleCameras(void)
+{
+    g_multiple = true;
+}
+
+void CamDisableMulipleCameras(void)
+{
+    g_multiple = false;
+}
+
+int CamListDevices(void)
+{
+    return g_devices.Count();
+}
+
+int CamGetNameOfDevice(char *buffer, int index)
+{
+    DeviceEntry e;
+    if (!g_devices.Entry(index, e)) {
+        CopyName(buffer, std::string());
+        return -1;
+    }
+    CopyName(buffer, e.name);
+    return 0;
+}
+
+void CamSelectCamera(int number)
+{
+    if (number >= 0 && number < LASER_MAX_CAMERAS)
+        g_selected = number;
+}
+
+int CamInit(int device, int width, int height)
+{
+    const int number = g_selected.load();
+    if (!g_multiple.load()) {
+        for (int i = 0; i < LASER_MAX_CAMERAS; ++i)
+            if (i != number && g_slots[i].IsOpen()) {
+                Log("camera %d: another camera is open and multiple cameras are off", number);
+                return -3;
+            }
+    }
+    DeviceEntry e;
+    if (!g_devices.Entry(device, e)) {
+        Log("camera %d: no device %d", number, device);
+        return -1;
+    }
+    const int r = g_slots[number].Open(e, width, height, g_threading.load());
+    Log("camera %d: %s %s", number, e.name.c_str(), r > 0 ? "opened" : "failed to open");
+    return r;
+}
+
+void CamFree(void)
+{
+    Selected().Close();
+}
+
+int CamReadFrame(FrameBlock *block)
+{
+    CameraSlot &slot = Selected();
+    const bool wasOpen = slot.IsOpen();
+    const int r = slot.ReadFrame(block);
+    if (wasOpen && r == LASER_NOT_OPEN)
+        Log("camera %d: source gone, closed", g_selected.load());
+    if (r >= 0 && g_verbose.load() >= 2) {
+        LatencyStats &s = g_latency[g_selected.load()];
+        s.sumUs += slot.LastLatencyUs();
+        s.maxUs = std::max(s.maxUs, slot.LastLatencyUs());
+        if (++s.frames == 100) {
+            Log("camera %d: capture to readable %.3f ms average, %.3f ms max; %ld frames dropped",
+                g_selected.load(), s.sumUs / 100000.0, s.maxUs / 1000.0, slot.Dropped());
+            s = LatencyStats();
+        }
+    }
+    return r;
+}
+
+unsigned char *CamGetColourBuf(void)
+{
+    FrameData *f = Selected().Current();
+    return f ? f->colour.data() : nullptr;
+}
+
+unsigned char *CamGetGreyBuf(void)
+{
+    FrameData *f = Selected().Current();
+    return f ? f->grey.data() : nullptr;
+}
+
+unsigned char *CamGetSpecialGreyBuf(int which)
+{
+    FrameData *f = Selected().Current();
+    if (!f)
+        return nullptr;
+    // 6 is the detection buffer; other numbers fall back to the plain grey picture.
+    return which == 6 ? f->detection.data() : f->grey.data();
+}
+
+int CamGetXMax(void)
+{
+    const FrameData *f = Selected().Current();
+    return f ? f->width : Selected().Width();
+}
+
+int CamGetYMax(void)
+{
+    const FrameData *f = Selected().Current();
+    return f ? f->height : Selected().Height();
+}
+
+void CamSetThreshold(int kind, int value)
+{
+    Selected().SetThreshold(kind, value);
+}
+
+int CamGetThresholds(int kind)
+{
+    return Selected().Threshold(kind);
+}
+
+int CamGetFilterSetting(int id, int *minimum, int *maximum, int *step, int *value,
+                        int *defaultValue, int *flags)
+{
+    return GetSetting(SettingGroup::Filter, id, minimum, maximum, step, value, defaultValue, flags);
+}
+
+int CamGetCameraSetting(int id, int *minimum, int *maximum, int *step, int *value,
+                        int *defaultValue, int *flags)
+{
+    return GetSetting(SettingGroup::Camera, id, minimum, maximum, step, value, defaultValue, flags);
+}
+
+void CamSetFilterSetting(int id, int value, int flags)
+{
+    SetSetting(SettingGroup::Filter, id, value, flags);
+}
+
+void CamSetCameraSetting(int id, int value, int flags)
+{
+    SetSetting(SettingGroup::Camera, id, value, flags);
+}
+
+void CamSetFilterSettingPct(int id, float fraction, int flags)
+{
+    SetSettingPct(SettingGroup::Filter, id, fraction, flags);
+}
+
+void CamSetCameraSettingPct(int id, float fraction, int flags)
+{
+    SetSettingPct(SettingGroup::Camera, id, fraction, flags);
+}
+
+void CamShowSettings(void)
+{
+    FrameSource *source = Selected().Source();
+    const std::string node = source ? source->Node() : std::string();
+    const std::string program = FindInPath("qv4l2");
+    if (node.empty() || program.empty()) {
+        Log("camera %d: no settings window for this camera", g_selected.load());
+        return;
+    }
+    // Detached: a grandchild of a reaped child, so it neither blocks nor becomes a zombie.
+    const char *argv[] = {program.c_str(), "-d", node.c_str(), nullptr};
+    const pid_t child = fork();
+    if (child == 0) {
+        setsid();
+        if (fork() == 0) {
+            execv(argv[0], const_cast<char *const *>(argv));
+            _exit(127);
+        }
+        _exit(0);
+    }
+    if (child > 0)
+        waitpid(child, nullptr, 0);
+}
+
+void CamGetName(char *buffer)
+{
+    CopyName(buffer, Selected().Name());
+}
+
+void CamSetCorner(int corner, double x, double y)
+{
+    Selected().SetCorner(corner, x, y);
+}
+
+void CamGetCorner(int corner, double *x, double *y)
+{
+    double cx = 0.0, cy = 0.0;
+    Selected().Corner(corner, &cx, &cy);
+    if (x)
+        *x = cx;
+    if (y)
+        *y = cy;
+}
+
+void CamPreCalculate(void)
+{
+    Selected().PreCalculate();
+}
+
+void CamSetScreenResolution(int width, int height)
+{
+    Selected().SetScreenResolution(width, height);
+}
+
+} // extern "C"

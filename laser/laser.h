@@ -30,6 +30,17 @@ extern "C" {
 #define LASER_THRESHOLD_MAX_SIZE 3    /* largest spot, pixels */
 #define LASER_THRESHOLD_MIN_DISTANCE 4 /* pixels: a spot this close to one of the previous frame is the same pulse */
 
+/* Default thresholds of every camera. The luminance threshold is how far a pixel must rise
+ * above the scene as the camera has seen it over the last few frames (a slowly adapting
+ * background), so the same value works in a dark room and on a sunlit wall: 40 grey levels
+ * clears webcam noise and compression artefacts while a laser spot rises by 60 or more.
+ * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
+ * "default values". */
+#define LASER_DEFAULT_LUMINANCE 40
+#define LASER_DEFAULT_MIN_SIZE 1
+#define LASER_DEFAULT_MAX_SIZE 5000
+#define LASER_DEFAULT_MIN_DISTANCE 30
+
 /* CamReadFrame results besides a frame (0 or more). */
 #define LASER_NOT_OPEN (-2)
 #define LASER_NO_FRAME (-1)
@@ -77,7 +88,21 @@ LASER_API void CamDisableThreading(void);
 LASER_API void CamEnableMulipleCameras(void);
 LASER_API void CamDisableMulipleCameras(void);
 
-/* Devices: real V4L2 capture devices first, then the virtual sources of LASER_SOURCES. */
+/* Devices: real V4L2 capture devices first (by node number, named by their driver's card name),
+ * then the virtual sources of the environment variable LASER_SOURCES, a ';'-separated list of:
+ *   a video file path        "Video: <file name>", played at its own frame rate; at its end the
+ *                            camera closes as if unplugged,
+ *   a scenario path (.json)  "Simulator: <scenario name>", a simulated camera,
+ *   demo                     "Simulator: Demo", a ring target on an angled screen with endless
+ *                            random shots.
+ * A scenario holds: name; fps (30); noise (grey levels, standard deviation); background
+ * {kind: wall | rings | image, image: path beside the scenario, brightness 0-255}; screen: four
+ * picture corners (top left, top right, bottom left, bottom right) the background is drawn on;
+ * shots: [{t: ms after CamInit, x, y (picture pixels) or sx, sy (0-1000 on the screen), ms,
+ * radius, colour: red | green, intensity 0-255}]; random: {every_ms}; loop: true | false
+ * (false: the camera vanishes after the last shot). A source that cannot be read stays listed
+ * and fails CamInit. Virtual cameras emulate filter setting 0 (brightness) and camera setting 4
+ * (exposure) on their picture. */
 LASER_API int CamListDevices(void);
 /* Writes the NUL-terminated name of device `index` into `buffer` (64 bytes or more).
  * Returns 0, or -1 for an index out of range (buffer then holds an empty string). */

@@ -1,0 +1,190 @@
+// CameraSlot: opening and closing, the capture thread, and frame hand-over.
+#include "cameraslot.h"
+
+#include "framesource.h"
+#include "laser.h"
+
+#include <opencv2/core/utility.hpp>
+
+namespace {
+
+// Long enough to idle cheaply, short enough that closing a camera is quick.
+constexpr int ThreadPollMs = 50;
+
+} // namespace
+
+CameraSlot::CameraSlot()
+{
+    const DetectorThresholds d;
+    luminance = d.luminance;
+    minSize = d.minSize;
+    maxSize = d.maxSize;
+    minDistance = d.minDistance;
+}
+
+CameraSlot::~CameraSlot()
+{
+    Close();
+}
+
+int CameraSlot::Open(const DeviceEntry &entry, int w, int h, bool threads)
+{
+    std::unique_ptr<FrameSource> s = CreateSource(entry);
+    if (!s)
+        return -1;
+    return Open(std::move(s), entry.name, w, h, threads);
+}
+
+int CameraSlot::Open(std::unique_ptr<FrameSource> s, const std::string &n, int w, int h,
+                     bool threads)
+{
+    Close();
+    width = w > 0 ? w : 640;
+    height = h > 0 ? h : 480;
+    if (!s || !s->Open(width, height))
+        return -1;
+    source = std::move(s);
+    name = n;
+    processor.Reset();
+    {
+        std::lock_guard<std::mutex> lock(homographyMutex);
+        homography.SetPictureSize(width, height);
+    }
+    gone = false;
+    stopping = false;
+    threaded = threads;
+    // Each camera thread is one core's worth of work; OpenCV's own pool on top would
+    // oversubscribe the machine. Set here, on the caller's thread, before any camera runs.
+    cv::setNumThreads(1);
+    if (threaded)
+        thread = std::thread(&CameraSlot::Run, this);
+    return 1;
+}
+
+void CameraSlot::Close()
+{
+    if (thread.joinable()) {
+        stopping = true;
+        thread.join();
+    }
+    source.reset();
+    queue.Clear();
+    gone = false;
+}
+
+bool CameraSlot::IsOpen() const
+{
+    return source != nullptr;
+}
+
+void CameraSlot::Run()
+{
+    while (!stopping) {
+        if (!CaptureOne(ThreadPollMs)) {
+            gone = true;
+            return;
+        }
+    }
+}
+
+bool CameraSlot::CaptureOne(int timeoutMs)
+{
+    int64_t stamp = 0;
+    const int r = source->Grab(picture, stamp, timeoutMs);
+    if (r < 0)
+        return false;
+    if (r == 0)
+        return true;
+    FrameData *f = queue.AcquireWritable();
+    Homography h;
+    {
+        std::lock_guard<std::mutex> lock(homographyMutex);
+        h = homography;
+    }
+    processor.Process(picture, width, height, Thresholds(), h, *f);
+    f->timestampUs = stamp;
+    f->readyUs = MonotonicMicros();
+    queue.Publish(f);
+    return true;
+}
+
+int CameraSlot::ReadFrame(FrameBlock *block)
+{
+    if (!source)
+        return LASER_NOT_OPEN;
+    if (!threaded && !gone && !CaptureOne(0))
+        gone = true;
+    if (FrameData *f = queue.Take()) {
+        lastLatencyUs = f->readyUs - f->timestampUs;
+        if (block)
+            f->WriteBlock(block);
+        return f->shotCount;
+    }
+    if (gone) {
+        // A read error closes the camera, once every frame before it has been handed out.
+        Close();
+        return LASER_NOT_OPEN;
+    }
+    return LASER_NO_FRAME;
+}
+
+FrameData *CameraSlot::Current() const
+{
+    return queue.Current();
+}
+
+void CameraSlot::SetThreshold(int kind, int value)
+{
+    switch (kind) {
+    case LASER_THRESHOLD_LUMINANCE: luminance = value; break;
+    case LASER_THRESHOLD_MIN_SIZE: minSize = value; break;
+    case LASER_THRESHOLD_MAX_SIZE: maxSize = value; break;
+    case LASER_THRESHOLD_MIN_DISTANCE: minDistance = value; break;
+    default: break;
+    }
+}
+
+int CameraSlot::Threshold(int kind) const
+{
+    switch (kind) {
+    case LASER_THRESHOLD_LUMINANCE: return luminance;
+    case LASER_THRESHOLD_MIN_SIZE: return minSize;
+    case LASER_THRESHOLD_MAX_SIZE: return maxSize;
+    case LASER_THRESHOLD_MIN_DISTANCE: return minDistance;
+    default: return 0;
+    }
+}
+
+DetectorThresholds CameraSlot::Thresholds() const
+{
+    DetectorThresholds t;
+    t.luminance = luminance;
+    t.minSize = minSize;
+    t.maxSize = maxSize;
+    t.minDistance = minDistance;
+    return t;
+}
+
+void CameraSlot::SetCorner(int corner, double x, double y)
+{
+    std::lock_guard<std::mutex> lock(homographyMutex);
+    homography.SetCorner(corner, x, y);
+}
+
+void CameraSlot::Corner(int corner, double *x, double *y) const
+{
+    std::lock_guard<std::mutex> lock(homographyMutex);
+    homography.Corner(corner, x, y);
+}
+
+void CameraSlot::PreCalculate()
+{
+    std::lock_guard<std::mutex> lock(homographyMutex);
+    homography.PreCalculate();
+}
+
+void CameraSlot::SetScreenResolution(int w, int h)
+{
+    std::lock_guard<std::mutex> lock(homographyMutex);
+    homography.SetScreenResolution(w, h);
+}

@@ -1,0 +1,52 @@
+// DeviceEnumerator: the device list: V4L2 capture nodes, then the virtual sources.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class FrameSource;
+
+// One entry of the device list.
+struct DeviceEntry
+{
+    enum class Kind { V4L2, Video, Scenario, Demo };
+    Kind kind = Kind::V4L2;
+    std::string path; // device node or file
+    std::string name; // shown to the user
+};
+
+// Virtual sources named by a LASER_SOURCES value ("a;b;demo"), in order.
+std::vector<DeviceEntry> ParseSourceList(const std::string &list);
+// /dev names of video nodes ("video0", "video10") in numeric order; others are dropped.
+std::vector<std::string> SortVideoNodes(std::vector<std::string> names);
+// Whether V4L2 device capabilities describe a picture capture node (not a metadata node).
+bool IsCaptureNode(uint32_t deviceCaps);
+// A source for an entry, not yet opened.
+std::unique_ptr<FrameSource> CreateSource(const DeviceEntry &entry);
+
+// Keeps the device list, looking at the drivers again only when the set of nodes in the
+// device directory or LASER_SOURCES has changed (or a node was not yet accessible), since the
+// program asks every 10 ms.
+class DeviceEnumerator
+{
+public:
+    explicit DeviceEnumerator(std::string deviceDirectory = "/dev");
+    std::vector<DeviceEntry> Devices();
+    int Count();
+    bool Entry(int index, DeviceEntry &entry);
+
+private:
+    void Refresh();
+
+    std::mutex mutex;
+    std::string directory;
+    std::vector<std::string> lastNodes;
+    std::string lastSources;
+    bool scanned = false;
+    bool unanswered = false; // a node refused to open at the last scan
+    std::chrono::steady_clock::time_point lastScan;
+    std::vector<DeviceEntry> devices;
+};

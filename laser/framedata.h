@@ -1,0 +1,38 @@
+// FrameData: one processed frame: its three buffers, its shots and its peak brightness.
+#pragma once
+
+#include "laser.h"
+#include "spot.h"
+
+#include <cstdint>
+#include <vector>
+
+// Buffers are bottom row first with rows padded to 4 bytes, as the program wraps them.
+class FrameData
+{
+public:
+    void Resize(int width, int height);
+    // Puts other's shots in front of this frame's own, keeping at most LASER_MAX_SPOTS.
+    void TakeShotsFrom(const FrameData &other);
+    // Fills a FrameBlock: shots as kind 1 records, the rest cleared, then the peak.
+    void WriteBlock(FrameBlock *block) const;
+
+    int width = 0;
+    int height = 0;
+    int colourStride = 0;
+    int greyStride = 0;
+    std::vector<uint8_t> colour;
+    std::vector<uint8_t> grey;
+    std::vector<uint8_t> detection;
+    Spot shots[LASER_MAX_SPOTS];
+    int shotCount = 0;
+    int peak = 0;
+    int64_t timestampUs = 0; // capture time, monotonic clock
+    int64_t readyUs = 0;     // when processing finished
+};
+
+// Row length in bytes rounded up to a multiple of 4.
+inline int AlignedStride(int bytes)
+{
+    return (bytes + 3) & ~3;
+}

@@ -1,0 +1,45 @@
+// FrameProcessor: flip, grey conversion, detection, pulse rule and perspective correction.
+#include "frameprocessor.h"
+
+#include "homography.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <cstring>
+
+void FrameProcessor::Reset()
+{
+    detector.Reset();
+    pulses.Reset();
+}
+
+void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
+                             const DetectorThresholds &t, const Homography &homography,
+                             FrameData &out)
+{
+    out.Resize(width, height);
+    const cv::Mat *source = &picture;
+    if (picture.type() != CV_8UC3) {
+        // Grey or BGRA sources are rare; they pay for one conversion.
+        cv::cvtColor(picture, converted, picture.channels() == 1 ? cv::COLOR_GRAY2BGR
+                                                                 : cv::COLOR_BGRA2BGR);
+        source = &converted;
+    }
+    if (source->cols != width || source->rows != height) {
+        cv::resize(*source, scaled, cv::Size(width, height), 0, 0, cv::INTER_AREA);
+        source = &scaled;
+    }
+    cv::Mat colour(height, width, CV_8UC3, out.colour.data(), size_t(out.colourStride));
+    cv::Mat grey(height, width, CV_8UC1, out.grey.data(), size_t(out.greyStride));
+    // Row copies in reverse order: cv::flip does the same work at twice the cost.
+    const size_t rowBytes = size_t(width) * 3;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(out.colour.data() + size_t(height - 1 - y) * out.colourStride,
+                    source->ptr<uint8_t>(y), rowBytes);
+    cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
+    out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
+                               out.detection.data(), out.greyStride, t, spots);
+    out.shotCount = pulses.Filter(spots, t.minDistance, out.shots, LASER_MAX_SPOTS);
+    for (int i = 0; i < out.shotCount; ++i)
+        homography.Map(out.shots[i].x, out.shots[i].y, &out.shots[i].cx, &out.shots[i].cy);
+}

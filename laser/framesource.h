@@ -1,0 +1,48 @@
+// FrameSource: what a camera grabs its pictures from (a V4L2 device, a video file, a simulator).
+#pragma once
+
+#include <opencv2/core.hpp>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+// One driver or emulated setting as the C interface reports it.
+struct SettingInfo
+{
+    int minimum = 0;
+    int maximum = 0;
+    int step = 0;
+    int value = 0;
+    int defaultValue = 0;
+    int flags = 0; // 2 manual, 1 automatic
+};
+
+// Settings are addressed as the C interface does: filter ids 0-9, camera ids 0-6.
+enum class SettingGroup { Filter, Camera };
+
+// A source of BGR pictures. Grab runs on the camera's thread; the settings calls come from
+// the program's thread and must be safe alongside it.
+class FrameSource
+{
+public:
+    virtual ~FrameSource() = default;
+
+    virtual bool Open(int width, int height) = 0;
+    // 1: a picture (top row first) with its capture time; 0: none within timeoutMs;
+    // -1: the source is gone (unplugged, file ended).
+    virtual int Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs) = 0;
+
+    virtual bool GetSetting(SettingGroup group, int id, SettingInfo &info) = 0;
+    virtual void SetSetting(SettingGroup group, int id, int value, int flags) = 0;
+    // Device node for the system's settings window; empty for virtual sources.
+    virtual std::string Node() const { return {}; }
+};
+
+// Microseconds of the monotonic clock, the clock V4L2 stamps its buffers with.
+inline int64_t MonotonicMicros()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}

@@ -1,0 +1,48 @@
+// PulseFilter: matching spots against those of the previous frame and of their own.
+#include "pulsefilter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// More separate lights in one frame than a frame can report are a change of the scene
+// (lighting, exposure, a moving projected picture), not laser shots.
+constexpr size_t SceneChangeAreas = LASER_MAX_SPOTS;
+
+// Whether two spots are one light: within the minimum distance, or touching.
+bool SameLight(const Spot &a, const Spot &b, int minDistance)
+{
+    const double reach = std::max(double(minDistance),
+                                  std::sqrt(a.pixels / M_PI) + std::sqrt(b.pixels / M_PI) + 1.0);
+    return std::hypot(a.x - b.x, a.y - b.y) <= reach;
+}
+
+} // namespace
+
+void PulseFilter::Reset()
+{
+    previous.clear();
+}
+
+int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, Spot *shots, int maxShots)
+{
+    sorted.assign(spots.begin(), spots.end());
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Spot &a, const Spot &b) { return a.strength > b.strength; });
+    int n = 0;
+    const bool sceneChange = sorted.size() > SceneChangeAreas;
+    for (size_t i = 0; i < sorted.size() && !sceneChange; ++i) {
+        const Spot &s = sorted[i];
+        // A pulse lit in the previous frame was reported then.
+        bool known = std::any_of(previous.begin(), previous.end(),
+                                 [&](const Spot &p) { return SameLight(s, p, minDistance); });
+        // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
+        for (size_t j = 0; j < i && !known; ++j)
+            known = SameLight(s, sorted[j], minDistance);
+        if (!known && n < maxShots)
+            shots[n++] = s;
+    }
+    previous.swap(sorted);
+    return n;
+}

@@ -1,0 +1,24 @@
+// Spot: one lit area found in a frame, and the thresholds that decide what counts as one.
+#pragma once
+
+#include "laser.h"
+
+// One connected area of laser pixels. Coordinates are pixels of the upright picture.
+struct Spot
+{
+    double x = 0.0;
+    double y = 0.0;
+    double cx = 0.0;     // perspective-corrected position
+    double cy = 0.0;
+    double strength = 0.0; // sum of brightness above the threshold; orders spots
+    int pixels = 0;
+};
+
+// Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).
+struct DetectorThresholds
+{
+    int luminance = LASER_DEFAULT_LUMINANCE;
+    int minSize = LASER_DEFAULT_MIN_SIZE;
+    int maxSize = LASER_DEFAULT_MAX_SIZE;
+    int minDistance = LASER_DEFAULT_MIN_DISTANCE;
+};

@@ -1,0 +1,190 @@
+// SpotDetector: background difference, per-row marking and flood fill of laser spots.
+#include "spotdetector.h"
+
+#include <algorithm>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// Background follows the picture with 1/8 of the difference per frame: a spot that appears
+// stands out at once, lighting that drifts is absorbed within a few frames. It is kept with
+// four fraction bits so that every step fits 16-bit lanes.
+constexpr int BackgroundShift = 3;
+constexpr int FractionBits = 4;
+// Areas beyond this count are not traced: a frame that is suddenly bright everywhere (a light
+// switched on) must not cost the whole frame time.
+constexpr size_t MaxAreas = 256;
+
+// Marks one row: weight = rise above the background minus the threshold, plus one, so a pixel
+// that rises exactly by the threshold counts (0: not a laser pixel); a background that leaves
+// no room for the threshold below 255 marks nothing. Also the detection value, the peak, and
+// the background moved 1/8 of the way to the picture.
+void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int width,
+                   int threshold, uint8_t &peak)
+{
+    for (int x = from; x < width; ++x) {
+        const int grey = g[x];
+        const int b = bg[x];
+        const int level = std::min(255, (b >> FractionBits) + threshold - 1);
+        const int weight = std::max(0, grey - level);
+        w[x] = uint8_t(weight);
+        det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
+        bg[x] = int16_t(b + (((grey << FractionBits) - b) >> BackgroundShift));
+        peak = std::max<uint8_t>(peak, g[x]);
+    }
+}
+
+void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width, int threshold,
+             uint8_t &peak)
+{
+    int x = 0;
+#ifdef __SSE2__
+    // Sixteen pixels at a time with saturating byte arithmetic; the same result as the scalar
+    // loop, which finishes the row.
+    const __m128i below = _mm_set1_epi8(char(threshold - 1));
+    const __m128i one = _mm_set1_epi8(1);
+    const __m128i zero = _mm_setzero_si128();
+    __m128i peaks = zero;
+    for (; x + 16 <= width; x += 16) {
+        const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
+        __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
+        __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
+        const __m128i level = _mm_adds_epu8(
+            _mm_packus_epi16(_mm_srai_epi16(b0, FractionBits), _mm_srai_epi16(b1, FractionBits)),
+            below);
+        const __m128i weight = _mm_subs_epu8(grey, level);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(w + x), weight);
+        const __m128i unlit = _mm_cmpeq_epi8(weight, zero);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(det + x),
+                         _mm_and_si128(unlit, _mm_max_epu8(grey, one)));
+        const __m128i g0 = _mm_slli_epi16(_mm_unpacklo_epi8(grey, zero), FractionBits);
+        const __m128i g1 = _mm_slli_epi16(_mm_unpackhi_epi8(grey, zero), FractionBits);
+        b0 = _mm_add_epi16(b0, _mm_srai_epi16(_mm_sub_epi16(g0, b0), BackgroundShift));
+        b1 = _mm_add_epi16(b1, _mm_srai_epi16(_mm_sub_epi16(g1, b1), BackgroundShift));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(bg + x), b0);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(bg + x + 8), b1);
+        peaks = _mm_max_epu8(peaks, grey);
+    }
+    alignas(16) uint8_t lanes[16];
+    _mm_store_si128(reinterpret_cast<__m128i *>(lanes), peaks);
+    for (uint8_t v : lanes)
+        peak = std::max(peak, v);
+#endif
+    MarkRowScalar(g, bg, w, det, x, width, threshold, peak);
+}
+
+} // namespace
+
+void SpotDetector::Reset()
+{
+    primed = false;
+}
+
+int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int height, bool bottomUp,
+                         uint8_t *detection, int detectionStride, const DetectorThresholds &t,
+                         std::vector<Spot> &spots)
+{
+    spots.clear();
+    if (width != bgWidth || height != bgHeight) {
+        background.assign(size_t(width) * height, 0);
+        weight.assign(size_t(width) * height, 0);
+        bgWidth = width;
+        bgHeight = height;
+        primed = false;
+    }
+    if (!primed) {
+        for (int y = 0; y < height; ++y) {
+            const uint8_t *g = grey + size_t(y) * greyStride;
+            int16_t *bg = background.data() + size_t(y) * width;
+            for (int x = 0; x < width; ++x)
+                bg[x] = int16_t(g[x] << FractionBits);
+        }
+        primed = true;
+    }
+    // A threshold of 0 would mark every pixel not darker than the background: 1 is the least.
+    const int threshold = std::clamp(t.luminance, 1, 255);
+    uint8_t peak = 0;
+    for (int y = 0; y < height; ++y)
+        MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
+                weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, width,
+                threshold, peak);
+
+    // Marked pixels are searched eight at a time; the fill clears what it visits.
+    uint8_t *w = weight.data();
+    for (int y = 0; y < height; ++y) {
+        const size_t rowStart = size_t(y) * width, rowEnd = rowStart + width;
+        size_t i = rowStart;
+        while (i < rowEnd) {
+            if (i + 8 <= rowEnd) {
+                uint64_t word;
+                std::memcpy(&word, w + i, 8);
+                if (word == 0) {
+                    i += 8;
+                    continue;
+                }
+            }
+            if (w[i]) {
+                if (spots.size() < MaxAreas)
+                    Fill(int(i), width, height, bottomUp, t, spots);
+                else
+                    w[i] = 0;
+            }
+            ++i;
+        }
+    }
+    return peak;
+}
+
+void SpotDetector::Fill(int start, int width, int height, bool bottomUp,
+                        const DetectorThresholds &t, std::vector<Spot> &spots)
+{
+    uint8_t *w = weight.data();
+    // Pixels are cleared as they are pushed, so none is counted twice.
+    const int first = w[start];
+    w[start] = 0;
+    double sum = first;
+    double sx = first * (start % width + 0.5);
+    double sy = first * (start / width + 0.5);
+    int count = 1;
+    stack.clear();
+    stack.push_back(start);
+    while (!stack.empty()) {
+        const int p = stack.back();
+        stack.pop_back();
+        const int px = p % width, py = p / width;
+        for (int dy = -1; dy <= 1; ++dy) {
+            const int ny = py + dy;
+            if (ny < 0 || ny >= height)
+                continue;
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = px + dx;
+                if (nx < 0 || nx >= width)
+                    continue;
+                const int q = ny * width + nx;
+                const int wq = w[q];
+                if (!wq)
+                    continue;
+                w[q] = 0;
+                sx += wq * (nx + 0.5);
+                sy += wq * (ny + 0.5);
+                sum += wq;
+                ++count;
+                stack.push_back(q);
+            }
+        }
+    }
+    if (count < t.minSize || count > t.maxSize || sum <= 0.0)
+        return;
+    Spot s;
+    s.x = sx / sum;
+    s.y = sy / sum;
+    if (bottomUp)
+        s.y = height - s.y;
+    s.strength = sum;
+    s.pixels = count;
+    spots.push_back(s);
+}

@@ -1,0 +1,36 @@
+// SpotDetector: finds laser spots in a grey picture against a slowly adapting background.
+#pragma once
+
+#include "spot.h"
+
+#include <cstdint>
+#include <vector>
+
+// A pixel is a laser pixel when it is brighter than the background model by more than the
+// luminance threshold; connected laser pixels of an allowed size make a spot whose centre is
+// weighted by brightness above the threshold. Works in buffer rows; the caller says whether
+// the rows run bottom first, so that spots come out in upright coordinates.
+class SpotDetector
+{
+public:
+    // Forgets the background; the next frame becomes it.
+    void Reset();
+
+    // grey and detection share width and height; detection receives 0 for laser pixels and
+    // at least 1 elsewhere. Spots (every accepted area, unsorted) replace the contents of spots.
+    // Returns the peak brightness of the frame.
+    int Detect(const uint8_t *grey, int greyStride, int width, int height, bool bottomUp,
+               uint8_t *detection, int detectionStride, const DetectorThresholds &thresholds,
+               std::vector<Spot> &spots);
+
+private:
+    void Fill(int start, int width, int height, bool bottomUp, const DetectorThresholds &t,
+              std::vector<Spot> &spots);
+
+    std::vector<int16_t> background; // grey level with four fraction bits
+    std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
+    std::vector<int> stack;
+    int bgWidth = 0;
+    int bgHeight = 0;
+    bool primed = false;
+};

@@ -1,0 +1,48 @@
+// V4L2Source: a real camera grabbed through V4L2 memory-mapped buffers.
+#pragma once
+
+#include "framesource.h"
+
+#include <cstdint>
+#include <vector>
+
+// The capture format to ask for among those a device offers.
+uint32_t ChooseV4L2Format(const std::vector<uint32_t> &offered);
+// One captured buffer (MJPEG, YUYV or BGR24) as a BGR picture; false when it is unusable.
+bool DecodeV4L2Frame(uint32_t pixelFormat, const void *data, size_t bytes, int width, int height,
+                     int bytesPerLine, cv::Mat &picture);
+
+// Opens at the size asked for (the processor scales what the driver will not give), prefers
+// MJPEG, and keeps two buffers queued so a frame never waits behind a stale one.
+class V4L2Source : public FrameSource
+{
+public:
+    explicit V4L2Source(std::string node);
+    ~V4L2Source() override;
+
+    bool Open(int width, int height) override;
+    int Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs) override;
+    bool GetSetting(SettingGroup group, int id, SettingInfo &info) override;
+    void SetSetting(SettingGroup group, int id, int value, int flags) override;
+    std::string Node() const override { return node; }
+
+private:
+    struct Buffer
+    {
+        void *start = nullptr;
+        size_t length = 0;
+    };
+
+    void Close();
+    int Ioctl(unsigned long request, void *arg) const;
+    bool SetControl(uint32_t id, int value);
+
+    std::string node;
+    int fd = -1;
+    uint32_t pixelFormat = 0;
+    int width = 0;
+    int height = 0;
+    int bytesPerLine = 0;
+    std::vector<Buffer> buffers;
+    bool streaming = false;
+};

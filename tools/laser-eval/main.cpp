@@ -1,0 +1,147 @@
+// laser-eval: runs the library's detector with default thresholds over a footage manifest.
+#include "footagematcher.h"
+
+#include "frameprocessor.h"
+#include "homography.h"
+
+#include <opencv2/core.hpp>
+#include <opencv2/core/utility.hpp>
+#include <opencv2/videoio.hpp>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::vector<std::pair<double, double>> Points(const cv::FileNode &list)
+{
+    std::vector<std::pair<double, double>> out;
+    for (const cv::FileNode &p : list)
+        out.emplace_back(double(p[0]), double(p[1]));
+    return out;
+}
+
+int Usage()
+{
+    std::fprintf(stderr,
+                 "usage: laser-eval [-v] [--luminance N] [--min-size N] [--min-distance N]\n"
+                 "                  [--skip-missing] [--min-passed N] [--min-found N]\n"
+                 "                  [--max-false N] MANIFEST\n"
+                 "  -v              print every reported shot\n"
+                 "  --luminance N, --min-size N, --min-distance N\n"
+                 "                  try other thresholds than the defaults\n"
+                 "  --skip-missing  exit 77 (skipped) when the manifest does not exist\n"
+                 "  --min-passed N  exit 0 when at least N recordings pass (regression floor)\n"
+                 "  --min-found N   ... and at least N required shots are found\n"
+                 "  --max-false N   ... and at most N false shots are reported\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    bool verbose = false, skipMissing = false;
+    DetectorThresholds thresholds; // the library's defaults, the same for every recording
+    int minPassed = -1, minFound = -1, maxFalse = -1;
+    const char *manifestPath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "-v"))
+            verbose = true;
+        else if (!std::strcmp(argv[i], "--skip-missing"))
+            skipMissing = true;
+        else if (!std::strcmp(argv[i], "--luminance") && i + 1 < argc)
+            thresholds.luminance = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--min-size") && i + 1 < argc)
+            thresholds.minSize = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--min-distance") && i + 1 < argc)
+            thresholds.minDistance = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--min-passed") && i + 1 < argc)
+            minPassed = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--min-found") && i + 1 < argc)
+            minFound = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--max-false") && i + 1 < argc)
+            maxFalse = std::atoi(argv[++i]);
+        else if (argv[i][0] == '-')
+            return Usage();
+        else
+            manifestPath = argv[i];
+    }
+    if (!manifestPath)
+        return Usage();
+
+    if (skipMissing && access(manifestPath, F_OK) != 0) {
+        std::printf("no footage at %s: skipped\n", manifestPath);
+        return 77;
+    }
+    cv::setNumThreads(1);
+    cv::FileStorage manifest;
+    try {
+        manifest.open(manifestPath, cv::FileStorage::READ | cv::FileStorage::FORMAT_JSON);
+    } catch (const cv::Exception &) {
+    }
+    if (!manifest.isOpened()) {
+        std::fprintf(stderr, "laser-eval: cannot read %s\n", manifestPath);
+        return 2;
+    }
+    std::string folder = manifestPath;
+    const size_t slash = folder.find_last_of('/');
+    folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
+    const double tolerance = manifest["tolerance_px"].empty() ? 3.0
+                                                              : double(manifest["tolerance_px"]);
+
+    int passed = 0, failed = 0, totalRequired = 0, totalFound = 0, totalFalse = 0;
+    double totalSeconds = 0.0;
+    long totalFrames = 0;
+    const Homography homography;
+    for (const cv::FileNode &rec : manifest["recordings"]) {
+        const std::string video = std::string(rec["video"]);
+        FootageMatcher matcher(Points(rec["required"]), Points(rec["optional"]), tolerance);
+        cv::VideoCapture capture(folder + "/" + video);
+        FrameProcessor processor;
+        FrameData frame;
+        cv::Mat picture;
+        double seconds = 0.0;
+        long frames = 0;
+        while (capture.isOpened() && capture.read(picture) && !picture.empty()) {
+            const auto start = std::chrono::steady_clock::now();
+            processor.Process(picture, picture.cols, picture.rows, thresholds, homography, frame);
+            seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                           .count();
+            for (int i = 0; i < frame.shotCount; ++i) {
+                const char match = matcher.Report(frame.shots[i].x, frame.shots[i].y);
+                if (verbose)
+                    std::printf("  frame %ld shot %.1f %.1f (%d px, strength %.0f) %s\n", frames,
+                                frame.shots[i].x, frame.shots[i].y, frame.shots[i].pixels,
+                                frame.shots[i].strength,
+                                match == 'r' ? "required" : match == 'o' ? "optional" : "false");
+            }
+            ++frames;
+        }
+        const bool ok = frames > 0 && matcher.Passed();
+        std::printf("%s required %d/%d false %d %s ms/frame %.3f\n", video.c_str(),
+                    matcher.Found(), matcher.Required(), matcher.False(), ok ? "pass" : "fail",
+                    frames ? seconds * 1000.0 / frames : 0.0);
+        std::fflush(stdout);
+        (ok ? passed : failed)++;
+        totalRequired += matcher.Required();
+        totalFound += matcher.Found();
+        totalFalse += matcher.False();
+        totalSeconds += seconds;
+        totalFrames += frames;
+    }
+    std::printf("total required %d/%d false %d ms/frame %.3f\n", totalFound, totalRequired,
+                totalFalse, totalFrames ? totalSeconds * 1000.0 / totalFrames : 0.0);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    if (minPassed >= 0 || minFound >= 0 || maxFalse >= 0)
+        return (passed >= minPassed && totalFound >= minFound
+                && (maxFalse < 0 || totalFalse <= maxFalse))
+            ? 0
+            : 1;
+    return failed == 0 ? 0 : 1;
+}
