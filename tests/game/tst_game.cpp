@@ -2,7 +2,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "../common/sceneevents.h"
+#include "../common/scenemouse.h"
 #include "gamestate.h"
 #include "hit.h"
 #include "target.h"
@@ -13,7 +13,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-using SceneEvents::Click;
+using SceneMouse::Click;
 
 class TestGame : public QObject
 {

@@ -2,7 +2,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "scenemouse.h"
+#include "../common/scenemouse.h"
 #include "target.h"
 #include "targetgeometry.h"
 #include "targetstyle.h"
