@@ -49,6 +49,8 @@ public:
 
     // Targets and the target list (targets/); rows are walked in list order.
     void CreateTarget(QAbstractGraphicsShapeItem *item);
+    // A new last row for a target, linked both ways, with its text.
+    void AppendTargetRow(Target *t);
     void RemoveTarget(Target *t);
     void ClearProject();
     void DeleteSelectedTargets();

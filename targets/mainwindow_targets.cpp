@@ -32,6 +32,14 @@ Target *MainWindow::TargetOfItem(const QGraphicsItem *item)
     return nullptr;
 }
 
+void MainWindow::AppendTargetRow(Target *t)
+{
+    auto *row = new TargetRow(t);
+    ui->listWidgetTargets->addItem(row);
+    t->listItem = row;
+    UpdateTargetText(t);
+}
+
 void MainWindow::CreateTarget(QAbstractGraphicsShapeItem *item)
 {
     ResetAddMode();
@@ -41,11 +49,8 @@ void MainWindow::CreateTarget(QAbstractGraphicsShapeItem *item)
         t->type = int(TargetType::Target);
         t->hits = 0;
         t->name = tr("Target No. %1").arg(ui->listWidgetTargets->count() + 1);
-        auto *row = new TargetRow(t);
-        ui->listWidgetTargets->addItem(row);
-        t->listItem = row;
         t->item = item;
-        UpdateTargetText(t);
+        AppendTargetRow(t);
         SelectTargetsByItems({item});
     }
     SetTargetCursor(Qt::OpenHandCursor);
@@ -117,10 +122,7 @@ void MainWindow::DuplicateSelectedTargets()
         t->score = source->score;
         t->type = source->type;
         t->hits = source->hits;
-        auto *row = new TargetRow(t);
-        ui->listWidgetTargets->addItem(row);
-        t->listItem = row;
-        UpdateTargetText(t);
+        AppendTargetRow(t);
         copies << copy;
     }
     SetTargetCursor(Qt::OpenHandCursor);
