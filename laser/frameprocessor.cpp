@@ -7,6 +7,13 @@
 
 #include <cstring>
 
+namespace {
+
+// One pixel in this many changed at once is a change of the scene.
+constexpr int SceneChangeShare = 50;
+
+} // namespace
+
 void FrameProcessor::Reset()
 {
     detector.Reset();
@@ -39,7 +46,10 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
     cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
     out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
                                out.detection.data(), out.greyStride, t, spots);
-    out.shotCount = pulses.Filter(spots, t.minDistance, out.shots, LASER_MAX_SPOTS);
+    // A light switched on, exposure stepping or the camera moving changes a large part of the
+    // picture at once; a laser spot, even a large one, changes a small part of it.
+    const bool sceneChange = detector.ChangedPixels() > width * height / SceneChangeShare;
+    out.shotCount = pulses.Filter(spots, t.minDistance, sceneChange, out.shots, LASER_MAX_SPOTS);
     for (int i = 0; i < out.shotCount; ++i)
         homography.Map(out.shots[i].x, out.shots[i].y, &out.shots[i].cx, &out.shots[i].cy);
 }

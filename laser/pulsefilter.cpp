@@ -22,27 +22,34 @@ bool SameLight(const Spot &a, const Spot &b, int minDistance)
 
 void PulseFilter::Reset()
 {
-    previous.clear();
+    for (std::vector<Spot> &spots : recent)
+        spots.clear();
 }
 
-int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, Spot *shots, int maxShots)
+int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange,
+                        Spot *shots, int maxShots)
 {
     sorted.assign(spots.begin(), spots.end());
     std::sort(sorted.begin(), sorted.end(),
               [](const Spot &a, const Spot &b) { return a.strength > b.strength; });
     int n = 0;
-    const bool sceneChange = sorted.size() > SceneChangeAreas;
+    sceneChange = sceneChange || sorted.size() > SceneChangeAreas;
     for (size_t i = 0; i < sorted.size() && !sceneChange; ++i) {
         const Spot &s = sorted[i];
-        // A pulse lit in the previous frame was reported then.
-        bool known = std::any_of(previous.begin(), previous.end(),
-                                 [&](const Spot &p) { return SameLight(s, p, minDistance); });
+        // A pulse lit in one of the last frames was reported then.
+        bool known = false;
+        for (const std::vector<Spot> &earlier : recent)
+            known = known || std::any_of(earlier.begin(), earlier.end(), [&](const Spot &p) {
+                        return SameLight(s, p, minDistance);
+                    });
         // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
         for (size_t j = 0; j < i && !known; ++j)
             known = SameLight(s, sorted[j], minDistance);
         if (!known && n < maxShots)
             shots[n++] = s;
     }
-    previous.swap(sorted);
+    // The oldest frame's list is reused for this one.
+    newest = (newest + 1) % recent.size();
+    recent[newest].swap(sorted);
     return n;
 }

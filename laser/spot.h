@@ -12,6 +12,9 @@ struct Spot
     double cy = 0.0;
     double strength = 0.0; // sum of brightness above the threshold; orders spots
     int pixels = 0;
+    int width = 0;  // bounding box
+    int height = 0;
+    int peakRise = 0; // brightest pixel over the background
 };
 
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).

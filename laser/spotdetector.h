@@ -23,9 +23,12 @@ public:
                uint8_t *detection, int detectionStride, const DetectorThresholds &thresholds,
                std::vector<Spot> &spots);
 
+    // Pixels of the last frame that moved far from the background, up or down.
+    int ChangedPixels() const { return changed; }
+
 private:
-    void Fill(int start, int width, int height, bool bottomUp, const DetectorThresholds &t,
-              std::vector<Spot> &spots);
+    void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
+              bool bottomUp, const DetectorThresholds &t, std::vector<Spot> &spots);
 
     std::vector<int16_t> background; // grey level with four fraction bits
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
@@ -33,4 +36,9 @@ private:
     int bgWidth = 0;
     int bgHeight = 0;
     bool primed = false;
+    int changed = 0;
 };
+
+// Whether a spot whose brightest pixel reached peak over background closes enough of the gap
+// between the background and white to be laser light: threshold/255 of it.
+bool ClosesGapToWhite(int background, int peak, int threshold);

@@ -70,18 +70,22 @@ void TestSpotDetector::thresholds_data()
     QTest::addColumn<int>("amplitude");
     QTest::addColumn<double>("radius");
     QTest::addColumn<bool>("found");
-    QTest::newRow("bright spot, defaults") << 90 << 40 << 1 << 5000 << 120 << 3.0 << true;
-    QTest::newRow("spot just above threshold") << 90 << 40 << 1 << 5000 << 45 << 3.0 << true;
-    QTest::newRow("spot below threshold") << 90 << 40 << 1 << 5000 << 35 << 3.0 << false;
-    QTest::newRow("higher threshold is less sensitive") << 90 << 130 << 1 << 5000 << 120 << 3.0 << false;
-    QTest::newRow("smaller than min size") << 90 << 40 << 60 << 5000 << 120 << 3.0 << false;
-    QTest::newRow("within min size") << 90 << 40 << 20 << 5000 << 120 << 3.0 << true;
-    QTest::newRow("larger than max size") << 90 << 40 << 1 << 100 << 120 << 8.0 << false;
-    QTest::newRow("within max size") << 90 << 40 << 1 << 400 << 120 << 8.0 << true;
-    QTest::newRow("rise exactly the threshold") << 90 << 40 << 1 << 5000 << 40 << 3.0 << true;
-    // Saturation caps the rise: a spot on a bright wall counts only by what it adds.
-    QTest::newRow("clipped on a bright wall") << 230 << 40 << 1 << 5000 << 100 << 3.0 << false;
-    QTest::newRow("bright wall, room to rise") << 200 << 40 << 1 << 5000 << 100 << 3.0 << true;
+    // A spot counts when its core closes luminance/255 of the gap between background and white.
+    QTest::newRow("bright spot, defaults") << 90 << 100 << 1 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("closes enough of the gap") << 90 << 100 << 1 << 5000 << 70 << 3.0 << true;
+    QTest::newRow("closes too little of the gap") << 90 << 100 << 1 << 5000 << 55 << 3.0 << false;
+    QTest::newRow("higher threshold is less sensitive") << 90 << 200 << 1 << 5000 << 120 << 3.0 << false;
+    QTest::newRow("lower threshold is more sensitive") << 90 << 40 << 1 << 5000 << 55 << 3.0 << true;
+    QTest::newRow("smaller than min size") << 90 << 100 << 60 << 5000 << 120 << 3.0 << false;
+    QTest::newRow("within min size") << 90 << 100 << 20 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("larger than max size") << 90 << 100 << 1 << 100 << 120 << 8.0 << false;
+    QTest::newRow("within max size") << 90 << 100 << 1 << 400 << 120 << 8.0 << true;
+    // A spot on a bright wall can only rise to white: saturating is all it can do.
+    QTest::newRow("saturating on a bright wall") << 230 << 100 << 1 << 5000 << 100 << 3.0 << true;
+    QTest::newRow("faint on a bright wall") << 200 << 100 << 1 << 5000 << 15 << 3.0 << false;
+    QTest::newRow("faint in a dark room") << 10 << 100 << 1 << 5000 << 80 << 3.0 << false;
+    QTest::newRow("bright in a dark room") << 10 << 100 << 1 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("255 asks for saturation") << 10 << 255 << 1 << 5000 << 240 << 3.0 << false;
 }
 
 void TestSpotDetector::thresholds()
@@ -175,12 +179,12 @@ void TestSpotDetector::strongestFirst()
     const cv::Mat background(120, 400, CV_8UC1, cv::Scalar(50));
     cv::Mat frame = background.clone();
     for (int i = 0; i < 8; ++i)
-        DrawDisc(frame, 20 + 45 * i, 60, 2.0, 60 + 15 * i); // brighter to the right
+        DrawDisc(frame, 20 + 45 * i, 60, 2.0, 100 + 15 * i); // brighter to the right
     const Detection r = Detect(background, frame, DetectorThresholds());
     QCOMPARE(int(r.spots.size()), 8);
     PulseFilter filter;
     Spot shots[8];
-    const int n = filter.Filter(r.spots, 30, shots, 5);
+    const int n = filter.Filter(r.spots, 30, false, shots, 5);
     QCOMPARE(n, 5);
     for (int i = 0; i < n; ++i) // the three faintest (leftmost) are the ones left out
         QVERIFY2(qAbs(shots[i].x - (20 + 45 * (7 - i))) < 0.5, qPrintable(QString::number(shots[i].x)));
@@ -202,13 +206,13 @@ void TestSpotDetector::haloFragmentsAreOneShot()
     cv::Mat frame = background.clone();
     DrawDisc(frame, 50, 60, 4.0, 150);
     // Two faint bits of halo that do not touch the spot.
-    DrawDisc(frame, 50 + fragmentDistance, 60, 1.0, 100);
-    DrawDisc(frame, 50, 60 + fragmentDistance, 1.0, 100);
+    DrawDisc(frame, 50 + fragmentDistance, 60, 1.0, 160);
+    DrawDisc(frame, 50, 60 + fragmentDistance, 1.0, 160);
     const Detection r = Detect(background, frame, DetectorThresholds());
     QCOMPARE(int(r.spots.size()), 3);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
     QVERIFY(qAbs(out[0].x - 50) < 0.1 && qAbs(out[0].y - 60) < 0.1); // the strong one first
 }
 
@@ -234,9 +238,9 @@ void TestSpotDetector::sceneChangeIsNoShot()
     QCOMPARE(int(r.spots.size()), lights);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
     // The lights are remembered all the same: still lit in the next frame, they are no shots.
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), 0);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), 0);
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)

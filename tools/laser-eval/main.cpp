@@ -116,9 +116,11 @@ int main(int argc, char **argv)
             for (int i = 0; i < frame.shotCount; ++i) {
                 const char match = matcher.Report(frame.shots[i].x, frame.shots[i].y);
                 if (verbose)
-                    std::printf("  frame %ld shot %.1f %.1f (%d px, strength %.0f) %s\n", frames,
-                                frame.shots[i].x, frame.shots[i].y, frame.shots[i].pixels,
-                                frame.shots[i].strength,
+                    std::printf("  frame %ld shot %.1f %.1f (%d px, %dx%d, strength %.0f, "
+                                "peak rise %d) %s\n",
+                                frames, frame.shots[i].x, frame.shots[i].y, frame.shots[i].pixels,
+                                frame.shots[i].width, frame.shots[i].height,
+                                frame.shots[i].strength, frame.shots[i].peakRise,
                                 match == 'r' ? "required" : match == 'o' ? "optional" : "false");
             }
             ++frames;
