@@ -1,6 +1,7 @@
 // FrameProcessor: flip, grey conversion, detection, pulse rule and perspective correction.
 #include "frameprocessor.h"
 
+#include "corewhiteness.h"
 #include "homography.h"
 
 #include <opencv2/imgproc.hpp>
@@ -10,7 +11,7 @@
 namespace {
 
 // One pixel in this many changed at once is a change of the scene.
-constexpr int SceneChangeShare = 50;
+constexpr int SceneChangeShare = 100;
 
 } // namespace
 
@@ -46,6 +47,15 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
     cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
     out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
                                out.detection.data(), out.greyStride, t, spots);
+    // A laser core turns white whatever the laser's colour; a brighter patch of the scene keeps
+    // the scene's colour. Spots whose core closes less than half the luminance share of the gap
+    // to white, against the colours around them, are not laser light, but they still mark
+    // where light lingers.
+    const int luminance = std::clamp(t.luminance, 1, 255);
+    for (Spot &s : spots) {
+        s.whiteness = CoreWhiteness(out.colour.data(), out.colourStride, width, height, s);
+        s.laser = s.whiteness * 2 >= luminance;
+    }
     // A light switched on, exposure stepping or the camera moving changes a large part of the
     // picture at once; a laser spot, even a large one, changes a small part of it.
     const bool sceneChange = detector.ChangedPixels() > width * height / SceneChangeShare;

@@ -45,7 +45,7 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
         for (size_t j = 0; j < i && !known; ++j)
             known = SameLight(s, sorted[j], minDistance);
-        if (!known && n < maxShots)
+        if (!known && s.laser && n < maxShots)
             shots[n++] = s;
     }
     // The oldest frame's list is reused for this one.

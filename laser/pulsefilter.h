@@ -10,7 +10,8 @@
 // distance (or touches it): a pulse lit over several frames, or one that flickers out for a
 // frame or two, is reported in its first frame only. Within
 // one frame, weaker spots near a stronger one are parts of the same light, and a frame with
-// many separate lights is a change of the scene, with no shots at all.
+// many separate lights is a change of the scene, with no shots at all. Spots that are not laser
+// light are never shots but count as lit areas all the same.
 class PulseFilter
 {
 public:

@@ -236,9 +236,9 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
             }
         }
     }
-    // Compression and sensor noise light single pixels just past the needed rise; a spot must
-    // carry at least a fifth of the threshold's worth of light beyond it.
-    if (count < t.minSize || count > t.maxSize || sum * 5 < std::max(1, t.luminance))
+    // Compression and sensor noise light specks of a few pixels just past the needed rise; a
+    // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
+    if (count < t.minSize || count > t.maxSize || sum < std::max(1, t.luminance))
         return;
     // The background was already moved towards this frame: undo that step for the peak pixel.
     const int g = grey[size_t(topAt / width) * greyStride + topAt % width];
@@ -254,8 +254,12 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
         s.y = height - s.y;
     s.strength = sum;
     s.pixels = count;
+    s.boxX = x0;
+    s.boxY = y0;
     s.width = x1 - x0 + 1;
     s.height = y1 - y0 + 1;
+    s.peakColumn = topAt % width;
+    s.peakRow = topAt / width;
     s.peakRise = g - bInt;
     spots.push_back(s);
 }
