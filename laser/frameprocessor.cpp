@@ -8,13 +8,6 @@
 
 #include <cstring>
 
-namespace {
-
-// One pixel in this many changed at once is a change of the scene.
-constexpr int SceneChangeShare = 100;
-
-} // namespace
-
 void FrameProcessor::Reset()
 {
     detector.Reset();
@@ -56,10 +49,8 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
         s.whiteness = CoreWhiteness(out.colour.data(), out.colourStride, width, height, s);
         s.laser = s.whiteness * 2 >= luminance;
     }
-    // A light switched on, exposure stepping or the camera moving changes a large part of the
-    // picture at once; a laser spot, even a large one, changes a small part of it.
-    const bool sceneChange = detector.ChangedPixels() > width * height / SceneChangeShare;
-    out.shotCount = pulses.Filter(spots, t.minDistance, sceneChange, out.shots, LASER_MAX_SPOTS);
+    out.shotCount =
+        pulses.Filter(spots, t.minDistance, detector.SceneChanged(), out.shots, LASER_MAX_SPOTS);
     for (int i = 0; i < out.shotCount; ++i)
         homography.Map(out.shots[i].x, out.shots[i].y, &out.shots[i].cx, &out.shots[i].cy);
 }

@@ -21,6 +21,10 @@ constexpr size_t MaxAreas = 256;
 // A pixel that moved this far from the background either way counts as changed; many changed
 // pixels at once are a change of the scene (see SpotDetector::ChangedPixels).
 constexpr int ChangeLevel = 24;
+// A light switched on, exposure stepping or the camera moving changes a large part of the
+// picture at once; a laser spot, even a large one, changes a small part of it: one pixel in
+// this many changed is a change of the scene.
+constexpr int SceneChangeShare = 100;
 
 // The luminance threshold T (0-255) asks a spot's brightest pixel to close T/255 of the gap
 // between the background and white: a laser core drives a pixel most of the way to saturation
@@ -161,6 +165,11 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, width,
                 threshold, peak, changed);
+
+    // A changed scene has no spots, and tracing its many lit areas would cost the frame time.
+    sceneChanged = changed > width * height / SceneChangeShare;
+    if (sceneChanged)
+        return peak;
 
     // Marked pixels are searched eight at a time; the fill clears what it visits.
     uint8_t *w = weight.data();

@@ -23,8 +23,9 @@ public:
                uint8_t *detection, int detectionStride, const DetectorThresholds &thresholds,
                std::vector<Spot> &spots);
 
-    // Pixels of the last frame that moved far from the background, up or down.
-    int ChangedPixels() const { return changed; }
+    // Whether so many pixels of the last frame moved far from the background, up or down, that
+    // the scene changed as a whole (then no spots are reported).
+    bool SceneChanged() const { return sceneChanged; }
 
 private:
     void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
@@ -37,6 +38,7 @@ private:
     int bgHeight = 0;
     bool primed = false;
     int changed = 0;
+    bool sceneChanged = false;
 };
 
 // Whether a spot whose brightest pixel reached peak over background closes enough of the gap
