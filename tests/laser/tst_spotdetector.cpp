@@ -1,4 +1,5 @@
 // Tests of spot detection: thresholds, centre accuracy and the one-shot-per-pulse rule.
+#include "corewhiteness.h"
 #include "frameprocessor.h"
 #include "homography.h"
 #include "pulsefilter.h"
@@ -59,6 +60,12 @@ private slots:
     void haloFragmentsAreOneShot();
     void sceneChangeIsNoShot_data();
     void sceneChangeIsNoShot();
+    void wholeFrameChange_data();
+    void wholeFrameChange();
+    void whiteCore_data();
+    void whiteCore();
+    void noiseSpecks_data();
+    void noiseSpecks();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -97,7 +104,8 @@ void TestSpotDetector::thresholds()
     QFETCH(int, amplitude);
     QFETCH(double, radius);
     QFETCH(bool, found);
-    const cv::Mat background(120, 160, CV_8UC1, cv::Scalar(level));
+    // Large enough that the biggest spot is no change of the whole scene.
+    const cv::Mat background(240, 320, CV_8UC1, cv::Scalar(level));
     cv::Mat frame = background.clone();
     DrawDisc(frame, 80.3, 60.7, radius, amplitude);
     DetectorThresholds t;
@@ -152,6 +160,10 @@ void TestSpotDetector::pulses_data()
         << QVector<int>{-1, 40, 100} << QVector<int>{0, 1, 1} << 30;
     QTest::newRow("overlapping spot is the same pulse even at distance 0")
         << QVector<int>{-1, 40, 43} << QVector<int>{0, 1, 0} << 0;
+    QTest::newRow("flickering out for two frames is the same pulse")
+        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30;
+    QTest::newRow("dark for four frames: a new pulse")
+        << QVector<int>{-1, 40, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 1} << 30;
 }
 
 void TestSpotDetector::pulses()
@@ -241,6 +253,100 @@ void TestSpotDetector::sceneChangeIsNoShot()
     QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
     // The lights are remembered all the same: still lit in the next frame, they are no shots.
     QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), 0);
+}
+
+void TestSpotDetector::wholeFrameChange_data()
+{
+    // Each frame brightens the whole picture by `lift` and shows a laser spot.
+    QTest::addColumn<int>("lift");
+    QTest::addColumn<int>("changedShare"); // percent of the picture that brightens
+    QTest::addColumn<int>("shots");
+    QTest::newRow("steady scene") << 0 << 100 << 1;
+    QTest::newRow("faint flicker everywhere") << 10 << 100 << 1;
+    QTest::newRow("light switched on") << 60 << 100 << 0;
+    QTest::newRow("a tenth of the picture lit up") << 60 << 10 << 0;
+    QTest::newRow("a small patch changed") << 60 << 1 << 1;
+}
+
+void TestSpotDetector::wholeFrameChange()
+{
+    QFETCH(int, lift);
+    QFETCH(int, changedShare);
+    QFETCH(int, shots);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    const cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(70));
+    for (int i = 0; i < 3; ++i)
+        processor.Process(wall, 320, 240, t, h, frame);
+    cv::Mat picture = wall.clone();
+    // The changed part is a band at the bottom, away from the spot.
+    const int rows = std::max(1, 240 * changedShare / 100);
+    picture(cv::Rect(0, 240 - rows, 320, rows)) += cv::Scalar::all(lift);
+    cv::circle(picture, {100, 60}, 3, cv::Scalar(230, 230, 255), cv::FILLED);
+    processor.Process(picture, 320, 240, t, h, frame);
+    QCOMPARE(frame.shotCount, shots);
+}
+
+void TestSpotDetector::whiteCore_data()
+{
+    // A spot's brightest pixel against the colour of the wall around it.
+    QTest::addColumn<QVector<int>>("wall"); // red, green, blue
+    QTest::addColumn<QVector<int>>("core");
+    QTest::addColumn<int>("least"); // whiteness at least
+    QTest::addColumn<int>("most");  // and at most
+    QTest::newRow("white core on a dark wall") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 255 << 255;
+    QTest::newRow("red laser core on a dark wall") << QVector<int>{30, 25, 25} << QVector<int>{255, 230, 230} << 200 << 255;
+    QTest::newRow("green laser on a bright scene") << QVector<int>{230, 250, 120} << QVector<int>{250, 255, 230} << 200 << 255;
+    QTest::newRow("bright yellow patch on the same scene") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40;
+    QTest::newRow("saturated green patch on a dark wall") << QVector<int>{20, 40, 20} << QVector<int>{40, 255, 40} << 0 << 40;
+    QTest::newRow("darker than the wall") << QVector<int>{200, 200, 200} << QVector<int>{150, 150, 150} << 0 << 0;
+}
+
+void TestSpotDetector::whiteCore()
+{
+    QFETCH(QVector<int>, wall);
+    QFETCH(QVector<int>, core);
+    QFETCH(int, least);
+    QFETCH(int, most);
+    cv::Mat picture(60, 80, CV_8UC3, cv::Scalar(wall[2], wall[1], wall[0]));
+    picture(cv::Rect(38, 28, 5, 5)) = cv::Scalar(core[2], core[1], core[0]);
+    Spot s;
+    s.boxX = 38;
+    s.boxY = 28;
+    s.width = 5;
+    s.height = 5;
+    s.peakColumn = 40;
+    s.peakRow = 30;
+    const int whiteness = CoreWhiteness(picture.data, int(picture.step), 80, 60, s);
+    QVERIFY2(whiteness >= least && whiteness <= most, qPrintable(QString::number(whiteness)));
+}
+
+void TestSpotDetector::noiseSpecks_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("radius10"); // radius in tenths of a pixel
+    QTest::addColumn<int>("amplitude");
+    QTest::addColumn<bool>("found");
+    // On a bright wall a tiny rise closes much of the gap to white; a speck of a pixel or two
+    // still carries too little light to be a spot, a laser spot of a few pixels does not.
+    QTest::newRow("speck on a bright wall") << 225 << 5 << 25 << false;
+    QTest::newRow("laser spot on the same wall") << 225 << 25 << 30 << true;
+    QTest::newRow("small bright spot in a dark room") << 40 << 8 << 200 << true;
+}
+
+void TestSpotDetector::noiseSpecks()
+{
+    QFETCH(int, level);
+    QFETCH(int, radius10);
+    QFETCH(int, amplitude);
+    QFETCH(bool, found);
+    const cv::Mat background(120, 160, CV_8UC1, cv::Scalar(level));
+    cv::Mat frame = background.clone();
+    DrawDisc(frame, 80.5, 60.5, radius10 / 10.0, amplitude);
+    const Detection r = Detect(background, frame, DetectorThresholds());
+    QCOMPARE(int(r.spots.size()), found ? 1 : 0);
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)
