@@ -9,6 +9,10 @@ namespace {
 // More separate lights in one frame than a frame can report are a change of the scene
 // (lighting, exposure, a moving projected picture), not laser shots.
 constexpr size_t SceneChangeAreas = LASER_MAX_SPOTS;
+// A spot this much longer than wide is a streak: the laser moved while the frame was exposed,
+// and its centre lies somewhere along the way. The pulse's next frame, if it is lit, usually
+// holds a rounder spot where the laser came to rest.
+constexpr double StreakElongation = 2.5;
 
 // Whether two spots are one light: within the minimum distance, or touching.
 bool SameLight(const Spot &a, const Spot &b, int minDistance)
@@ -24,6 +28,7 @@ void PulseFilter::Reset()
 {
     for (std::vector<Spot> &spots : recent)
         spots.clear();
+    deferred.clear();
 }
 
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange,
@@ -34,6 +39,18 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
               [](const Spot &a, const Spot &b) { return a.strength > b.strength; });
     int n = 0;
     sceneChange = sceneChange || sorted.size() > SceneChangeAreas;
+    // Streaks of the previous frame are reported now, in this frame's rounder spot of the same
+    // pulse where there is one.
+    for (const Spot &d : deferred) {
+        const Spot *best = &d;
+        for (const Spot &s : sorted)
+            if (!sceneChange && s.laser && s.elongation < best->elongation
+                && SameLight(s, d, minDistance))
+                best = &s;
+        if (n < maxShots)
+            shots[n++] = *best;
+    }
+    deferred.clear();
     for (size_t i = 0; i < sorted.size() && !sceneChange; ++i) {
         const Spot &s = sorted[i];
         // A pulse lit in one of the last frames was reported then.
@@ -45,7 +62,11 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
         for (size_t j = 0; j < i && !known; ++j)
             known = SameLight(s, sorted[j], minDistance);
-        if (!known && s.laser && n < maxShots)
+        if (known || !s.laser)
+            continue;
+        if (s.elongation >= StreakElongation)
+            deferred.push_back(s);
+        else if (n < maxShots)
             shots[n++] = s;
     }
     // The oldest frame's list is reused for this one.

@@ -11,7 +11,9 @@
 // frame or two, is reported in its first frame only. Within
 // one frame, weaker spots near a stronger one are parts of the same light, and a frame with
 // many separate lights is a change of the scene, with no shots at all. Spots that are not laser
-// light are never shots but count as lit areas all the same.
+// light are never shots but count as lit areas all the same. A new pulse that shows as a streak
+// (the laser moved during the exposure) is reported one frame later, at the rounder spot of its
+// next frame if there is one.
 class PulseFilter
 {
 public:
@@ -26,4 +28,5 @@ private:
     std::array<std::vector<Spot>, 3> recent;
     size_t newest = 0;
     std::vector<Spot> sorted;
+    std::vector<Spot> deferred; // new streaks, reported with the next frame
 };

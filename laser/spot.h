@@ -19,6 +19,7 @@ struct Spot
     int peakColumn = 0; // brightest pixel, in the detector's buffer rows
     int peakRow = 0;
     int peakRise = 0;   // brightest pixel over the background
+    double elongation = 1.0; // long over short axis: 1 round, more for a streak
     int whiteness = 0;  // share (0-255) of the gap to white the core's weakest channel closes
     bool laser = true;  // passes every test of laser light; others only mark lingering light
 };

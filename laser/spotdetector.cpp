@@ -2,6 +2,7 @@
 #include "spotdetector.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -208,6 +209,9 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     double sx = first * (start % width + 0.5);
     double sy = first * (start / width + 0.5);
     int count = 1;
+    // Unweighted moments about the first pixel give the shape, whatever the brightness.
+    const int ox = start % width, oy = start / width;
+    double mxx = 0.0, myy = 0.0, mxy = 0.0, mx = 0.0, my = 0.0;
     int top = first, topAt = start;
     int x0 = start % width, x1 = x0, y0 = start / width, y1 = y0;
     stack.clear();
@@ -233,6 +237,12 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
                 sy += wq * (ny + 0.5);
                 sum += wq;
                 ++count;
+                const double ex = nx - ox, ey = ny - oy;
+                mx += ex;
+                my += ey;
+                mxx += ex * ex;
+                myy += ey * ey;
+                mxy += ex * ey;
                 if (wq > top) {
                     top = wq;
                     topAt = q;
@@ -270,7 +280,19 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     s.peakColumn = topAt % width;
     s.peakRow = topAt / width;
     s.peakRise = g - bInt;
+    s.elongation = Elongation(count, mx, my, mxx, myy, mxy);
     spots.push_back(s);
+}
+
+double Elongation(int count, double mx, double my, double mxx, double myy, double mxy)
+{
+    const double n = count;
+    const double cxx = mxx / n - (mx / n) * (mx / n) + 1.0 / 12.0; // a pixel is a unit square
+    const double cyy = myy / n - (my / n) * (my / n) + 1.0 / 12.0;
+    const double cxy = mxy / n - (mx / n) * (my / n);
+    const double mean = (cxx + cyy) / 2.0;
+    const double spread = std::sqrt((cxx - cyy) * (cxx - cyy) / 4.0 + cxy * cxy);
+    return std::sqrt((mean + spread) / std::max(mean - spread, 1e-6));
 }
 
 bool ClosesGapToWhite(int background, int peak, int threshold)

@@ -44,3 +44,7 @@ private:
 // Whether a spot whose brightest pixel reached peak over background closes enough of the gap
 // between the background and white to be laser light: threshold/255 of it.
 bool ClosesGapToWhite(int background, int peak, int threshold);
+
+// Ratio of the long to the short axis of an area from its pixel moments (sums of offsets from
+// any origin, their squares and product): 1 for a disc, large for a streak.
+double Elongation(int count, double mx, double my, double mxx, double myy, double mxy);

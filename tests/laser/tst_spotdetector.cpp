@@ -66,6 +66,8 @@ private slots:
     void whiteCore();
     void noiseSpecks_data();
     void noiseSpecks();
+    void streakTakesNextRoundSpot_data();
+    void streakTakesNextRoundSpot();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -347,6 +349,49 @@ void TestSpotDetector::noiseSpecks()
     DrawDisc(frame, 80.5, 60.5, radius10 / 10.0, amplitude);
     const Detection r = Detect(background, frame, DetectorThresholds());
     QCOMPARE(int(r.spots.size()), found ? 1 : 0);
+}
+
+void TestSpotDetector::streakTakesNextRoundSpot_data()
+{
+    // Frame 1 shows the pulse as a line from (40, 60) to (52, 60) or as a round spot at (52, 60);
+    // frame 2 shows a round spot at restX (-1: dark).
+    QTest::addColumn<bool>("streak");
+    QTest::addColumn<int>("restX");
+    QTest::addColumn<int>("shotFrame");
+    QTest::addColumn<double>("shotX");
+    QTest::newRow("round spot: reported at once") << false << 52 << 1 << 52.5;
+    QTest::newRow("streak, then where the laser came to rest") << true << 54 << 2 << 54.5;
+    QTest::newRow("streak alone: its own centre, a frame late") << true << -1 << 2 << 46.5;
+}
+
+void TestSpotDetector::streakTakesNextRoundSpot()
+{
+    QFETCH(bool, streak);
+    QFETCH(int, restX);
+    QFETCH(int, shotFrame);
+    QFETCH(double, shotX);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    const cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(60));
+    int shots = 0;
+    for (int i = 0; i < 4; ++i) {
+        cv::Mat picture = wall.clone();
+        if (i == 1 && streak)
+            cv::line(picture, {40, 60}, {52, 60}, cv::Scalar::all(250), 3);
+        else if (i == 1)
+            cv::circle(picture, {52, 60}, 3, cv::Scalar::all(250), cv::FILLED);
+        else if (i == 2 && restX >= 0)
+            cv::circle(picture, {restX, 60}, 3, cv::Scalar::all(250), cv::FILLED);
+        processor.Process(picture, 320, 240, t, h, frame);
+        shots += frame.shotCount;
+        if (i == shotFrame) {
+            QCOMPARE(frame.shotCount, 1);
+            QVERIFY2(qAbs(frame.shots[0].x - shotX) < 0.6, qPrintable(QString::number(frame.shots[0].x)));
+        }
+    }
+    QCOMPARE(shots, 1);
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)

@@ -132,10 +132,11 @@ int main(int argc, char **argv)
                 const char match = matcher.Report(frame.shots[i].x, frame.shots[i].y);
                 if (verbose)
                     std::printf("  frame %ld shot %.1f %.1f (%d px, %dx%d, strength %.0f, "
-                                "peak rise %d, whiteness %d) %s\n",
+                                "peak rise %d, whiteness %d, elongation %.2f) %s\n",
                                 frames, frame.shots[i].x, frame.shots[i].y, frame.shots[i].pixels,
                                 frame.shots[i].width, frame.shots[i].height,
                                 frame.shots[i].strength, frame.shots[i].peakRise, frame.shots[i].whiteness,
+                                frame.shots[i].elongation,
                                 match == 'r' ? "required" : match == 'o' ? "optional" : "false");
             }
             ++frames;
