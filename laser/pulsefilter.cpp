@@ -1,4 +1,4 @@
-// PulseFilter: matching spots against those of the previous frame and of their own.
+// PulseFilter: matching spots against those of the last frames and of their own.
 #include "pulsefilter.h"
 
 #include <algorithm>

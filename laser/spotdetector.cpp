@@ -20,7 +20,7 @@ constexpr int FractionBits = 4;
 // switched on) must not cost the whole frame time.
 constexpr size_t MaxAreas = 256;
 // A pixel that moved this far from the background either way counts as changed; many changed
-// pixels at once are a change of the scene (see SpotDetector::ChangedPixels).
+// pixels at once are a change of the scene.
 constexpr int ChangeLevel = 24;
 // A light switched on, exposure stepping or the camera moving changes a large part of the
 // picture at once; a laser spot, even a large one, changes a small part of it: one pixel in
