@@ -68,6 +68,8 @@ private slots:
     void noiseSpecks();
     void streakTakesNextRoundSpot_data();
     void streakTakesNextRoundSpot();
+    void elongation_data();
+    void elongation();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -392,6 +394,48 @@ void TestSpotDetector::streakTakesNextRoundSpot()
         }
     }
     QCOMPARE(shots, 1);
+}
+
+void TestSpotDetector::elongation_data()
+{
+    // An area drawn as a filled shape; its elongation must not depend on its direction.
+    QTest::addColumn<int>("kind"); // 0 disc, 1 horizontal bar, 2 diagonal bar, 3 vertical bar
+    QTest::addColumn<double>("least");
+    QTest::addColumn<double>("most");
+    QTest::newRow("disc") << 0 << 1.0 << 1.15;
+    QTest::newRow("bar 12 x 3") << 1 << 3.5 << 4.5;
+    QTest::newRow("the same bar on the diagonal") << 2 << 3.0 << 5.0;
+    QTest::newRow("the same bar upright") << 3 << 3.5 << 4.5;
+}
+
+void TestSpotDetector::elongation()
+{
+    QFETCH(int, kind);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    cv::Mat area(40, 40, CV_8UC1, cv::Scalar(0));
+    if (kind == 0)
+        cv::circle(area, {20, 20}, 6, cv::Scalar(1), cv::FILLED);
+    else if (kind == 1)
+        area(cv::Rect(14, 19, 12, 3)) = 1;
+    else if (kind == 3)
+        area(cv::Rect(19, 14, 3, 12)) = 1;
+    else
+        cv::line(area, {16, 16}, {24, 24}, cv::Scalar(1), 3);
+    int count = 0;
+    double mx = 0, my = 0, mxx = 0, myy = 0, mxy = 0;
+    for (int y = 0; y < area.rows; ++y)
+        for (int x = 0; x < area.cols; ++x)
+            if (area.at<uint8_t>(y, x)) {
+                ++count;
+                mx += x;
+                my += y;
+                mxx += double(x) * x;
+                myy += double(y) * y;
+                mxy += double(x) * y;
+            }
+    const double e = Elongation(count, mx, my, mxx, myy, mxy);
+    QVERIFY2(e >= least && e <= most, qPrintable(QString::number(e)));
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)
