@@ -1,10 +1,12 @@
 // FrameProcessor: flip, grey conversion, detection, pulse rule and perspective correction.
 #include "frameprocessor.h"
 
+#include "corewhiteness.h"
 #include "homography.h"
 
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
 #include <cstring>
 
 void FrameProcessor::Reset()
@@ -39,7 +41,17 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
     cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
     out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
                                out.detection.data(), out.greyStride, t, spots);
-    out.shotCount = pulses.Filter(spots, t.minDistance, out.shots, LASER_MAX_SPOTS);
+    // A laser core turns white whatever the laser's colour; a brighter patch of the scene keeps
+    // the scene's colour. Spots whose core closes less than half the luminance share of the gap
+    // to white, against the colours around them, are not laser light, but they still mark
+    // where light lingers.
+    const int luminance = std::clamp(t.luminance, 1, 255);
+    for (Spot &s : spots) {
+        s.whiteness = CoreWhiteness(out.colour.data(), out.colourStride, width, height, s);
+        s.laser = s.whiteness * 2 >= luminance;
+    }
+    out.shotCount =
+        pulses.Filter(spots, t.minDistance, detector.SceneChanged(), out.shots, LASER_MAX_SPOTS);
     for (int i = 0; i < out.shotCount; ++i)
         homography.Map(out.shots[i].x, out.shots[i].y, &out.shots[i].cx, &out.shots[i].cy);
 }

@@ -28,15 +28,26 @@ extern "C" {
 #define LASER_THRESHOLD_LUMINANCE 1   /* brightness threshold 0-255, higher is less sensitive */
 #define LASER_THRESHOLD_MIN_SIZE 2    /* smallest spot, pixels */
 #define LASER_THRESHOLD_MAX_SIZE 3    /* largest spot, pixels */
-#define LASER_THRESHOLD_MIN_DISTANCE 4 /* pixels: a spot this close to one of the previous frame is the same pulse */
+#define LASER_THRESHOLD_MIN_DISTANCE 4 /* pixels: a spot this close to one of the last three frames is the same pulse */
 
-/* Default thresholds of every camera. The luminance threshold is how far a pixel must rise
- * above the scene as the camera has seen it over the last few frames (a slowly adapting
- * background), so the same value works in a dark room and on a sunlit wall: 40 grey levels
- * clears webcam noise and compression artefacts while a laser spot rises by 60 or more.
+/* Default thresholds of every camera. The luminance threshold L (0-255, higher is less
+ * sensitive) asks the brightest pixel of a spot to close L/255 of the gap between the scene as
+ * the camera has seen it over the last few frames (a slowly adapting background) and white: a
+ * laser core drives a pixel most of the way to saturation, whether it lands on a dark wall or
+ * a sunlit one, while reflections, shadows and compression noise brighten a pixel by a small
+ * share. 100 asks for about 40 %; 255 for saturation. The spot reaches out to where the rise
+ * falls to two fifths of that, never below L/10 grey levels. A shot also needs: at least L
+ * grey levels x pixels of light beyond that edge (compression specks have less), a core whose
+ * weakest colour channel closes L/510 of the gap to white against the colours around the spot
+ * (a laser core turns white whatever its colour; a bright patch of the scene keeps its own),
+ * and a frame in which fewer than 1 % of the pixels changed (a light switched on, exposure
+ * stepping, the camera moving, a moving projected scene give no shots).
+ * A pulse is one shot, reported in the frame it first appears; a pulse that first shows as a
+ * streak (the laser moving during the exposure) is reported one frame later, at the rounder
+ * spot of its next frame where there is one.
  * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
  * "default values". */
-#define LASER_DEFAULT_LUMINANCE 40
+#define LASER_DEFAULT_LUMINANCE 100
 #define LASER_DEFAULT_MIN_SIZE 1
 #define LASER_DEFAULT_MAX_SIZE 5000
 #define LASER_DEFAULT_MIN_DISTANCE 30

@@ -12,6 +12,16 @@ struct Spot
     double cy = 0.0;
     double strength = 0.0; // sum of brightness above the threshold; orders spots
     int pixels = 0;
+    int boxX = 0; // bounding box in the detector's buffer rows
+    int boxY = 0;
+    int width = 0;
+    int height = 0;
+    int peakColumn = 0; // brightest pixel, in the detector's buffer rows
+    int peakRow = 0;
+    int peakRise = 0;   // brightest pixel over the background
+    double elongation = 1.0; // long over short axis: 1 round, more for a streak
+    int whiteness = 0;  // share (0-255) of the gap to white the core's weakest channel closes
+    bool laser = true;  // passes every test of laser light; others only mark lingering light
 };
 
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).

@@ -2,6 +2,7 @@
 #include "spotdetector.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -18,49 +19,98 @@ constexpr int FractionBits = 4;
 // Areas beyond this count are not traced: a frame that is suddenly bright everywhere (a light
 // switched on) must not cost the whole frame time.
 constexpr size_t MaxAreas = 256;
+// A pixel that moved this far from the background either way counts as changed; many changed
+// pixels at once are a change of the scene.
+constexpr int ChangeLevel = 24;
+// A light switched on, exposure stepping or the camera moving changes a large part of the
+// picture at once; a laser spot, even a large one, changes a small part of it: one pixel in
+// this many changed is a change of the scene.
+constexpr int SceneChangeShare = 100;
 
-// Marks one row: weight = rise above the background minus the threshold, plus one, so a pixel
-// that rises exactly by the threshold counts (0: not a laser pixel); a background that leaves
-// no room for the threshold below 255 marks nothing. Also the detection value, the peak, and
-// the background moved 1/8 of the way to the picture.
+// The luminance threshold T (0-255) asks a spot's brightest pixel to close T/255 of the gap
+// between the background and white: a laser core drives a pixel most of the way to saturation
+// whatever lies under it, while reflections, shadows and compression noise brighten it by a
+// small share, and a spot on a bright wall cannot rise further than white. The spot's extent is
+// where the rise falls to EdgeShare of that, and never less than T/10 grey levels, so that the
+// faint flicker of a bright surface stays outside.
+constexpr int EdgeShareNumerator = 2;
+constexpr int EdgeShareDenominator = 5;
+
+// Scale for the needed rise: threshold x EdgeShare in 16-bit fixed point against the room
+// below white, which carries FractionBits.
+inline int EdgeScale(int threshold)
+{
+    return threshold * EdgeShareNumerator * (1 << FractionBits) / EdgeShareDenominator;
+}
+
+inline int LeastRise(int threshold)
+{
+    return std::max(1, threshold / 10);
+}
+
+// The rise a pixel needs to belong to a spot, for a background with fraction bits.
+inline int NeededRise(int backgroundFraction, int threshold)
+{
+    const int room = (255 << FractionBits) - backgroundFraction;
+    return std::max(LeastRise(threshold), (room * EdgeScale(threshold)) >> 16);
+}
+
+// Marks one row: weight = rise above the background minus the needed rise, plus one, so a pixel
+// that rises exactly by it counts (0: not a laser pixel). Also the detection value, the peak,
+// the count of pixels that changed by ChangeLevel either way, and the background moved 1/8 of
+// the way to the picture.
 void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int width,
-                   int threshold, uint8_t &peak)
+                   int threshold, uint8_t &peak, int &changed)
 {
     for (int x = from; x < width; ++x) {
         const int grey = g[x];
         const int b = bg[x];
-        const int level = std::min(255, (b >> FractionBits) + threshold - 1);
+        const int bInt = b >> FractionBits;
+        const int level = std::min(255, bInt + NeededRise(b, threshold) - 1);
         const int weight = std::max(0, grey - level);
         w[x] = uint8_t(weight);
         det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
+        changed += std::abs(grey - bInt) >= ChangeLevel;
         bg[x] = int16_t(b + (((grey << FractionBits) - b) >> BackgroundShift));
         peak = std::max<uint8_t>(peak, g[x]);
     }
 }
 
 void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width, int threshold,
-             uint8_t &peak)
+             uint8_t &peak, int &changed)
 {
     int x = 0;
 #ifdef __SSE2__
     // Sixteen pixels at a time with saturating byte arithmetic; the same result as the scalar
     // loop, which finishes the row.
-    const __m128i below = _mm_set1_epi8(char(threshold - 1));
+    const __m128i white = _mm_set1_epi16(255 << FractionBits);
+    const __m128i scale = _mm_set1_epi16(short(EdgeScale(threshold)));
+    const __m128i least = _mm_set1_epi8(char(LeastRise(threshold)));
     const __m128i one = _mm_set1_epi8(1);
     const __m128i zero = _mm_setzero_si128();
+    const __m128i changeLevel = _mm_set1_epi8(char(ChangeLevel - 1));
     __m128i peaks = zero;
+    __m128i changes = zero;
     for (; x + 16 <= width; x += 16) {
         const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
         __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
         __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
-        const __m128i level = _mm_adds_epu8(
-            _mm_packus_epi16(_mm_srai_epi16(b0, FractionBits), _mm_srai_epi16(b1, FractionBits)),
-            below);
+        const __m128i bInt =
+            _mm_packus_epi16(_mm_srai_epi16(b0, FractionBits), _mm_srai_epi16(b1, FractionBits));
+        const __m128i share = _mm_packus_epi16(
+            _mm_mulhi_epu16(_mm_sub_epi16(white, b0), scale),
+            _mm_mulhi_epu16(_mm_sub_epi16(white, b1), scale));
+        const __m128i need = _mm_max_epu8(least, share);
+        const __m128i level = _mm_adds_epu8(bInt, _mm_subs_epu8(need, one));
         const __m128i weight = _mm_subs_epu8(grey, level);
         _mm_storeu_si128(reinterpret_cast<__m128i *>(w + x), weight);
         const __m128i unlit = _mm_cmpeq_epi8(weight, zero);
         _mm_storeu_si128(reinterpret_cast<__m128i *>(det + x),
                          _mm_and_si128(unlit, _mm_max_epu8(grey, one)));
+        // |grey - background| >= ChangeLevel, as 1 per changed byte, summed by SAD.
+        const __m128i diff = _mm_or_si128(_mm_subs_epu8(grey, bInt), _mm_subs_epu8(bInt, grey));
+        const __m128i isChanged = _mm_min_epu8(_mm_subs_epu8(diff, changeLevel), one);
+        changes = _mm_add_epi64(changes, _mm_sad_epu8(isChanged, zero));
         const __m128i g0 = _mm_slli_epi16(_mm_unpacklo_epi8(grey, zero), FractionBits);
         const __m128i g1 = _mm_slli_epi16(_mm_unpackhi_epi8(grey, zero), FractionBits);
         b0 = _mm_add_epi16(b0, _mm_srai_epi16(_mm_sub_epi16(g0, b0), BackgroundShift));
@@ -73,8 +123,11 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width,
     _mm_store_si128(reinterpret_cast<__m128i *>(lanes), peaks);
     for (uint8_t v : lanes)
         peak = std::max(peak, v);
+    alignas(16) int64_t counts[2];
+    _mm_store_si128(reinterpret_cast<__m128i *>(counts), changes);
+    changed += int(counts[0] + counts[1]);
 #endif
-    MarkRowScalar(g, bg, w, det, x, width, threshold, peak);
+    MarkRowScalar(g, bg, w, det, x, width, threshold, peak, changed);
 }
 
 } // namespace
@@ -108,10 +161,16 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     // A threshold of 0 would mark every pixel not darker than the background: 1 is the least.
     const int threshold = std::clamp(t.luminance, 1, 255);
     uint8_t peak = 0;
+    changed = 0;
     for (int y = 0; y < height; ++y)
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, width,
-                threshold, peak);
+                threshold, peak, changed);
+
+    // A changed scene has no spots, and tracing its many lit areas would cost the frame time.
+    sceneChanged = changed > width * height / SceneChangeShare;
+    if (sceneChanged)
+        return peak;
 
     // Marked pixels are searched eight at a time; the fill clears what it visits.
     uint8_t *w = weight.data();
@@ -129,7 +188,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
             }
             if (w[i]) {
                 if (spots.size() < MaxAreas)
-                    Fill(int(i), width, height, bottomUp, t, spots);
+                    Fill(int(i), grey, greyStride, width, height, bottomUp, t, spots);
                 else
                     w[i] = 0;
             }
@@ -139,8 +198,8 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     return peak;
 }
 
-void SpotDetector::Fill(int start, int width, int height, bool bottomUp,
-                        const DetectorThresholds &t, std::vector<Spot> &spots)
+void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
+                        bool bottomUp, const DetectorThresholds &t, std::vector<Spot> &spots)
 {
     uint8_t *w = weight.data();
     // Pixels are cleared as they are pushed, so none is counted twice.
@@ -150,6 +209,11 @@ void SpotDetector::Fill(int start, int width, int height, bool bottomUp,
     double sx = first * (start % width + 0.5);
     double sy = first * (start / width + 0.5);
     int count = 1;
+    // Unweighted moments about the first pixel give the shape, whatever the brightness.
+    const int ox = start % width, oy = start / width;
+    double mxx = 0.0, myy = 0.0, mxy = 0.0, mx = 0.0, my = 0.0;
+    int top = first, topAt = start;
+    int x0 = start % width, x1 = x0, y0 = start / width, y1 = y0;
     stack.clear();
     stack.push_back(start);
     while (!stack.empty()) {
@@ -173,11 +237,34 @@ void SpotDetector::Fill(int start, int width, int height, bool bottomUp,
                 sy += wq * (ny + 0.5);
                 sum += wq;
                 ++count;
+                const double ex = nx - ox, ey = ny - oy;
+                mx += ex;
+                my += ey;
+                mxx += ex * ex;
+                myy += ey * ey;
+                mxy += ex * ey;
+                if (wq > top) {
+                    top = wq;
+                    topAt = q;
+                }
+                x0 = std::min(x0, nx);
+                x1 = std::max(x1, nx);
+                y0 = std::min(y0, ny);
+                y1 = std::max(y1, ny);
                 stack.push_back(q);
             }
         }
     }
-    if (count < t.minSize || count > t.maxSize || sum <= 0.0)
+    // Compression and sensor noise light specks of a few pixels just past the needed rise; a
+    // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
+    if (count < t.minSize || count > t.maxSize || sum < std::max(1, t.luminance))
+        return;
+    // The background was already moved towards this frame: undo that step for the peak pixel.
+    const int g = grey[size_t(topAt / width) * greyStride + topAt % width];
+    const int moved = background[size_t(topAt)];
+    const int before = ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
+    const int bInt = std::clamp(before >> FractionBits, 0, 255);
+    if (!ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255)))
         return;
     Spot s;
     s.x = sx / sum;
@@ -186,5 +273,29 @@ void SpotDetector::Fill(int start, int width, int height, bool bottomUp,
         s.y = height - s.y;
     s.strength = sum;
     s.pixels = count;
+    s.boxX = x0;
+    s.boxY = y0;
+    s.width = x1 - x0 + 1;
+    s.height = y1 - y0 + 1;
+    s.peakColumn = topAt % width;
+    s.peakRow = topAt / width;
+    s.peakRise = g - bInt;
+    s.elongation = Elongation(count, mx, my, mxx, myy, mxy);
     spots.push_back(s);
+}
+
+double Elongation(int count, double mx, double my, double mxx, double myy, double mxy)
+{
+    const double n = count;
+    const double cxx = mxx / n - (mx / n) * (mx / n) + 1.0 / 12.0; // a pixel is a unit square
+    const double cyy = myy / n - (my / n) * (my / n) + 1.0 / 12.0;
+    const double cxy = mxy / n - (mx / n) * (my / n);
+    const double mean = (cxx + cyy) / 2.0;
+    const double spread = std::sqrt((cxx - cyy) * (cxx - cyy) / 4.0 + cxy * cxy);
+    return std::sqrt((mean + spread) / std::max(mean - spread, 1e-6));
+}
+
+bool ClosesGapToWhite(int background, int peak, int threshold)
+{
+    return (peak - background) * 255 >= (255 - background) * threshold;
 }

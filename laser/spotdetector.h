@@ -23,9 +23,13 @@ public:
                uint8_t *detection, int detectionStride, const DetectorThresholds &thresholds,
                std::vector<Spot> &spots);
 
+    // Whether so many pixels of the last frame moved far from the background, up or down, that
+    // the scene changed as a whole (then no spots are reported).
+    bool SceneChanged() const { return sceneChanged; }
+
 private:
-    void Fill(int start, int width, int height, bool bottomUp, const DetectorThresholds &t,
-              std::vector<Spot> &spots);
+    void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
+              bool bottomUp, const DetectorThresholds &t, std::vector<Spot> &spots);
 
     std::vector<int16_t> background; // grey level with four fraction bits
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
@@ -33,4 +37,14 @@ private:
     int bgWidth = 0;
     int bgHeight = 0;
     bool primed = false;
+    int changed = 0;
+    bool sceneChanged = false;
 };
+
+// Whether a spot whose brightest pixel reached peak over background closes enough of the gap
+// between the background and white to be laser light: threshold/255 of it.
+bool ClosesGapToWhite(int background, int peak, int threshold);
+
+// Ratio of the long to the short axis of an area from its pixel moments (sums of offsets from
+// any origin, their squares and product): 1 for a disc, large for a streak.
+double Elongation(int count, double mx, double my, double mxx, double myy, double mxy);

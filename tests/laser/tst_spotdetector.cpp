@@ -1,4 +1,5 @@
 // Tests of spot detection: thresholds, centre accuracy and the one-shot-per-pulse rule.
+#include "corewhiteness.h"
 #include "frameprocessor.h"
 #include "homography.h"
 #include "pulsefilter.h"
@@ -59,6 +60,16 @@ private slots:
     void haloFragmentsAreOneShot();
     void sceneChangeIsNoShot_data();
     void sceneChangeIsNoShot();
+    void wholeFrameChange_data();
+    void wholeFrameChange();
+    void whiteCore_data();
+    void whiteCore();
+    void noiseSpecks_data();
+    void noiseSpecks();
+    void streakTakesNextRoundSpot_data();
+    void streakTakesNextRoundSpot();
+    void elongation_data();
+    void elongation();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -70,18 +81,22 @@ void TestSpotDetector::thresholds_data()
     QTest::addColumn<int>("amplitude");
     QTest::addColumn<double>("radius");
     QTest::addColumn<bool>("found");
-    QTest::newRow("bright spot, defaults") << 90 << 40 << 1 << 5000 << 120 << 3.0 << true;
-    QTest::newRow("spot just above threshold") << 90 << 40 << 1 << 5000 << 45 << 3.0 << true;
-    QTest::newRow("spot below threshold") << 90 << 40 << 1 << 5000 << 35 << 3.0 << false;
-    QTest::newRow("higher threshold is less sensitive") << 90 << 130 << 1 << 5000 << 120 << 3.0 << false;
-    QTest::newRow("smaller than min size") << 90 << 40 << 60 << 5000 << 120 << 3.0 << false;
-    QTest::newRow("within min size") << 90 << 40 << 20 << 5000 << 120 << 3.0 << true;
-    QTest::newRow("larger than max size") << 90 << 40 << 1 << 100 << 120 << 8.0 << false;
-    QTest::newRow("within max size") << 90 << 40 << 1 << 400 << 120 << 8.0 << true;
-    QTest::newRow("rise exactly the threshold") << 90 << 40 << 1 << 5000 << 40 << 3.0 << true;
-    // Saturation caps the rise: a spot on a bright wall counts only by what it adds.
-    QTest::newRow("clipped on a bright wall") << 230 << 40 << 1 << 5000 << 100 << 3.0 << false;
-    QTest::newRow("bright wall, room to rise") << 200 << 40 << 1 << 5000 << 100 << 3.0 << true;
+    // A spot counts when its core closes luminance/255 of the gap between background and white.
+    QTest::newRow("bright spot, defaults") << 90 << 100 << 1 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("closes enough of the gap") << 90 << 100 << 1 << 5000 << 70 << 3.0 << true;
+    QTest::newRow("closes too little of the gap") << 90 << 100 << 1 << 5000 << 55 << 3.0 << false;
+    QTest::newRow("higher threshold is less sensitive") << 90 << 200 << 1 << 5000 << 120 << 3.0 << false;
+    QTest::newRow("lower threshold is more sensitive") << 90 << 40 << 1 << 5000 << 55 << 3.0 << true;
+    QTest::newRow("smaller than min size") << 90 << 100 << 60 << 5000 << 120 << 3.0 << false;
+    QTest::newRow("within min size") << 90 << 100 << 20 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("larger than max size") << 90 << 100 << 1 << 100 << 120 << 8.0 << false;
+    QTest::newRow("within max size") << 90 << 100 << 1 << 400 << 120 << 8.0 << true;
+    // A spot on a bright wall can only rise to white: saturating is all it can do.
+    QTest::newRow("saturating on a bright wall") << 230 << 100 << 1 << 5000 << 100 << 3.0 << true;
+    QTest::newRow("faint on a bright wall") << 200 << 100 << 1 << 5000 << 15 << 3.0 << false;
+    QTest::newRow("faint in a dark room") << 10 << 100 << 1 << 5000 << 80 << 3.0 << false;
+    QTest::newRow("bright in a dark room") << 10 << 100 << 1 << 5000 << 120 << 3.0 << true;
+    QTest::newRow("255 asks for saturation") << 10 << 255 << 1 << 5000 << 240 << 3.0 << false;
 }
 
 void TestSpotDetector::thresholds()
@@ -93,7 +108,8 @@ void TestSpotDetector::thresholds()
     QFETCH(int, amplitude);
     QFETCH(double, radius);
     QFETCH(bool, found);
-    const cv::Mat background(120, 160, CV_8UC1, cv::Scalar(level));
+    // Large enough that the biggest spot is no change of the whole scene.
+    const cv::Mat background(240, 320, CV_8UC1, cv::Scalar(level));
     cv::Mat frame = background.clone();
     DrawDisc(frame, 80.3, 60.7, radius, amplitude);
     DetectorThresholds t;
@@ -148,6 +164,10 @@ void TestSpotDetector::pulses_data()
         << QVector<int>{-1, 40, 100} << QVector<int>{0, 1, 1} << 30;
     QTest::newRow("overlapping spot is the same pulse even at distance 0")
         << QVector<int>{-1, 40, 43} << QVector<int>{0, 1, 0} << 0;
+    QTest::newRow("flickering out for two frames is the same pulse")
+        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30;
+    QTest::newRow("dark for four frames: a new pulse")
+        << QVector<int>{-1, 40, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 1} << 30;
 }
 
 void TestSpotDetector::pulses()
@@ -175,12 +195,12 @@ void TestSpotDetector::strongestFirst()
     const cv::Mat background(120, 400, CV_8UC1, cv::Scalar(50));
     cv::Mat frame = background.clone();
     for (int i = 0; i < 8; ++i)
-        DrawDisc(frame, 20 + 45 * i, 60, 2.0, 60 + 15 * i); // brighter to the right
+        DrawDisc(frame, 20 + 45 * i, 60, 2.0, 100 + 15 * i); // brighter to the right
     const Detection r = Detect(background, frame, DetectorThresholds());
     QCOMPARE(int(r.spots.size()), 8);
     PulseFilter filter;
     Spot shots[8];
-    const int n = filter.Filter(r.spots, 30, shots, 5);
+    const int n = filter.Filter(r.spots, 30, false, shots, 5);
     QCOMPARE(n, 5);
     for (int i = 0; i < n; ++i) // the three faintest (leftmost) are the ones left out
         QVERIFY2(qAbs(shots[i].x - (20 + 45 * (7 - i))) < 0.5, qPrintable(QString::number(shots[i].x)));
@@ -202,13 +222,13 @@ void TestSpotDetector::haloFragmentsAreOneShot()
     cv::Mat frame = background.clone();
     DrawDisc(frame, 50, 60, 4.0, 150);
     // Two faint bits of halo that do not touch the spot.
-    DrawDisc(frame, 50 + fragmentDistance, 60, 1.0, 100);
-    DrawDisc(frame, 50, 60 + fragmentDistance, 1.0, 100);
+    DrawDisc(frame, 50 + fragmentDistance, 60, 1.0, 160);
+    DrawDisc(frame, 50, 60 + fragmentDistance, 1.0, 160);
     const Detection r = Detect(background, frame, DetectorThresholds());
     QCOMPARE(int(r.spots.size()), 3);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
     QVERIFY(qAbs(out[0].x - 50) < 0.1 && qAbs(out[0].y - 60) < 0.1); // the strong one first
 }
 
@@ -234,9 +254,188 @@ void TestSpotDetector::sceneChangeIsNoShot()
     QCOMPARE(int(r.spots.size()), lights);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
     // The lights are remembered all the same: still lit in the next frame, they are no shots.
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, out, 8), 0);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), 0);
+}
+
+void TestSpotDetector::wholeFrameChange_data()
+{
+    // Each frame brightens the whole picture by `lift` and shows a laser spot.
+    QTest::addColumn<int>("lift");
+    QTest::addColumn<int>("changedShare"); // percent of the picture that brightens
+    QTest::addColumn<int>("shots");
+    QTest::newRow("steady scene") << 0 << 100 << 1;
+    QTest::newRow("faint flicker everywhere") << 10 << 100 << 1;
+    QTest::newRow("light switched on") << 60 << 100 << 0;
+    QTest::newRow("a tenth of the picture lit up") << 60 << 10 << 0;
+    QTest::newRow("a small patch changed") << 60 << 1 << 1;
+}
+
+void TestSpotDetector::wholeFrameChange()
+{
+    QFETCH(int, lift);
+    QFETCH(int, changedShare);
+    QFETCH(int, shots);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    const cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(70));
+    for (int i = 0; i < 3; ++i)
+        processor.Process(wall, 320, 240, t, h, frame);
+    cv::Mat picture = wall.clone();
+    // The changed part is a band at the bottom, away from the spot.
+    const int rows = std::max(1, 240 * changedShare / 100);
+    picture(cv::Rect(0, 240 - rows, 320, rows)) += cv::Scalar::all(lift);
+    cv::circle(picture, {100, 60}, 3, cv::Scalar(230, 230, 255), cv::FILLED);
+    processor.Process(picture, 320, 240, t, h, frame);
+    QCOMPARE(frame.shotCount, shots);
+}
+
+void TestSpotDetector::whiteCore_data()
+{
+    // A spot's brightest pixel against the colour of the wall around it.
+    QTest::addColumn<QVector<int>>("wall"); // red, green, blue
+    QTest::addColumn<QVector<int>>("core");
+    QTest::addColumn<int>("least"); // whiteness at least
+    QTest::addColumn<int>("most");  // and at most
+    QTest::newRow("white core on a dark wall") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 255 << 255;
+    QTest::newRow("red laser core on a dark wall") << QVector<int>{30, 25, 25} << QVector<int>{255, 230, 230} << 200 << 255;
+    QTest::newRow("green laser on a bright scene") << QVector<int>{230, 250, 120} << QVector<int>{250, 255, 230} << 200 << 255;
+    QTest::newRow("bright yellow patch on the same scene") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40;
+    QTest::newRow("saturated green patch on a dark wall") << QVector<int>{20, 40, 20} << QVector<int>{40, 255, 40} << 0 << 40;
+    QTest::newRow("darker than the wall") << QVector<int>{200, 200, 200} << QVector<int>{150, 150, 150} << 0 << 0;
+}
+
+void TestSpotDetector::whiteCore()
+{
+    QFETCH(QVector<int>, wall);
+    QFETCH(QVector<int>, core);
+    QFETCH(int, least);
+    QFETCH(int, most);
+    cv::Mat picture(60, 80, CV_8UC3, cv::Scalar(wall[2], wall[1], wall[0]));
+    picture(cv::Rect(38, 28, 5, 5)) = cv::Scalar(core[2], core[1], core[0]);
+    Spot s;
+    s.boxX = 38;
+    s.boxY = 28;
+    s.width = 5;
+    s.height = 5;
+    s.peakColumn = 40;
+    s.peakRow = 30;
+    const int whiteness = CoreWhiteness(picture.data, int(picture.step), 80, 60, s);
+    QVERIFY2(whiteness >= least && whiteness <= most, qPrintable(QString::number(whiteness)));
+}
+
+void TestSpotDetector::noiseSpecks_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("radius10"); // radius in tenths of a pixel
+    QTest::addColumn<int>("amplitude");
+    QTest::addColumn<bool>("found");
+    // On a bright wall a tiny rise closes much of the gap to white; a speck of a pixel or two
+    // still carries too little light to be a spot, a laser spot of a few pixels does not.
+    QTest::newRow("speck on a bright wall") << 225 << 5 << 25 << false;
+    QTest::newRow("laser spot on the same wall") << 225 << 25 << 30 << true;
+    QTest::newRow("small bright spot in a dark room") << 40 << 8 << 200 << true;
+}
+
+void TestSpotDetector::noiseSpecks()
+{
+    QFETCH(int, level);
+    QFETCH(int, radius10);
+    QFETCH(int, amplitude);
+    QFETCH(bool, found);
+    const cv::Mat background(120, 160, CV_8UC1, cv::Scalar(level));
+    cv::Mat frame = background.clone();
+    DrawDisc(frame, 80.5, 60.5, radius10 / 10.0, amplitude);
+    const Detection r = Detect(background, frame, DetectorThresholds());
+    QCOMPARE(int(r.spots.size()), found ? 1 : 0);
+}
+
+void TestSpotDetector::streakTakesNextRoundSpot_data()
+{
+    // Frame 1 shows the pulse as a line from (40, 60) to (52, 60) or as a round spot at (52, 60);
+    // frame 2 shows a round spot at restX (-1: dark).
+    QTest::addColumn<bool>("streak");
+    QTest::addColumn<int>("restX");
+    QTest::addColumn<int>("shotFrame");
+    QTest::addColumn<double>("shotX");
+    QTest::newRow("round spot: reported at once") << false << 52 << 1 << 52.5;
+    QTest::newRow("streak, then where the laser came to rest") << true << 54 << 2 << 54.5;
+    QTest::newRow("streak alone: its own centre, a frame late") << true << -1 << 2 << 46.5;
+}
+
+void TestSpotDetector::streakTakesNextRoundSpot()
+{
+    QFETCH(bool, streak);
+    QFETCH(int, restX);
+    QFETCH(int, shotFrame);
+    QFETCH(double, shotX);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    const cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(60));
+    int shots = 0;
+    for (int i = 0; i < 4; ++i) {
+        cv::Mat picture = wall.clone();
+        if (i == 1 && streak)
+            cv::line(picture, {40, 60}, {52, 60}, cv::Scalar::all(250), 3);
+        else if (i == 1)
+            cv::circle(picture, {52, 60}, 3, cv::Scalar::all(250), cv::FILLED);
+        else if (i == 2 && restX >= 0)
+            cv::circle(picture, {restX, 60}, 3, cv::Scalar::all(250), cv::FILLED);
+        processor.Process(picture, 320, 240, t, h, frame);
+        shots += frame.shotCount;
+        if (i == shotFrame) {
+            QCOMPARE(frame.shotCount, 1);
+            QVERIFY2(qAbs(frame.shots[0].x - shotX) < 0.6, qPrintable(QString::number(frame.shots[0].x)));
+        }
+    }
+    QCOMPARE(shots, 1);
+}
+
+void TestSpotDetector::elongation_data()
+{
+    // An area drawn as a filled shape; its elongation must not depend on its direction.
+    QTest::addColumn<int>("kind"); // 0 disc, 1 horizontal bar, 2 diagonal bar, 3 vertical bar
+    QTest::addColumn<double>("least");
+    QTest::addColumn<double>("most");
+    QTest::newRow("disc") << 0 << 1.0 << 1.15;
+    QTest::newRow("bar 12 x 3") << 1 << 3.5 << 4.5;
+    QTest::newRow("the same bar on the diagonal") << 2 << 3.0 << 5.0;
+    QTest::newRow("the same bar upright") << 3 << 3.5 << 4.5;
+}
+
+void TestSpotDetector::elongation()
+{
+    QFETCH(int, kind);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    cv::Mat area(40, 40, CV_8UC1, cv::Scalar(0));
+    if (kind == 0)
+        cv::circle(area, {20, 20}, 6, cv::Scalar(1), cv::FILLED);
+    else if (kind == 1)
+        area(cv::Rect(14, 19, 12, 3)) = 1;
+    else if (kind == 3)
+        area(cv::Rect(19, 14, 3, 12)) = 1;
+    else
+        cv::line(area, {16, 16}, {24, 24}, cv::Scalar(1), 3);
+    int count = 0;
+    double mx = 0, my = 0, mxx = 0, myy = 0, mxy = 0;
+    for (int y = 0; y < area.rows; ++y)
+        for (int x = 0; x < area.cols; ++x)
+            if (area.at<uint8_t>(y, x)) {
+                ++count;
+                mx += x;
+                my += y;
+                mxx += double(x) * x;
+                myy += double(y) * y;
+                mxy += double(x) * y;
+            }
+    const double e = Elongation(count, mx, my, mxx, myy, mxy);
+    QVERIFY2(e >= least && e <= most, qPrintable(QString::number(e)));
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)

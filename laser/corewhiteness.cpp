@@ -1,0 +1,46 @@
+// CoreWhiteness: the weakest colour channel of a spot's core against its surroundings.
+#include "corewhiteness.h"
+
+#include <algorithm>
+
+namespace {
+
+// The frame around the box keeps clear of the spot's coloured rim.
+constexpr int Margin = 3;
+
+inline int WeakestChannel(const uint8_t *p)
+{
+    return std::min({p[0], p[1], p[2]});
+}
+
+// Calls visit(row, x) for every pixel of the frame Margin pixels outside the spot's box.
+template <typename Visit>
+void WalkFrame(int width, int height, const Spot &spot, Visit visit)
+{
+    const int x0 = std::max(0, spot.boxX - Margin);
+    const int x1 = std::min(width - 1, spot.boxX + spot.width - 1 + Margin);
+    const int y0 = std::max(0, spot.boxY - Margin);
+    const int y1 = std::min(height - 1, spot.boxY + spot.height - 1 + Margin);
+    for (int y = y0; y <= y1; ++y) {
+        const bool edgeRow = y == y0 || y == y1;
+        for (int x = x0; x <= x1; x += edgeRow ? 1 : std::max(1, x1 - x0))
+            visit(y, x);
+    }
+}
+
+} // namespace
+
+int CoreWhiteness(const uint8_t *bgr, int stride, int width, int height, const Spot &spot)
+{
+    long sum = 0;
+    int count = 0;
+    WalkFrame(width, height, spot, [&](int y, int x) {
+        sum += WeakestChannel(bgr + long(y) * stride + 3 * x);
+        ++count;
+    });
+    const int around = count ? int(sum / count) : 0;
+    const int core = WeakestChannel(bgr + long(spot.peakRow) * stride + 3 * spot.peakColumn);
+    if (around >= 255)
+        return core >= 255 ? 255 : 0;
+    return std::clamp((core - around) * 255 / (255 - around), 0, 255);
+}
