@@ -142,9 +142,9 @@ int main(int argc, char **argv)
             ++frames;
         }
         const bool ok = frames > 0 && matcher.Passed();
-        std::printf("%s required %d/%d false %d %s ms/frame %.3f median %.3f\n", video.c_str(),
-                    matcher.Found(), matcher.Required(), matcher.False(), ok ? "pass" : "fail",
-                    frames ? seconds * 1000.0 / frames : 0.0, Median(times) * 1000.0);
+        // ms/frame is the median detection time of one frame.
+        std::printf("%s required %d/%d false %d %s ms/frame %.3f\n", video.c_str(), matcher.Found(),
+                    matcher.Required(), matcher.False(), ok ? "pass" : "fail", Median(times) * 1000.0);
         allTimes.insert(allTimes.end(), times.begin(), times.end());
         std::fflush(stdout);
         (ok ? passed : failed)++;
@@ -154,9 +154,8 @@ int main(int argc, char **argv)
         totalSeconds += seconds;
         totalFrames += frames;
     }
-    std::printf("total required %d/%d false %d ms/frame %.3f median %.3f\n", totalFound,
-                totalRequired, totalFalse, totalFrames ? totalSeconds * 1000.0 / totalFrames : 0.0,
-                Median(allTimes) * 1000.0);
+    std::printf("total required %d/%d false %d ms/frame %.3f (mean %.3f)\n", totalFound, totalRequired,
+                totalFalse, Median(allTimes) * 1000.0, totalFrames ? totalSeconds * 1000.0 / totalFrames : 0.0);
     std::printf("%d passed, %d failed\n", passed, failed);
     if (minPassed >= 0 || minFound >= 0 || maxFalse >= 0)
         return (passed >= minPassed && totalFound >= minFound
