@@ -23,6 +23,7 @@ private slots:
     void pages();
     void spaceOutsideGamePageDoesNothing();
     void fitViewFollowsCameraGroups();
+    void fullScreenAndBack();
     void resourcesLoad();
     void soundsBecomeReady();
     void screenshot();
@@ -169,6 +170,21 @@ void TestMainWindow::fitViewFollowsCameraGroups()
     QTRY_VERIFY(window->ui->graphicsView->width() == int(640 * std::min(window->ui->frameOfView->width() / 640.0,
                                                                         window->ui->frameOfView->height() / 480.0)));
     window->resize(896, 669);
+}
+
+void TestMainWindow::fullScreenAndBack()
+{
+    window->SetLanguage(QStringLiteral("en"));
+    QTest::mouseClick(window->ui->toolButtonFullscreen, Qt::LeftButton);
+    QVERIFY(window->isFullScreen());
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("Windowed"));
+    // A language switch keeps the text that fits the state.
+    window->SetLanguage(QStringLiteral("fr"));
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("Fenêtré"));
+    QTest::mouseClick(window->ui->toolButtonFullscreen, Qt::LeftButton);
+    QVERIFY(!window->isFullScreen());
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("Plein écran"));
+    window->SetLanguage(QStringLiteral("de"));
 }
 
 void TestMainWindow::resourcesLoad()
