@@ -96,10 +96,9 @@ bool FindPrintedCircle(const QImage &page, const Circle &expected, double window
     QPointF centre;
     for (const QPointF &p : points)
         centre += p / points.size();
-    double radius = 0;
+    *found = { centre, 0 };
     for (const QPointF &p : points)
-        radius += QLineF(centre, p).length() / points.size();
-    *found = { centre, radius };
+        found->radius += QLineF(centre, p).length() / points.size();
     return true;
 }
 
@@ -125,8 +124,6 @@ void tst_TargetSheetPdf::writtenPageMatchesPreview_data()
 
     QTest::newRow("start values: a centred 200 mm target")
         << false << 1 << 1 << 200.0 << 50.0 << QVector<QPointF>{ { 105, 148.5 } };
-    QTest::newRow("start values on a landscape page")
-        << true << 1 << 1 << 200.0 << 50.0 << QVector<QPointF>{ { 148.5, 105 } };
     QTest::newRow("two targets side by side")
         << false << 2 << 1 << 50.0 << 50.0 << QVector<QPointF>{ { 55, 148.5 }, { 155, 148.5 } };
     QTest::newRow("2 x 2 on a landscape page")
@@ -163,15 +160,11 @@ void tst_TargetSheetPdf::writtenPageMatchesPreview()
     QVERIFY(page);
     const QSizeF paper = landscape ? QSizeF(297, 210) : QSizeF(210, 297);
     const QSizeF points = page->pageSizeF();
-    QVERIFY2(std::abs(points.width() - paper.width() * PointsPerMm) < 1
-                 && std::abs(points.height() - paper.height() * PointsPerMm) < 1,
-             qPrintable(QStringLiteral("page is %1 x %2 pt").arg(points.width()).arg(points.height())));
+    QVERIFY(std::abs(points.width() - paper.width() * PointsPerMm) < 1
+            && std::abs(points.height() - paper.height() * PointsPerMm) < 1);
 
     document->setRenderHint(Poppler::Document::Antialiasing);
     const QImage image = page->renderToImage(Dpi, Dpi);
-    QVERIFY(!image.isNull());
-    if (!qEnvironmentVariableIsEmpty("FIELDSHOT_KEEP_SHEET"))
-        image.save(qEnvironmentVariable("FIELDSHOT_KEEP_SHEET"));
 
     const QVector<Circle> preview = OuterCircles(tool.PreviewScene(), diameter);
     // Search no further than halfway to the next circle inwards (ten circles by default).
@@ -187,12 +180,8 @@ void tst_TargetSheetPdf::writtenPageMatchesPreview()
         Circle printed;
         QVERIFY2(FindPrintedCircle(image, *inPreview, window, &printed),
                  qPrintable(QStringLiteral("no outer ring found around (%1, %2)").arg(centre.x()).arg(centre.y())));
-        QVERIFY2(QLineF(printed.centre, inPreview->centre).length() < 0.25,
-                 qPrintable(QStringLiteral("printed centre (%1, %2), preview (%3, %4)")
-                                .arg(printed.centre.x()).arg(printed.centre.y())
-                                .arg(inPreview->centre.x()).arg(inPreview->centre.y())));
-        QVERIFY2(std::abs(printed.radius - inPreview->radius) < 0.25,
-                 qPrintable(QStringLiteral("printed radius %1, preview %2").arg(printed.radius).arg(inPreview->radius)));
+        QVERIFY(QLineF(printed.centre, inPreview->centre).length() < 0.25);
+        QVERIFY(std::abs(printed.radius - inPreview->radius) < 0.25);
         // Four inner circles: the centre is printed black.
         QVERIFY(GreyAt(image, centre) < 60);
     }
