@@ -1,4 +1,4 @@
-// Tests of the target sheet geometry: page, grid centres, rings, number positions, preview fit.
+// Tests of the target sheet geometry: grid centres, rings, inner-circle clamp, preview fit.
 #include "pdftool/sheetlayout.h"
 
 #include <QtTest>
@@ -6,8 +6,6 @@
 #include <cmath>
 
 using namespace SheetLayout;
-
-Q_DECLARE_METATYPE(SheetLayout::NumberSide)
 
 class tst_SheetLayout : public QObject
 {
@@ -20,8 +18,6 @@ private slots:
     void rings();
     void innerCirclesClamped_data();
     void innerCirclesClamped();
-    void numberInMiddleOfBand_data();
-    void numberInMiddleOfBand();
     void previewViewRect_data();
     void previewViewRect();
 };
@@ -115,60 +111,6 @@ void tst_SheetLayout::innerCirclesClamped()
     QFETCH(int, circles);
     QFETCH(int, expected);
     QCOMPARE(ClampedInnerCircles(inner, circles), expected);
-}
-
-void tst_SheetLayout::numberInMiddleOfBand_data()
-{
-    QTest::addColumn<NumberSide>("side");
-    QTest::addColumn<int>("circles");
-    QTest::addColumn<int>("i");
-    QTest::addColumn<double>("outerDiameter");
-    QTest::addColumn<double>("lineWidth");
-    QTest::addColumn<QSizeF>("text");
-
-    const struct { const char *name; NumberSide side; } sides[] = {
-        { "left", NumberSide::Left }, { "right", NumberSide::Right },
-        { "top", NumberSide::Top }, { "bottom", NumberSide::Bottom } };
-    for (const auto &s : sides) {
-        QTest::newRow(qPrintable(QStringLiteral("%1, band next to the innermost").arg(s.name)))
-            << s.side << 10 << 2 << 200.0 << 0.2 << QSizeF(4, 7);
-        QTest::newRow(qPrintable(QStringLiteral("%1, two digits, thick line").arg(s.name)))
-            << s.side << 20 << 7 << 460.0 << 3.0 << QSizeF(9, 7);
-    }
-}
-
-void tst_SheetLayout::numberInMiddleOfBand()
-{
-    QFETCH(NumberSide, side);
-    QFETCH(int, circles);
-    QFETCH(int, i);
-    QFETCH(double, outerDiameter);
-    QFETCH(double, lineWidth);
-    QFETCH(QSizeF, text);
-
-    const QPointF centre(105, 148.5);
-    const double step = RingStep(outerDiameter, circles);
-    // The circle item's bounding rectangle includes half the pen.
-    const QRectF bounds = CircleRect(centre, CircleDiameter(i, step))
-                              .adjusted(-lineWidth / 2, -lineWidth / 2, lineWidth / 2, lineWidth / 2);
-    const QPointF topLeft = NumberTopLeft(side, bounds, centre, step, text);
-    const QPointF textCentre = topLeft + QPointF(text.width() / 2, text.height() / 2);
-
-    const double outerRadius = CircleDiameter(i, step) / 2;
-    const double innerRadius = CircleDiameter(i - 1, step) / 2;
-    const double bandMiddle = (outerRadius + innerRadius) / 2;
-
-    const bool horizontal = side == NumberSide::Left || side == NumberSide::Right;
-    const double across = horizontal ? textCentre.y() - centre.y() : textCentre.x() - centre.x();
-    const double along = horizontal ? textCentre.x() - centre.x() : textCentre.y() - centre.y();
-    const bool before = side == NumberSide::Left || side == NumberSide::Top;
-
-    QVERIFY2(Near(across, 0), "the number sits on the line through the centre");
-    QVERIFY2(before ? along < 0 : along > 0, "the number is on its own side");
-    // Only the half pen in the bounding rectangle moves it off the exact middle.
-    QVERIFY2(Near(std::abs(along), bandMiddle, lineWidth / 2 + 1e-9),
-             qPrintable(QStringLiteral("distance %1, band middle %2").arg(std::abs(along)).arg(bandMiddle)));
-    QVERIFY(std::abs(along) > innerRadius && std::abs(along) < outerRadius);
 }
 
 void tst_SheetLayout::previewViewRect_data()

@@ -13,6 +13,8 @@
 
 using namespace SceneMouse;
 
+Q_DECLARE_METATYPE(QMarginsF)
+
 static QPolygonF Poly(std::initializer_list<QPointF> points)
 {
     return QPolygonF(QVector<QPointF>(points));
@@ -33,17 +35,13 @@ private slots:
     void drawThreshold();
     void drawPolygon_data();
     void drawPolygon();
-    void removeCorner_data();
-    void removeCorner();
-    void addCornerByDoubleClick();
+    void removeAndAddCorners();
     void clickAndCtrlClick();
     void pressInsideFrameKeepsSelection();
     void rubberBand_data();
     void rubberBand();
-    void moveMixedSelection_data();
-    void moveMixedSelection();
-    void resizeMixedSelection_data();
-    void resizeMixedSelection();
+    void transformMixedSelection_data();
+    void transformMixedSelection();
     void boxCornerCrossingDoesNotMirror();
     void dragPolygonCornerAndSide();
     void correctedTargetRules();
@@ -201,40 +199,26 @@ void TestTargetsGraphicScene::drawPolygon()
     QCOMPARE(scene->PolygonCornerHandles().size(), corners.size());
 }
 
-void TestTargetsGraphicScene::removeCorner_data()
+void TestTargetsGraphicScene::removeAndAddCorners()
 {
-    QTest::addColumn<QPolygonF>("corners");
-    QTest::addColumn<int>("corner");
-    QTest::addColumn<QPolygonF>("expected");
+    // A triangle keeps its three corners.
+    DrawPolygon(Poly({{100, 100}, {200, 100}, {150, 200}}));
+    Target *triangle = window->Targets().first();
+    Click(scene, {200, 100}, Qt::RightButton);
+    QCOMPARE(Points(triangle).size(), 4);
 
-    const QPolygonF triangle({{100, 100}, {200, 100}, {150, 200}});
-    const QPolygonF quad({{100, 100}, {200, 100}, {200, 200}, {100, 200}});
-    QTest::newRow("triangle keeps its corners") << triangle << 1 << Poly({{100, 100}, {200, 100}, {150, 200}, {100, 100}});
-    QTest::newRow("quad loses the first corner, stays closed")
-        << quad << 0 << Poly({{200, 100}, {200, 200}, {100, 200}, {200, 100}});
-}
-
-void TestTargetsGraphicScene::removeCorner()
-{
-    QFETCH(QPolygonF, corners);
-    QFETCH(int, corner);
-    QFETCH(QPolygonF, expected);
-    DrawPolygon(corners);
-    Click(scene, corners.at(corner), Qt::RightButton);
-    QCOMPARE(Points(window->Targets().first()), expected);
-    QCOMPARE(scene->PolygonCornerHandles().size(), expected.size() - 1);
-    QCOMPARE(scene->PolygonCornerHandles().first()->pos(), expected.first());
-}
-
-void TestTargetsGraphicScene::addCornerByDoubleClick()
-{
-    DrawPolygon(Poly({{100, 100}, {200, 100}, {200, 200}, {100, 200}}));
-    Target *t = window->Targets().first();
-    DoubleClick(scene, QPointF(200, 150)); // the middle of the right side
-    QCOMPARE(Points(t), Poly({{100, 100}, {200, 100}, {200, 150}, {200, 200}, {100, 200}, {100, 100}}));
-    // The new corner can be dragged out at once.
-    Drag(scene, QPointF(200, 150), QPointF(240, 150));
-    QCOMPARE(Points(t).at(2), QPointF(240, 150));
+    DrawPolygon(Poly({{300, 100}, {400, 100}, {400, 200}, {300, 200}}));
+    Target *t = window->Targets().last();
+    // Losing the first corner, it stays closed.
+    Click(scene, {300, 100}, Qt::RightButton);
+    QCOMPARE(Points(t), Poly({{400, 100}, {400, 200}, {300, 200}, {400, 100}}));
+    QCOMPARE(scene->PolygonCornerHandles().size(), 3);
+    QCOMPARE(scene->PolygonCornerHandles().first()->pos(), QPointF(400, 100));
+    // A double click on a side adds a corner there, which can be dragged out at once.
+    DoubleClick(scene, QPointF(400, 150));
+    QCOMPARE(Points(t), Poly({{400, 100}, {400, 150}, {400, 200}, {300, 200}, {400, 100}}));
+    Drag(scene, QPointF(400, 150), QPointF(440, 150));
+    QCOMPARE(Points(t).at(1), QPointF(440, 150));
 }
 
 void TestTargetsGraphicScene::clickAndCtrlClick()
@@ -315,64 +299,36 @@ void TestTargetsGraphicScene::rubberBand()
     QVERIFY(scene->PolygonCornerHandles().isEmpty()); // several shapes: no polygon handles
 }
 
-void TestTargetsGraphicScene::moveMixedSelection_data()
+void TestTargetsGraphicScene::transformMixedSelection_data()
 {
-    QTest::addColumn<QPointF>("grab");
-    QTest::newRow("by a shape") << QPointF(50, 50);
-    QTest::newRow("by empty frame area") << QPointF(120, 90);
-}
-
-void TestTargetsGraphicScene::moveMixedSelection()
-{
-    QFETCH(QPointF, grab);
-    SelectRectAndEllipse();
-    const QPolygonF points = Points(rect);
-    const QRectF ellipseRect = EllipseRect(ellipse);
-    const QRectF frame = scene->Frame()->rect();
-
-    Drag(scene, grab, grab + QPointF(35, -12), 5);
-
-    // Moved in their points and rectangle; the items themselves stay at (0, 0).
-    QCOMPARE(rect->item->pos(), QPointF(0, 0));
-    QCOMPARE(ellipse->item->pos(), QPointF(0, 0));
-    QCOMPARE(Points(rect), points.translated(35, -12));
-    QCOMPARE(EllipseRect(ellipse), ellipseRect.translated(35, -12));
-    QCOMPARE(scene->Frame()->rect(), frame.translated(35, -12));
-    QCOMPARE(window->TargetAt(QPointF(22, 23) + QPointF(35, -12)), rect);
-}
-
-void TestTargetsGraphicScene::resizeMixedSelection_data()
-{
-    QTest::addColumn<bool>("corner");
-    QTest::addColumn<int>("handle");
+    QTest::addColumn<int>("grab"); // -1 a shape, -2 empty frame area, 0..3 a corner handle, 10..13 a side handle
     QTest::addColumn<QPointF>("delta");
-    QTest::newRow("bottom-right corner") << true << 2 << QPointF(60, 40);
-    QTest::newRow("top-left corner inward") << true << 0 << QPointF(30, 20);
-    QTest::newRow("right side") << false << 1 << QPointF(50, 0);
+    QTest::addColumn<QMarginsF>("growth"); // how far each side of the frame moves out
+    QTest::newRow("move by a shape") << -1 << QPointF(35, -12) << QMarginsF(-35, 12, 35, -12);
+    QTest::newRow("move by empty frame area") << -2 << QPointF(35, -12) << QMarginsF(-35, 12, 35, -12);
+    QTest::newRow("bottom-right corner") << 2 << QPointF(60, 40) << QMarginsF(0, 0, 60, 40);
+    QTest::newRow("top-left corner inward") << 0 << QPointF(30, 20) << QMarginsF(-30, -20, 0, 0);
+    QTest::newRow("right side") << 11 << QPointF(50, 0) << QMarginsF(0, 0, 50, 0);
 }
 
-void TestTargetsGraphicScene::resizeMixedSelection()
+void TestTargetsGraphicScene::transformMixedSelection()
 {
-    QFETCH(bool, corner);
-    QFETCH(int, handle);
+    QFETCH(int, grab);
     QFETCH(QPointF, delta);
+    QFETCH(QMarginsF, growth);
     SelectRectAndEllipse();
     const QPolygonF points = Points(rect);
     const QRectF ellipseRect = EllipseRect(ellipse);
     const QRectF oldBox = scene->Frame()->rect();
-    QRectF newBox = oldBox;
-    if (handle == 2)
-        newBox.setBottomRight(newBox.bottomRight() + delta);
-    else if (handle == 0)
-        newBox.setTopLeft(newBox.topLeft() + delta);
-    else
-        newBox.setRight(newBox.right() + delta.x());
-
-    const QPointF start = (corner ? scene->BoxCornerHandle(handle) : scene->BoxEdgeHandle(handle))->pos();
+    const QRectF newBox = oldBox.marginsAdded(growth);
+    const QPointF start = grab == -1 ? QPointF(50, 50)
+        : grab == -2                 ? QPointF(120, 90)
+        : grab < 10                  ? scene->BoxCornerHandle(grab)->pos()
+                                     : scene->BoxEdgeHandle(grab - 10)->pos();
     // One step: every move maps from the frame the last one left, so only a single step is exact.
     Drag(scene, start, start + delta, 1);
 
-    // Every shape is stretched with the frame and keeps its place within it.
+    // Every shape goes with the frame and keeps its place within it; the items stay at (0, 0).
     const QPolygonF got = Points(rect);
     QCOMPARE(got.size(), points.size());
     for (int i = 0; i < got.size(); ++i)
@@ -382,6 +338,8 @@ void TestTargetsGraphicScene::resizeMixedSelection()
     QCOMPARE(rect->item->pos(), QPointF(0, 0));
     QCOMPARE(ellipse->item->pos(), QPointF(0, 0));
     QCOMPARE(scene->selectedItems.size(), 2);
+    // Hit tests follow.
+    QCOMPARE(window->TargetAt(got.first() + QPointF(2, 3)), rect);
 }
 
 void TestTargetsGraphicScene::boxCornerCrossingDoesNotMirror()
