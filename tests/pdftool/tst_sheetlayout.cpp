@@ -1,4 +1,4 @@
-// Tests of the target sheet geometry: grid centres, rings, inner-circle clamp, preview fit.
+// Tests of the target sheet geometry: grid centres, rings, preview fit.
 #include "pdftool/sheetlayout.h"
 
 #include <QtTest>
@@ -16,8 +16,6 @@ private slots:
     void targetCentres();
     void rings_data();
     void rings();
-    void innerCirclesClamped_data();
-    void innerCirclesClamped();
     void previewViewRect_data();
     void previewViewRect();
 };
@@ -77,7 +75,6 @@ void tst_SheetLayout::rings_data()
     QTest::addColumn<double>("innermost");
     QTest::addColumn<double>("bullseye");
 
-    QTest::newRow("start values") << 200.0 << 10 << 20.0 << 10.0;
     QTest::newRow("display target, 20 circles") << 460.0 << 20 << 23.0 << 11.5;
     QTest::newRow("no circles") << 200.0 << 0 << 0.0 << 0.0;
 }
@@ -94,23 +91,6 @@ void tst_SheetLayout::rings()
     QVERIFY(Near(BullseyeDiameter(step), bullseye));
     if (circles > 0)
         QVERIFY(Near(CircleDiameter(circles, step), outerDiameter));
-}
-
-void tst_SheetLayout::innerCirclesClamped_data()
-{
-    QTest::addColumn<int>("inner");
-    QTest::addColumn<int>("circles");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("above is lowered") << 12 << 10 << 10;
-    QTest::newRow("no circles") << 5 << 0 << 0;
-}
-
-void tst_SheetLayout::innerCirclesClamped()
-{
-    QFETCH(int, inner);
-    QFETCH(int, circles);
-    QFETCH(int, expected);
-    QCOMPARE(ClampedInnerCircles(inner, circles), expected);
 }
 
 void tst_SheetLayout::previewViewRect_data()
