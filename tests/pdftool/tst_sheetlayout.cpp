@@ -39,6 +39,9 @@ void tst_SheetLayout::targetCentres_data()
         << false << 200.0 << 1 << 1 << 50.0 << 50.0 << QVector<QPointF>{ { 105, 148.5 } };
     QTest::newRow("one target on a landscape page")
         << true << 200.0 << 1 << 1 << 50.0 << 50.0 << QVector<QPointF>{ { 148.5, 105 } };
+    QTest::newRow("three in a row use the horizontal gap")
+        << false << 60.0 << 3 << 1 << 5.0 << 0.0
+        << QVector<QPointF>{ { 40, 148.5 }, { 105, 148.5 }, { 170, 148.5 } };
     QTest::newRow("two above each other use the vertical gap")
         << false << 100.0 << 1 << 2 << 0.0 << 10.0 << QVector<QPointF>{ { 105, 93.5 }, { 105, 203.5 } };
     QTest::newRow("2 x 2 landscape, column by column")
