@@ -94,8 +94,7 @@ private slots:
     void ringNumbersMatchTheirBands();
     void innerCircleCountClampedOnRedraw();
     void controlsRebuildThePage();
-    void landscapeSwapsThePage();
-    void previewFitsTheFrame();
+    void landscapeSwapsAndPreviewFits();
     void cancelledFileDialogWritesNothing();
     void retranslate();
 };
@@ -268,15 +267,7 @@ void tst_FormTargetPDFTool::controlsRebuildThePage()
     QVERIFY(TextItem(tool.PreviewScene(), QStringLiteral("Gruppe A")));
 }
 
-void tst_FormTargetPDFTool::landscapeSwapsThePage()
-{
-    FormTargetPDFTool tool;
-    tool.findChild<QRadioButton *>(QStringLiteral("radioButtonLandscape"))->click();
-    QCOMPARE(tool.PreviewScene()->sceneRect(), QRectF(0, 0, 297, 210));
-    QCOMPARE(EllipsesByDiameter(tool.PreviewScene()).last()->rect(), QRectF(48.5, 5, 200, 200));
-}
-
-void tst_FormTargetPDFTool::previewFitsTheFrame()
+void tst_FormTargetPDFTool::landscapeSwapsAndPreviewFits()
 {
     FormTargetPDFTool tool;
     tool.resize(1000, 700);
@@ -284,8 +275,12 @@ void tst_FormTargetPDFTool::previewFitsTheFrame()
     QVERIFY(QTest::qWaitForWindowExposed(&tool));
     auto *view = tool.findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
     const QSize frame = tool.findChild<QWidget *>(QStringLiteral("framePreview"))->size();
-    for (const char *button : { "radioButtonLandscape", "radioButtonPortrait" }) {
-        tool.findChild<QRadioButton *>(QLatin1String(button))->click();
+    for (bool landscape : { true, false }) {
+        tool.findChild<QRadioButton *>(landscape ? QStringLiteral("radioButtonLandscape")
+                                                 : QStringLiteral("radioButtonPortrait"))->click();
+        QCOMPARE(tool.PreviewScene()->sceneRect(), landscape ? QRectF(0, 0, 297, 210) : QRectF(0, 0, 210, 297));
+        QCOMPARE(EllipsesByDiameter(tool.PreviewScene()).last()->rect().center(),
+                 landscape ? QPointF(148.5, 105) : QPointF(105, 148.5));
         // The whole page, undistorted, filling the frame one way and centred the other (fractions dropped).
         const QRect g = view->geometry();
         QVERIFY(g.width() <= frame.width() && g.height() <= frame.height());

@@ -299,6 +299,8 @@ void TestTargetsGraphicScene::transformMixedSelection()
     QFETCH(QPointF, delta);
     QFETCH(QMarginsF, growth);
     SelectRectAndEllipse();
+    if (QTest::currentTestFailed())
+        return;
     const QPolygonF points = Points(rect);
     const QRectF ellipseRect = EllipseRect(ellipse);
     const QRectF oldBox = scene->Frame()->rect();
