@@ -42,7 +42,15 @@ QList<QGraphicsEllipseItem *> EllipsesByDiameter(const QGraphicsScene *scene)
     return ellipses;
 }
 
-bool Near(double a, double b, double tolerance = 1e-9)
+QGraphicsSimpleTextItem *TextItem(const QGraphicsScene *scene, const QString &text)
+{
+    for (QGraphicsSimpleTextItem *t : ItemsOf<QGraphicsSimpleTextItem>(scene))
+        if (t->text() == text)
+            return t;
+    return nullptr;
+}
+
+bool Near(double a, double b, double tolerance = 1e-6)
 {
     return std::abs(a - b) <= tolerance;
 }
@@ -52,15 +60,10 @@ class ScriptedTool : public FormTargetPDFTool
 {
 public:
     using FormTargetPDFTool::FormTargetPDFTool;
-    QString answer;
     int asked = 0;
 
 protected:
-    QString AskPdfFileName() override
-    {
-        ++asked;
-        return answer;
-    }
+    QString AskPdfFileName() override { ++asked; return QString(); }
 };
 
 // Stands in for a loaded English translation.
@@ -69,15 +72,10 @@ class EnglishTranslator : public QTranslator
 public:
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        if (qstrcmp(context, "FormTargetPDFTool") != 0)
-            return QString();
-        if (qstrcmp(sourceText, "Zielscheibengenerator") == 0)
-            return QStringLiteral("Targets generator");
-        if (qstrcmp(sourceText, "Titel") == 0)
-            return QStringLiteral("Title");
-        if (qstrcmp(sourceText, "PDF Erzeugen") == 0)
-            return QStringLiteral("generate PDF");
-        return QString();
+        static const QHash<QString, QString> english{ { "Zielscheibengenerator", "Targets generator" },
+                                                      { "Titel", "Title" },
+                                                      { "PDF Erzeugen", "generate PDF" } };
+        return qstrcmp(context, "FormTargetPDFTool") == 0 ? english.value(QString::fromUtf8(sourceText)) : QString();
     }
     bool isEmpty() const override { return false; }
 };
@@ -96,8 +94,7 @@ private slots:
     void ringNumbersMatchTheirBands();
     void innerCircleCountClampedOnRedraw();
     void controlsRebuildThePage();
-    void landscapeSwapsThePage();
-    void previewFitsTheFrame();
+    void landscapeSwapsAndPreviewFits();
     void cancelledFileDialogWritesNothing();
     void retranslate();
 };
@@ -107,49 +104,27 @@ void tst_FormTargetPDFTool::startValuesPage()
     FormTargetPDFTool tool;
     const QGraphicsScene *scene = tool.PreviewScene();
     QCOMPARE(scene->sceneRect(), QRectF(0, 0, 210, 297));
-    QCOMPARE(scene->backgroundBrush().color(), QColor(Qt::white));
-    QCOMPARE(tool.GetCircles(), 10);
-    QCOMPARE(tool.GetInnerCircles(), 4);
 
     const QList<QGraphicsEllipseItem *> ellipses = EllipsesByDiameter(scene);
     QCOMPARE(ellipses.size(), 11); // ten circles and the bullseye
-    const QPointF centre(105, 148.5);
     QCOMPARE(ellipses.first()->rect(), QRectF(100, 143.5, 10, 10)); // bullseye
     QCOMPARE(ellipses.at(1)->rect(), QRectF(95, 138.5, 20, 20));    // innermost circle
     QCOMPARE(ellipses.last()->rect(), QRectF(5, 48.5, 200, 200));   // outer circle
-    for (QGraphicsEllipseItem *e : ellipses)
-        QCOMPARE(e->rect().center(), centre);
 
     // Four crosses at the corners of the target's square, two lines each.
     const QList<QGraphicsLineItem *> lines = ItemsOf<QGraphicsLineItem>(scene);
     QCOMPARE(lines.size(), 8);
-    for (const QPointF &corner : { QPointF(5, 48.5), QPointF(205, 48.5), QPointF(205, 248.5), QPointF(5, 248.5) }) {
-        const int through = int(std::count_if(lines.begin(), lines.end(), [&](QGraphicsLineItem *l) {
-            return l->line().center() == corner && Near(l->line().length(), 10);
-        }));
-        QCOMPARE(through, 2);
-    }
-    QCOMPARE(lines.first()->pen().widthF(), 0.5);
+    for (const QPointF &corner : { QPointF(5, 48.5), QPointF(205, 48.5), QPointF(205, 248.5), QPointF(5, 248.5) })
+        QCOMPARE(std::count_if(lines.begin(), lines.end(), [&](QGraphicsLineItem *l) { return l->line().center() == corner; }), 2);
 
-    // 9 numbered bands on four sides, the title and the watermark's line of text.
-    const QList<QGraphicsSimpleTextItem *> texts = ItemsOf<QGraphicsSimpleTextItem>(scene);
-    QCOMPARE(texts.size(), 36 + 2);
-    QGraphicsSimpleTextItem *title = nullptr;
-    for (QGraphicsSimpleTextItem *t : texts) {
-        if (t->text() == QLatin1String("Titel"))
-            title = t;
-    }
+    QGraphicsSimpleTextItem *title = TextItem(scene, QStringLiteral("Titel"));
     QVERIFY(title);
-    const QRectF titleRect = title->sceneBoundingRect();
-    QVERIFY(Near(titleRect.center().x(), 105, 1e-6));
-    QVERIFY(Near(titleRect.center().y(), 15, 1e-6));
-
+    QVERIFY(Near(title->sceneBoundingRect().center().x(), 105));
     // Watermark logo at the bottom right, 82 x 10 mm.
     const QList<QGraphicsPixmapItem *> pixmaps = ItemsOf<QGraphicsPixmapItem>(scene);
     QCOMPARE(pixmaps.size(), 1);
     const QRectF logo = pixmaps.first()->sceneBoundingRect();
-    QVERIFY(Near(logo.width(), 82, 1e-6) && Near(logo.height(), 10, 1e-6));
-    QVERIFY(Near(logo.right(), 210 - 8, 1e-6) && Near(logo.bottom(), 297 - 10, 1e-6));
+    QVERIFY(Near(logo.width(), 82) && Near(logo.right(), 202) && Near(logo.bottom(), 287));
 }
 
 void tst_FormTargetPDFTool::drawRingTarget_data()
@@ -164,12 +139,10 @@ void tst_FormTargetPDFTool::drawRingTarget_data()
 
     const QVector<bool> fourSides{ true, true, true, true, false };
     QTest::newRow("start values") << 10 << 4 << true << fourSides << 36 << 5 << QString();
-    QTest::newRow("display default: one circle, no inner") << 1 << 0 << true << fourSides << 0 << 0 << QString();
     QTest::newRow("all inner, centre number only") << 5 << 5 << true
         << QVector<bool>{ false, false, false, false, true } << 1 << 6 << QStringLiteral("5");
-    QTest::newRow("no bullseye, no numbers") << 3 << 0 << false << QVector<bool>(5, false) << 0 << 0 << QString();
-    QTest::newRow("left side only") << 20 << 10 << true
-        << QVector<bool>{ true, false, false, false, false } << 19 << 11 << QString();
+    QTest::newRow("no bullseye, left side only") << 20 << 10 << false
+        << QVector<bool>{ true, false, false, false, false } << 19 << 10 << QString();
     QTest::newRow("centre number black without inner circles") << 4 << 0 << false
         << QVector<bool>{ false, false, true, false, true } << 4 << 0 << QStringLiteral("4");
     QTest::newRow("no circles draws nothing") << 0 << 0 << true << QVector<bool>(5, true) << 0 << 0 << QString();
@@ -191,63 +164,33 @@ void tst_FormTargetPDFTool::drawRingTarget()
     tool.SetInnerCircles(inner);
     tool.SetBullseye(bullseye);
     tool.SetNumbers(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]);
-    QCOMPARE(tool.GetCircles(), circles);
-    QCOMPARE(tool.GetInnerCircles(), inner);
-
     QGraphicsScene scene;
     const QPointF centre(320, 240);
-    const double outer = 460;
-    tool.DrawRingTarget(centre, &scene, outer);
+    tool.DrawRingTarget(centre, &scene, 460);
 
     for (QGraphicsItem *item : scene.items())
         QVERIFY2(item->zValue() >= 800 && item->zValue() <= 900, "stays in the display target's z band");
-
     const QList<QGraphicsEllipseItem *> ellipses = EllipsesByDiameter(&scene);
-    const int expectedEllipses = circles == 0 ? 0 : circles + (bullseye ? 1 : 0);
-    QCOMPARE(ellipses.size(), expectedEllipses);
-    const int discs = int(std::count_if(ellipses.begin(), ellipses.end(), [](QGraphicsEllipseItem *e) {
-        return e->brush().style() == Qt::SolidPattern && e->brush().color() == QColor(Qt::black);
-    }));
-    QCOMPARE(discs, blackDiscs);
-
+    QCOMPARE(ellipses.size(), circles == 0 ? 0 : circles + (bullseye ? 1 : 0));
+    QCOMPARE(std::count_if(ellipses.begin(), ellipses.end(), [](QGraphicsEllipseItem *e) {
+                 return e->brush().style() == Qt::SolidPattern && e->brush().color() == QColor(Qt::black);
+             }), blackDiscs);
     if (circles > 0) {
-        const double step = outer / circles;
-        const int firstCircle = bullseye ? 1 : 0;
-        if (bullseye) {
-            QGraphicsEllipseItem *b = ellipses.first();
-            QVERIFY(Near(b->rect().width(), step / 2));
-            QCOMPARE(b->zValue(), 900.0);
-            // A black outline on white without inner circles, a white-outlined disc inside them.
-            QCOMPARE(b->pen().color(), QColor(inner == 0 ? Qt::black : Qt::white));
-            QCOMPARE(b->brush().style(), inner == 0 ? Qt::NoBrush : Qt::SolidPattern);
-        }
-        for (int i = 1; i <= circles; ++i) {
-            QGraphicsEllipseItem *c = ellipses.at(firstCircle + i - 1);
-            QVERIFY(Near(c->rect().width(), i * step, 1e-9));
-            QCOMPARE(c->rect().center(), centre);
-            QCOMPARE(c->zValue(), 900.0 - i);
-            QCOMPARE(c->pen().widthF(), 0.2);
-            QCOMPARE(c->pen().capStyle(), Qt::RoundCap);
-            QCOMPARE(c->pen().color(), QColor(i <= inner ? Qt::white : Qt::black));
-            QCOMPARE(c->brush().style(), i <= inner ? Qt::SolidPattern : Qt::NoBrush);
-        }
+        QVERIFY(Near(ellipses.last()->rect().width(), 460));
+        QCOMPARE(ellipses.last()->rect().center(), centre);
     }
 
     const QList<QGraphicsSimpleTextItem *> texts = ItemsOf<QGraphicsSimpleTextItem>(&scene);
-    QList<QGraphicsSimpleTextItem *> centred;
-    for (QGraphicsSimpleTextItem *t : texts) {
-        if (Near(t->sceneBoundingRect().center().x(), centre.x(), 1e-6)
-            && Near(t->sceneBoundingRect().center().y(), centre.y(), 1e-6))
-            centred.append(t);
-    }
     QCOMPARE(texts.size(), numberTexts);
-    if (centreText.isEmpty()) {
-        QVERIFY(centred.isEmpty());
-    } else {
-        QCOMPARE(centred.size(), 1);
+    QList<QGraphicsSimpleTextItem *> centred;
+    for (QGraphicsSimpleTextItem *t : texts)
+        if (QLineF(t->sceneBoundingRect().center(), centre).length() < 1e-6)
+            centred.append(t);
+    QCOMPARE(centred.size(), centreText.isEmpty() ? 0 : 1);
+    if (!centreText.isEmpty()) {
         QCOMPARE(centred.first()->text(), centreText);
+        // Readable on the black inner disc and on white paper alike.
         QCOMPARE(centred.first()->brush().color(), QColor(inner > 0 ? Qt::white : Qt::black));
-        QCOMPARE(centred.first()->zValue(), 900.0);
     }
 }
 
@@ -258,7 +201,6 @@ void tst_FormTargetPDFTool::ringNumbersMatchTheirBands_data()
     QTest::addColumn<double>("outer");
     QTest::newRow("start values") << 10 << 4 << 200.0;
     QTest::newRow("display target") << 20 << 7 << 460.0;
-    QTest::newRow("few wide bands") << 3 << 1 << 150.0;
 }
 
 void tst_FormTargetPDFTool::ringNumbersMatchTheirBands()
@@ -280,9 +222,8 @@ void tst_FormTargetPDFTool::ringNumbersMatchTheirBands()
     for (QGraphicsSimpleTextItem *t : ItemsOf<QGraphicsSimpleTextItem>(&scene)) {
         const QPointF at = t->sceneBoundingRect().center() - centre;
         // On a line through the centre, in the middle of a band (up to half the line width).
-        QVERIFY(Near(at.x(), 0, 1e-6) || Near(at.y(), 0, 1e-6));
-        const double distance = std::max(std::abs(at.x()), std::abs(at.y()));
-        const double bands = distance / halfStep; // i - 0.5 for the band outside circle i - 1
+        QVERIFY(Near(at.x(), 0) || Near(at.y(), 0));
+        const double bands = std::max(std::abs(at.x()), std::abs(at.y())) / halfStep; // i - 0.5 outside circle i - 1
         const int i = int(std::ceil(bands));
         QVERIFY2(Near(bands, i - 0.5, 0.1 / halfStep + 1e-9),
                  qPrintable(QStringLiteral("'%1' at %2 bands").arg(t->text()).arg(bands)));
@@ -315,60 +256,38 @@ void tst_FormTargetPDFTool::controlsRebuildThePage()
     tool.findChild<QDoubleSpinBox *>(QStringLiteral("doubleSpinBoxOuterDiameter"))->setValue(50);
     const QList<QGraphicsEllipseItem *> ellipses = EllipsesByDiameter(tool.PreviewScene());
     QCOMPARE(ellipses.size(), 2 * 11);
-    QCOMPARE(ellipses.at(20)->rect().width(), 50.0);
     QCOMPARE(ellipses.at(21)->rect().width(), 50.0);
-    QList<double> xs{ ellipses.at(20)->rect().center().x(), ellipses.at(21)->rect().center().x() };
-    std::sort(xs.begin(), xs.end());
-    QCOMPARE(xs, (QList<double>{ 55, 155 }));
+    QCOMPARE(ellipses.at(20)->rect().center().x() + ellipses.at(21)->rect().center().x(), 55.0 + 155.0);
 
     tool.findChild<QCheckBox *>(QStringLiteral("checkBoxPositionCrosses"))->setChecked(false);
     QVERIFY(ItemsOf<QGraphicsLineItem>(tool.PreviewScene()).isEmpty());
     tool.findChild<QCheckBox *>(QStringLiteral("checkBoxWatermark"))->setChecked(false);
     QVERIFY(ItemsOf<QGraphicsPixmapItem>(tool.PreviewScene()).isEmpty());
-
     tool.findChild<QLineEdit *>(QStringLiteral("lineEditTitle"))->setText(QStringLiteral("Gruppe A"));
-    bool titleFound = false;
-    for (QGraphicsSimpleTextItem *t : ItemsOf<QGraphicsSimpleTextItem>(tool.PreviewScene()))
-        titleFound = titleFound || t->text() == QLatin1String("Gruppe A");
-    QVERIFY(titleFound);
+    QVERIFY(TextItem(tool.PreviewScene(), QStringLiteral("Gruppe A")));
 }
 
-void tst_FormTargetPDFTool::landscapeSwapsThePage()
-{
-    FormTargetPDFTool tool;
-    tool.findChild<QRadioButton *>(QStringLiteral("radioButtonLandscape"))->click();
-    QCOMPARE(tool.PreviewScene()->sceneRect(), QRectF(0, 0, 297, 210));
-    QCOMPARE(EllipsesByDiameter(tool.PreviewScene()).last()->rect(), QRectF(48.5, 5, 200, 200));
-
-    tool.findChild<QRadioButton *>(QStringLiteral("radioButtonPortrait"))->click();
-    QCOMPARE(tool.PreviewScene()->sceneRect(), QRectF(0, 0, 210, 297));
-}
-
-void tst_FormTargetPDFTool::previewFitsTheFrame()
+void tst_FormTargetPDFTool::landscapeSwapsAndPreviewFits()
 {
     FormTargetPDFTool tool;
     tool.resize(1000, 700);
     tool.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tool));
     auto *view = tool.findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
-    auto *frame = tool.findChild<QWidget *>(QStringLiteral("framePreview"));
-    for (bool landscape : { false, true }) {
+    const QSize frame = tool.findChild<QWidget *>(QStringLiteral("framePreview"))->size();
+    for (bool landscape : { true, false }) {
         tool.findChild<QRadioButton *>(landscape ? QStringLiteral("radioButtonLandscape")
                                                  : QStringLiteral("radioButtonPortrait"))->click();
-        const QSizeF page = landscape ? QSizeF(297, 210) : QSizeF(210, 297);
+        QCOMPARE(tool.PreviewScene()->sceneRect(), landscape ? QRectF(0, 0, 297, 210) : QRectF(0, 0, 210, 297));
+        QCOMPARE(EllipsesByDiameter(tool.PreviewScene()).last()->rect().center(),
+                 landscape ? QPointF(148.5, 105) : QPointF(105, 148.5));
+        // The whole page, undistorted, filling the frame one way and centred the other (fractions dropped).
         const QRect g = view->geometry();
-        const double f = view->transform().m11();
-        QCOMPARE(view->transform().m22(), f);
-        QVERIFY(g.width() <= frame->width() && g.height() <= frame->height());
-        // It fills the frame in one direction and is centred in the other; dropping the
-        // fractions of position and size may leave up to two pixels more on the far side.
-        QVERIFY(g.width() >= frame->width() - 1 || g.height() >= frame->height() - 1);
-        const int rightGap = frame->width() - g.left() - g.width();
-        const int bottomGap = frame->height() - g.top() - g.height();
-        QVERIFY(rightGap - g.left() >= 0 && rightGap - g.left() <= 2);
-        QVERIFY(bottomGap - g.top() >= 0 && bottomGap - g.top() <= 2);
-        QCOMPARE(g.width(), int(f * page.width()));
-        QCOMPARE(g.height(), int(f * page.height()));
+        QVERIFY(g.width() <= frame.width() && g.height() <= frame.height());
+        QVERIFY(g.width() >= frame.width() - 1 || g.height() >= frame.height() - 1);
+        QVERIFY(std::abs(frame.width() - g.right() - 1 - g.left()) <= 2 && std::abs(frame.height() - g.bottom() - 1 - g.top()) <= 2);
+        QCOMPARE(view->transform().m22(), view->transform().m11());
+        QCOMPARE(g.width(), int(view->transform().m11() * tool.PreviewScene()->sceneRect().width()));
     }
 }
 
@@ -384,7 +303,6 @@ void tst_FormTargetPDFTool::cancelledFileDialogWritesNothing()
     QCOMPARE(tool.asked, 1);
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
-
 
 void tst_FormTargetPDFTool::retranslate()
 {
@@ -404,10 +322,7 @@ void tst_FormTargetPDFTool::retranslate()
     // The default title follows the language; a title of the user's own stays.
     QCOMPARE(untouched.findChild<QLineEdit *>(QStringLiteral("lineEditTitle"))->text(), QStringLiteral("Title"));
     QCOMPARE(edited.findChild<QLineEdit *>(QStringLiteral("lineEditTitle"))->text(), QStringLiteral("Verein"));
-    bool titleOnPage = false;
-    for (QGraphicsSimpleTextItem *t : ItemsOf<QGraphicsSimpleTextItem>(untouched.PreviewScene()))
-        titleOnPage = titleOnPage || t->text() == QLatin1String("Title");
-    QVERIFY(titleOnPage);
+    QVERIFY(TextItem(untouched.PreviewScene(), QStringLiteral("Title")));
 }
 
 QTEST_MAIN(tst_FormTargetPDFTool)

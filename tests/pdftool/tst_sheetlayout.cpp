@@ -1,4 +1,4 @@
-// Tests of the target sheet geometry: page, grid centres, rings, number positions, preview fit.
+// Tests of the target sheet geometry: grid centres, rings, preview fit.
 #include "pdftool/sheetlayout.h"
 
 #include <QtTest>
@@ -7,23 +7,15 @@
 
 using namespace SheetLayout;
 
-Q_DECLARE_METATYPE(SheetLayout::NumberSide)
-
 class tst_SheetLayout : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void pageSize_data();
-    void pageSize();
     void targetCentres_data();
     void targetCentres();
     void rings_data();
     void rings();
-    void innerCirclesClamped_data();
-    void innerCirclesClamped();
-    void numberInMiddleOfBand_data();
-    void numberInMiddleOfBand();
     void previewViewRect_data();
     void previewViewRect();
 };
@@ -31,21 +23,6 @@ private slots:
 static bool Near(double a, double b, double tolerance = 1e-9)
 {
     return std::abs(a - b) <= tolerance;
-}
-
-void tst_SheetLayout::pageSize_data()
-{
-    QTest::addColumn<bool>("landscape");
-    QTest::addColumn<QSizeF>("size");
-    QTest::newRow("portrait") << false << QSizeF(210, 297);
-    QTest::newRow("landscape swaps") << true << QSizeF(297, 210);
-}
-
-void tst_SheetLayout::pageSize()
-{
-    QFETCH(bool, landscape);
-    QFETCH(QSizeF, size);
-    QCOMPARE(PageSize(landscape), size);
 }
 
 void tst_SheetLayout::targetCentres_data()
@@ -62,9 +39,7 @@ void tst_SheetLayout::targetCentres_data()
         << false << 200.0 << 1 << 1 << 50.0 << 50.0 << QVector<QPointF>{ { 105, 148.5 } };
     QTest::newRow("one target on a landscape page")
         << true << 200.0 << 1 << 1 << 50.0 << 50.0 << QVector<QPointF>{ { 148.5, 105 } };
-    QTest::newRow("two side by side, diameter 50, gap 50")
-        << false << 50.0 << 2 << 1 << 50.0 << 50.0 << QVector<QPointF>{ { 55, 148.5 }, { 155, 148.5 } };
-    QTest::newRow("three in a row, middle one centred")
+    QTest::newRow("three in a row use the horizontal gap")
         << false << 60.0 << 3 << 1 << 5.0 << 0.0
         << QVector<QPointF>{ { 40, 148.5 }, { 105, 148.5 }, { 170, 148.5 } };
     QTest::newRow("two above each other use the vertical gap")
@@ -72,9 +47,6 @@ void tst_SheetLayout::targetCentres_data()
     QTest::newRow("2 x 2 landscape, column by column")
         << true << 80.0 << 2 << 2 << 20.0 << 20.0
         << QVector<QPointF>{ { 98.5, 55 }, { 98.5, 155 }, { 198.5, 55 }, { 198.5, 155 } };
-    QTest::newRow("no gap: neighbours touch")
-        << false << 70.0 << 3 << 1 << 0.0 << 0.0
-        << QVector<QPointF>{ { 35, 148.5 }, { 105, 148.5 }, { 175, 148.5 } };
     QTest::newRow("too large a grid runs off the page")
         << false << 200.0 << 2 << 1 << 10.0 << 10.0 << QVector<QPointF>{ { 0, 148.5 }, { 210, 148.5 } };
     QTest::newRow("no columns, no targets")
@@ -106,10 +78,7 @@ void tst_SheetLayout::rings_data()
     QTest::addColumn<double>("innermost");
     QTest::addColumn<double>("bullseye");
 
-    QTest::newRow("start values") << 200.0 << 10 << 20.0 << 10.0;
     QTest::newRow("display target, 20 circles") << 460.0 << 20 << 23.0 << 11.5;
-    QTest::newRow("display target, one circle") << 460.0 << 1 << 460.0 << 230.0;
-    QTest::newRow("uneven step") << 100.0 << 3 << 100.0 / 3 << 50.0 / 3;
     QTest::newRow("no circles") << 200.0 << 0 << 0.0 << 0.0;
 }
 
@@ -127,89 +96,6 @@ void tst_SheetLayout::rings()
         QVERIFY(Near(CircleDiameter(circles, step), outerDiameter));
 }
 
-void tst_SheetLayout::innerCirclesClamped_data()
-{
-    QTest::addColumn<int>("inner");
-    QTest::addColumn<int>("circles");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("below") << 4 << 10 << 4;
-    QTest::newRow("equal") << 10 << 10 << 10;
-    QTest::newRow("above is lowered") << 12 << 10 << 10;
-    QTest::newRow("no circles") << 5 << 0 << 0;
-    QTest::newRow("none") << 0 << 7 << 0;
-}
-
-void tst_SheetLayout::innerCirclesClamped()
-{
-    QFETCH(int, inner);
-    QFETCH(int, circles);
-    QFETCH(int, expected);
-    QCOMPARE(ClampedInnerCircles(inner, circles), expected);
-}
-
-
-void tst_SheetLayout::numberInMiddleOfBand_data()
-{
-    QTest::addColumn<NumberSide>("side");
-    QTest::addColumn<int>("circles");
-    QTest::addColumn<int>("i");
-    QTest::addColumn<double>("outerDiameter");
-    QTest::addColumn<double>("lineWidth");
-    QTest::addColumn<QSizeF>("text");
-
-    const struct { const char *name; NumberSide side; } sides[] = {
-        { "left", NumberSide::Left }, { "right", NumberSide::Right },
-        { "top", NumberSide::Top }, { "bottom", NumberSide::Bottom } };
-    for (const auto &s : sides) {
-        QTest::newRow(qPrintable(QStringLiteral("%1, outermost band").arg(s.name)))
-            << s.side << 10 << 10 << 200.0 << 0.2 << QSizeF(4, 7);
-        QTest::newRow(qPrintable(QStringLiteral("%1, band next to the innermost").arg(s.name)))
-            << s.side << 10 << 2 << 200.0 << 0.2 << QSizeF(4, 7);
-        QTest::newRow(qPrintable(QStringLiteral("%1, two digits, thick line").arg(s.name)))
-            << s.side << 20 << 7 << 460.0 << 3.0 << QSizeF(9, 7);
-    }
-}
-
-void tst_SheetLayout::numberInMiddleOfBand()
-{
-    QFETCH(NumberSide, side);
-    QFETCH(int, circles);
-    QFETCH(int, i);
-    QFETCH(double, outerDiameter);
-    QFETCH(double, lineWidth);
-    QFETCH(QSizeF, text);
-
-    const QPointF centre(105, 148.5);
-    const double step = RingStep(outerDiameter, circles);
-    // The circle item's bounding rectangle includes half the pen.
-    const QRectF bounds = CircleRect(centre, CircleDiameter(i, step))
-                              .adjusted(-lineWidth / 2, -lineWidth / 2, lineWidth / 2, lineWidth / 2);
-    const QPointF topLeft = NumberTopLeft(side, bounds, centre, step, text);
-    const QPointF textCentre = topLeft + QPointF(text.width() / 2, text.height() / 2);
-
-    const double outerRadius = CircleDiameter(i, step) / 2;
-    const double innerRadius = CircleDiameter(i - 1, step) / 2;
-    const double bandMiddle = (outerRadius + innerRadius) / 2;
-
-    const bool horizontal = side == NumberSide::Left || side == NumberSide::Right;
-    const double across = horizontal ? textCentre.y() - centre.y() : textCentre.x() - centre.x();
-    const double along = horizontal ? textCentre.x() - centre.x() : textCentre.y() - centre.y();
-    const bool before = side == NumberSide::Left || side == NumberSide::Top;
-
-    QVERIFY2(Near(across, 0), "the number sits on the line through the centre");
-    QVERIFY2(before ? along < 0 : along > 0, "the number is on its own side");
-    // Only the half pen in the bounding rectangle moves it off the exact middle.
-    QVERIFY2(Near(std::abs(along), bandMiddle, lineWidth / 2 + 1e-9),
-             qPrintable(QStringLiteral("distance %1, band middle %2").arg(std::abs(along)).arg(bandMiddle)));
-    QVERIFY(std::abs(along) > innerRadius && std::abs(along) < outerRadius);
-}
-
-
-
-
-
-
-
 void tst_SheetLayout::previewViewRect_data()
 {
     QTest::addColumn<QSize>("frame");
@@ -221,8 +107,6 @@ void tst_SheetLayout::previewViewRect_data()
         << QSize(600, 900) << false << QRect(0, 25, 600, 848) << 600.0 / 210;
     QTest::newRow("portrait in a wide frame: full height")
         << QSize(800, 594) << false << QRect(190, 0, 420, 594) << 2.0;
-    QTest::newRow("landscape in a tall frame")
-        << QSize(594, 900) << true << QRect(0, 240, 594, 420) << 2.0;
     QTest::newRow("landscape, fractions dropped")
         << QSize(600, 900) << true << QRect(0, 237, 600, 424) << 600.0 / 297;
 }

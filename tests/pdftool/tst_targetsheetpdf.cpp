@@ -32,35 +32,15 @@ protected:
     QString AskPdfFileName() override { return answer; }
 };
 
-struct Circle {
-    QPointF centre;
-    double radius = 0;
-};
-
-// The outer circles of the targets as the preview has them, in millimetres.
-QVector<Circle> OuterCircles(const QGraphicsScene *scene, double diameter)
-{
-    QVector<Circle> circles;
-    for (QGraphicsItem *item : scene->items()) {
-        auto *e = qgraphicsitem_cast<QGraphicsEllipseItem *>(item);
-        if (e && std::abs(e->rect().width() - diameter) < 1e-9)
-            circles.append({ e->sceneBoundingRect().center(), e->rect().width() / 2 });
-    }
-    return circles;
-}
-
 int GreyAt(const QImage &page, const QPointF &mm)
 {
     const QPoint px(int(mm.x() * PxPerMm), int(mm.y() * PxPerMm));
-    if (!page.rect().contains(px))
-        return 255;
-    return qGray(page.pixel(px));
+    return page.rect().contains(px) ? qGray(page.pixel(px)) : 255;
 }
 
-// Distance from the centre, along a unit direction, of the darkest line near the expected
-// radius; negative when nothing dark is there.
-double LineDistance(const QImage &page, const QPointF &centre, const QPointF &direction,
-                    double radius, double window)
+// Distance from the centre, along a unit direction, of the darkest line within a window
+// around the expected radius; negative when nothing dark is there.
+double LineDistance(const QImage &page, const QPointF &centre, const QPointF &direction, double radius, double window)
 {
     int darkest = 256;
     double sum = 0;
@@ -78,29 +58,6 @@ double LineDistance(const QImage &page, const QPointF &centre, const QPointF &di
         }
     }
     return darkest < 160 ? sum / count : -1;
-}
-
-// Finds the printed circle from eight points on it, along rays that miss the ring numbers
-// (they sit on the axes) and the position crosses (beyond the circle on the diagonals).
-bool FindPrintedCircle(const QImage &page, const Circle &expected, double window, Circle *found)
-{
-    QVector<QPointF> points;
-    for (int k = 0; k < 8; ++k) {
-        const double angle = (22.5 + 45 * k) * M_PI / 180;
-        const QPointF direction(std::cos(angle), std::sin(angle));
-        const double t = LineDistance(page, expected.centre, direction, expected.radius, window);
-        if (t < 0)
-            return false;
-        points.append(expected.centre + direction * t);
-    }
-    QPointF centre;
-    for (const QPointF &p : points)
-        centre += p / points.size();
-    double radius = 0;
-    for (const QPointF &p : points)
-        radius += QLineF(centre, p).length() / points.size();
-    *found = { centre, radius };
-    return true;
 }
 
 } // namespace
@@ -125,8 +82,6 @@ void tst_TargetSheetPdf::writtenPageMatchesPreview_data()
 
     QTest::newRow("start values: a centred 200 mm target")
         << false << 1 << 1 << 200.0 << 50.0 << QVector<QPointF>{ { 105, 148.5 } };
-    QTest::newRow("start values on a landscape page")
-        << true << 1 << 1 << 200.0 << 50.0 << QVector<QPointF>{ { 148.5, 105 } };
     QTest::newRow("two targets side by side")
         << false << 2 << 1 << 50.0 << 50.0 << QVector<QPointF>{ { 55, 148.5 }, { 155, 148.5 } };
     QTest::newRow("2 x 2 on a landscape page")
@@ -163,36 +118,33 @@ void tst_TargetSheetPdf::writtenPageMatchesPreview()
     QVERIFY(page);
     const QSizeF paper = landscape ? QSizeF(297, 210) : QSizeF(210, 297);
     const QSizeF points = page->pageSizeF();
-    QVERIFY2(std::abs(points.width() - paper.width() * PointsPerMm) < 1
-                 && std::abs(points.height() - paper.height() * PointsPerMm) < 1,
-             qPrintable(QStringLiteral("page is %1 x %2 pt").arg(points.width()).arg(points.height())));
+    QVERIFY(std::abs(points.width() - paper.width() * PointsPerMm) < 1
+            && std::abs(points.height() - paper.height() * PointsPerMm) < 1);
 
     document->setRenderHint(Poppler::Document::Antialiasing);
     const QImage image = page->renderToImage(Dpi, Dpi);
-    QVERIFY(!image.isNull());
-    if (!qEnvironmentVariableIsEmpty("FIELDSHOT_KEEP_SHEET"))
-        image.save(qEnvironmentVariable("FIELDSHOT_KEEP_SHEET"));
 
-    const QVector<Circle> preview = OuterCircles(tool.PreviewScene(), diameter);
+    // The preview has its outer circles at the expected centres...
+    QVector<QPointF> preview;
+    for (QGraphicsItem *item : tool.PreviewScene()->items()) {
+        auto *e = qgraphicsitem_cast<QGraphicsEllipseItem *>(item);
+        if (e && std::abs(e->rect().width() - diameter) < 1e-9)
+            preview.append(e->sceneBoundingRect().center());
+    }
+    QCOMPARE(preview.size(), centres.size());
     // Search no further than halfway to the next circle inwards (ten circles by default).
     const double window = std::min(4.0, diameter / 10 / 4);
-    QCOMPARE(preview.size(), centres.size());
     for (const QPointF &centre : centres) {
-        // The preview has a target here...
-        const auto inPreview = std::find_if(preview.begin(), preview.end(), [&](const Circle &c) {
-            return QLineF(c.centre, centre).length() < 1e-6;
-        });
-        QVERIFY(inPreview != preview.end());
-        // ...and the paper has its outer ring in the same place, within a quarter millimetre.
-        Circle printed;
-        QVERIFY2(FindPrintedCircle(image, *inPreview, window, &printed),
-                 qPrintable(QStringLiteral("no outer ring found around (%1, %2)").arg(centre.x()).arg(centre.y())));
-        QVERIFY2(QLineF(printed.centre, inPreview->centre).length() < 0.25,
-                 qPrintable(QStringLiteral("printed centre (%1, %2), preview (%3, %4)")
-                                .arg(printed.centre.x()).arg(printed.centre.y())
-                                .arg(inPreview->centre.x()).arg(inPreview->centre.y())));
-        QVERIFY2(std::abs(printed.radius - inPreview->radius) < 0.25,
-                 qPrintable(QStringLiteral("printed radius %1, preview %2").arg(printed.radius).arg(inPreview->radius)));
+        QVERIFY(std::any_of(preview.begin(), preview.end(), [&](QPointF c) { return QLineF(c, centre).length() < 1e-6; }));
+        // ...and the paper has the outer ring there, within a quarter millimetre, on rays that miss
+        // the ring numbers (on the axes) and the position crosses (beyond the circle on the diagonals).
+        for (int k = 0; k < 8; ++k) {
+            const double angle = (22.5 + 45 * k) * M_PI / 180;
+            const double t = LineDistance(image, centre, QPointF(std::cos(angle), std::sin(angle)), diameter / 2, window);
+            QVERIFY2(std::abs(t - diameter / 2) < 0.25,
+                     qPrintable(QStringLiteral("around (%1, %2) at %3 degrees: %4 mm").arg(centre.x()).arg(centre.y())
+                                    .arg(22.5 + 45 * k).arg(t)));
+        }
         // Four inner circles: the centre is printed black.
         QVERIFY(GreyAt(image, centre) < 60);
     }
