@@ -3,11 +3,20 @@
 
 #include "corewhiteness.h"
 #include "homography.h"
+#include "outshine.h"
 
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 #include <cstring>
+
+namespace {
+
+// Compression smears an edge over a few grey levels, so a pixel beside a spot may come out a
+// little brighter than the spot's own brightest one; this much more is a brighter area's edge.
+constexpr int OutshineTolerance = 10;
+
+} // namespace
 
 void FrameProcessor::Reset()
 {
@@ -43,12 +52,14 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
                                out.detection.data(), out.greyStride, t, spots);
     // A laser core turns white whatever the laser's colour; a brighter patch of the scene keeps
     // the scene's colour. Spots whose core closes less than half the luminance share of the gap
-    // to white, against the colours around them, are not laser light, but they still mark
-    // where light lingers.
+    // to white, against the colours around them, are not laser light, and neither are spots
+    // outshone by an untouched pixel beside them; they still mark where light lingers.
     const int luminance = std::clamp(t.luminance, 1, 255);
     for (Spot &s : spots) {
         s.whiteness = CoreWhiteness(out.colour.data(), out.colourStride, width, height, s);
-        s.laser = s.whiteness * 2 >= luminance;
+        s.laser = s.whiteness * 2 >= luminance
+            && Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s)
+                <= OutshineTolerance;
     }
     out.shotCount =
         pulses.Filter(spots, t.minDistance, detector.SceneChanged(), out.shots, LASER_MAX_SPOTS);

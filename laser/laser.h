@@ -40,6 +40,8 @@ extern "C" {
  * grey levels x pixels of light beyond that edge (compression specks have less), a core whose
  * weakest colour channel closes L/510 of the gap to white against the colours around the spot
  * (a laser core turns white whatever its colour; a bright patch of the scene keeps its own),
+ * no pixel just outside the spot brighter than the spot's brightest by more than 10 grey levels
+ * (laser light adds to what lies under it; a fringe spreading from a brighter area does not),
  * and a frame in which fewer than 1 % of the pixels changed (a light switched on, exposure
  * stepping, the camera moving, a moving projected scene give no shots).
  * A pulse is one shot, reported in the frame it first appears; a pulse that first shows as a

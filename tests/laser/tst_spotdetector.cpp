@@ -2,6 +2,7 @@
 #include "corewhiteness.h"
 #include "frameprocessor.h"
 #include "homography.h"
+#include "outshine.h"
 #include "pulsefilter.h"
 #include "spotdetector.h"
 
@@ -70,6 +71,10 @@ private slots:
     void streakTakesNextRoundSpot();
     void elongation_data();
     void elongation();
+    void outshine_data();
+    void outshine();
+    void edgeOfBrightArea_data();
+    void edgeOfBrightArea();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -436,6 +441,77 @@ void TestSpotDetector::elongation()
             }
     const double e = Elongation(count, mx, my, mxx, myy, mxy);
     QVERIFY2(e >= least && e <= most, qPrintable(QString::number(e)));
+}
+
+void TestSpotDetector::outshine_data()
+{
+    // A 3x3 spot of grey `spot` at (10..12, 10..12) on a wall of 40, and one pixel of grey
+    // `beside` at (bx, by), which is not part of the spot.
+    QTest::addColumn<int>("spot");
+    QTest::addColumn<int>("beside");
+    QTest::addColumn<int>("bx");
+    QTest::addColumn<int>("by");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("spot on a dark wall") << 230 << 40 << 0 << 0 << 40 - 230;
+    QTest::newRow("brighter pixel touching its side") << 230 << 250 << 13 << 11 << 20;
+    QTest::newRow("brighter pixel touching a corner") << 230 << 250 << 9 << 9 << 20;
+    QTest::newRow("brighter pixel two away does not touch") << 230 << 250 << 14 << 11 << 40 - 230;
+    QTest::newRow("saturated spot beside a saturated pixel") << 255 << 255 << 13 << 11 << 0;
+}
+
+void TestSpotDetector::outshine()
+{
+    QFETCH(int, spot);
+    QFETCH(int, beside);
+    QFETCH(int, bx);
+    QFETCH(int, by);
+    QFETCH(int, expected);
+    cv::Mat grey(24, 24, CV_8UC1, cv::Scalar(40));
+    cv::Mat detection(24, 24, CV_8UC1, cv::Scalar(40));
+    grey(cv::Rect(10, 10, 3, 3)) = spot;
+    detection(cv::Rect(10, 10, 3, 3)) = 0;
+    grey.at<uint8_t>(by, bx) = uint8_t(beside);
+    detection.at<uint8_t>(by, bx) = uint8_t(beside);
+    Spot s;
+    s.boxX = 10;
+    s.boxY = 10;
+    s.width = 3;
+    s.height = 3;
+    QCOMPARE(Outshine(grey.data, detection.data, int(grey.step), 24, 24, s), expected);
+}
+
+void TestSpotDetector::edgeOfBrightArea_data()
+{
+    // The top quarter of a grey wall is a white area; one frame lights up a patch of grey level
+    // `level` whose top edge lies `gap` rows below the white area's edge.
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<int>("shots");
+    QTest::newRow("dimmer band along the white edge") << 235 << 0 << 0;
+    QTest::newRow("the same band away from it") << 235 << 40 << 1;
+    QTest::newRow("saturated spot at the white edge") << 255 << 0 << 1;
+}
+
+void TestSpotDetector::edgeOfBrightArea()
+{
+    QFETCH(int, level);
+    QFETCH(int, gap);
+    QFETCH(int, shots);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(140));
+    wall(cv::Rect(0, 0, 320, 60)) = cv::Scalar::all(252);
+    int found = 0;
+    for (int i = 0; i < 4; ++i) {
+        cv::Mat picture = wall.clone();
+        if (i == 2)
+            picture(cv::Rect(150, 60 + gap, 8, 5)) = cv::Scalar::all(level);
+        processor.Process(picture, 320, 240, t, h, frame);
+        found += frame.shotCount;
+    }
+    QCOMPARE(found, shots);
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)
