@@ -16,6 +16,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -117,6 +118,24 @@ DeviceEnumerator::DeviceEnumerator(std::string dir) : directory(std::move(dir)) 
 
 void DeviceEnumerator::Refresh()
 {
+    const char *env = std::getenv("LASER_SOURCES");
+    const std::string sources = env ? env : "";
+    // The program asks every 10 ms. Nodes come and go through the folder, so an unchanged
+    // folder time spares reading it; a time close to now is not trusted, since the clock
+    // behind it is coarse and two changes in one tick would share it.
+    struct stat folder {};
+    const bool haveTime = stat(directory.c_str(), &folder) == 0;
+    const bool sameTime = haveTime && folder.st_mtim.tv_sec == lastDirectoryTime.tv_sec
+                          && folder.st_mtim.tv_nsec == lastDirectoryTime.tv_nsec;
+    if (scanned && !unanswered && directoryTimeSettled && sameTime && sources == lastSources)
+        return;
+    if (haveTime) {
+        lastDirectoryTime = folder.st_mtim;
+        directoryTimeSettled = std::time(nullptr) - folder.st_mtim.tv_sec >= 2;
+    } else {
+        directoryTimeSettled = false;
+    }
+
     std::vector<std::string> names;
     if (DIR *d = opendir(directory.c_str())) {
         while (dirent *e = readdir(d))
@@ -124,8 +143,6 @@ void DeviceEnumerator::Refresh()
         closedir(d);
     }
     names = SortVideoNodes(names);
-    const char *env = std::getenv("LASER_SOURCES");
-    const std::string sources = env ? env : "";
     // A node that could not be opened may only be waiting for its permissions (udev sets them
     // just after the node appears): look again now and then until every node answers.
     const auto now = std::chrono::steady_clock::now();

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <memory>
+#include <ctime>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -48,5 +49,7 @@ private:
     bool scanned = false;
     bool unanswered = false; // a node refused to open at the last scan
     std::chrono::steady_clock::time_point lastScan;
+    timespec lastDirectoryTime{}; // modification time of the device folder at the last listing
+    bool directoryTimeSettled = false; // that time was old enough to trust for "unchanged"
     std::vector<DeviceEntry> devices;
 };
