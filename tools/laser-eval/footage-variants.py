@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Writes altered copies of a footage manifest's recordings, for checking that shot detection
+holds beyond the recordings it was developed on.
+
+Each variant gets its own folder with the altered videos (Motion JPEG at quality 95, so that
+little compression is added) and a manifest whose expected centres follow the change, ready for
+laser-eval:
+
+    tools/laser-eval/footage-variants.py ../shared/footage/manifest.json /tmp/variants
+    build/bin/laser-eval /tmp/variants/hflip/manifest.json
+
+Variants:
+    copy     unchanged pictures: what re-encoding alone does
+    hflip    mirrored left to right          vflip    upside down
+    dark80   every level at 80 %, as a camera whose white stays at 204
+    gamma07  mid-tones brighter              gamma14  mid-tones darker
+    noise4   sensor noise, sigma 4 levels per channel
+
+Needs python3-opencv and python3-numpy.
+"""
+
+import argparse
+import json
+import os
+import sys
+
+import cv2
+import numpy as np
+
+VARIANTS = ("copy", "hflip", "vflip", "dark80", "gamma07", "gamma14", "noise4")
+
+
+def gamma_table(gamma):
+    levels = np.arange(256) / 255.0
+    return np.clip(levels ** gamma * 255.0 + 0.5, 0, 255).astype(np.uint8)
+
+
+def picture_change(variant, rng):
+    """The change of one BGR picture."""
+    if variant == "hflip":
+        return lambda f: f[:, ::-1]
+    if variant == "vflip":
+        return lambda f: f[::-1]
+    if variant == "dark80":
+        return lambda f: (f.astype(np.uint16) * 205 >> 8).astype(np.uint8)
+    if variant in ("gamma07", "gamma14"):
+        table = gamma_table(0.7 if variant == "gamma07" else 1.4)
+        return lambda f: cv2.LUT(f, table)
+    if variant == "noise4":
+        return lambda f: np.clip(f + rng.normal(0.0, 4.0, f.shape), 0, 255).astype(np.uint8)
+    return lambda f: f
+
+
+def point_change(variant, width, height):
+    """Where an expected centre lies after the change (pixel indices, as in the manifest)."""
+    if variant == "hflip":
+        return lambda p: [width - 1 - p[0], p[1]]
+    if variant == "vflip":
+        return lambda p: [p[0], height - 1 - p[1]]
+    return lambda p: [p[0], p[1]]
+
+
+def write_variant(manifest_path, out_root, variant):
+    with open(manifest_path) as f:
+        manifest = json.load(f)
+    source_dir = os.path.dirname(os.path.abspath(manifest_path))
+    out_dir = os.path.join(out_root, variant)
+    os.makedirs(out_dir, exist_ok=True)
+    rng = np.random.default_rng(1)  # the same noise on every run
+    change = picture_change(variant, rng)
+    recordings = []
+    for rec in manifest["recordings"]:
+        capture = cv2.VideoCapture(os.path.join(source_dir, rec["video"]))
+        if not capture.isOpened():
+            print(f"cannot read {rec['video']}", file=sys.stderr)
+            continue
+        fps = capture.get(cv2.CAP_PROP_FPS) or 30.0
+        name = os.path.splitext(rec["video"])[0] + ".avi"
+        writer = None
+        width = height = 0
+        while True:
+            ok, frame = capture.read()
+            if not ok:
+                break
+            picture = np.ascontiguousarray(change(frame))
+            if writer is None:
+                height, width = picture.shape[:2]
+                writer = cv2.VideoWriter(os.path.join(out_dir, name),
+                                         cv2.VideoWriter_fourcc(*"MJPG"), fps, (width, height))
+                writer.set(cv2.VIDEOWRITER_PROP_QUALITY, 95)
+            writer.write(picture)
+        if writer is None:
+            continue
+        writer.release()
+        moved = point_change(variant, width, height)
+        changed = dict(rec, video=name)
+        changed["required"] = [moved(p) for p in rec.get("required", [])]
+        changed["optional"] = [moved(p) for p in rec.get("optional", [])]
+        recordings.append(changed)
+    with open(os.path.join(out_dir, "manifest.json"), "w") as f:
+        json.dump(dict(manifest, recordings=recordings), f, indent=1)
+    print(f"{variant}: {len(recordings)} recordings in {out_dir}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("manifest")
+    parser.add_argument("out")
+    parser.add_argument("variants", nargs="*", default=list(VARIANTS),
+                        help="any of: " + " ".join(VARIANTS))
+    args = parser.parse_args()
+    for variant in args.variants:
+        if variant not in VARIANTS:
+            parser.error(f"unknown variant {variant}")
+        write_variant(args.manifest, args.out, variant)
+
+
+if __name__ == "__main__":
+    main()
