@@ -39,7 +39,18 @@ int CoreWhiteness(const uint8_t *bgr, int stride, int width, int height, const S
         ++count;
     });
     const int around = count ? int(sum / count) : 0;
-    const int core = WeakestChannel(bgr + long(spot.peakRow) * stride + 3 * spot.peakColumn);
+    // Sensor noise can pull a single channel of the brightest pixel down; a core is white as well
+    // when two of the pixels around it are, never because a single pixel beside it is.
+    int whitest = 0, second = 0;
+    for (int y = std::max(0, spot.peakRow - 1); y <= std::min(height - 1, spot.peakRow + 1); ++y)
+        for (int x = std::max(0, spot.peakColumn - 1); x <= std::min(width - 1, spot.peakColumn + 1);
+             ++x) {
+            const int v = WeakestChannel(bgr + long(y) * stride + 3 * x);
+            second = std::max(second, std::min(whitest, v));
+            whitest = std::max(whitest, v);
+        }
+    const int core = std::max(
+        WeakestChannel(bgr + long(spot.peakRow) * stride + 3 * spot.peakColumn), second);
     if (around >= 255)
         return core >= 255 ? 255 : 0;
     return std::clamp((core - around) * 255 / (255 - around), 0, 255);

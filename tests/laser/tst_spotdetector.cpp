@@ -305,12 +305,16 @@ void TestSpotDetector::whiteCore_data()
     QTest::addColumn<QVector<int>>("core");
     QTest::addColumn<int>("least"); // whiteness at least
     QTest::addColumn<int>("most");  // and at most
-    QTest::newRow("white core on a dark wall") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 255 << 255;
-    QTest::newRow("red laser core on a dark wall") << QVector<int>{30, 25, 25} << QVector<int>{255, 230, 230} << 200 << 255;
-    QTest::newRow("green laser on a bright scene") << QVector<int>{230, 250, 120} << QVector<int>{250, 255, 230} << 200 << 255;
-    QTest::newRow("bright yellow patch on the same scene") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40;
-    QTest::newRow("saturated green patch on a dark wall") << QVector<int>{20, 40, 20} << QVector<int>{40, 255, 40} << 0 << 40;
-    QTest::newRow("darker than the wall") << QVector<int>{200, 200, 200} << QVector<int>{150, 150, 150} << 0 << 0;
+    QTest::addColumn<QVector<int>>("peak");  // the brightest pixel, when it differs from the core
+    QTest::addColumn<QVector<int>>("beside"); // one pixel beside it, when it differs
+    QTest::newRow("white core on a dark wall") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 255 << 255 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("red laser core on a dark wall") << QVector<int>{30, 25, 25} << QVector<int>{255, 230, 230} << 200 << 255 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("green laser on a bright scene") << QVector<int>{230, 250, 120} << QVector<int>{250, 255, 230} << 200 << 255 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("bright yellow patch on the same scene") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("saturated green patch on a dark wall") << QVector<int>{20, 40, 20} << QVector<int>{40, 255, 40} << 0 << 40 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("noise dims the brightest pixel of a white core") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 200 << 255 << QVector<int>{255, 255, 120} << QVector<int>{};
+    QTest::newRow("one white pixel beside a yellow patch's peak") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40 << QVector<int>{} << QVector<int>{255, 255, 255};
+    QTest::newRow("darker than the wall") << QVector<int>{200, 200, 200} << QVector<int>{150, 150, 150} << 0 << 0 << QVector<int>{} << QVector<int>{};
 }
 
 void TestSpotDetector::whiteCore()
@@ -319,8 +323,15 @@ void TestSpotDetector::whiteCore()
     QFETCH(QVector<int>, core);
     QFETCH(int, least);
     QFETCH(int, most);
+    QFETCH(QVector<int>, peak);
+    QFETCH(QVector<int>, beside);
     cv::Mat picture(60, 80, CV_8UC3, cv::Scalar(wall[2], wall[1], wall[0]));
     picture(cv::Rect(38, 28, 5, 5)) = cv::Scalar(core[2], core[1], core[0]);
+    if (!peak.isEmpty())
+        picture.at<cv::Vec3b>(30, 40) = cv::Vec3b(uchar(peak[2]), uchar(peak[1]), uchar(peak[0]));
+    if (!beside.isEmpty())
+        picture.at<cv::Vec3b>(30, 41) =
+            cv::Vec3b(uchar(beside[2]), uchar(beside[1]), uchar(beside[0]));
     Spot s;
     s.boxX = 38;
     s.boxY = 28;
