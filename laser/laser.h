@@ -35,7 +35,7 @@ extern "C" {
  * the camera has seen it over the last few frames (a slowly adapting background) and white: a
  * laser core drives a pixel most of the way to saturation, whether it lands on a dark wall or
  * a sunlit one, while reflections, shadows and compression noise brighten a pixel by a small
- * share. 100 asks for about 40 %; 255 for saturation. The spot reaches out to where the rise
+ * share. 110 asks for about 43 %; 255 for saturation. The spot reaches out to where the rise
  * falls to two fifths of that, never below L/10 grey levels. A shot also needs: at least L
  * grey levels x pixels of light beyond that edge (compression specks have less), a core whose
  * weakest colour channel closes L/510 of the gap to white against the colours around the spot
@@ -49,7 +49,7 @@ extern "C" {
  * spot of its next frame where there is one.
  * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
  * "default values". */
-#define LASER_DEFAULT_LUMINANCE 100
+#define LASER_DEFAULT_LUMINANCE 110
 #define LASER_DEFAULT_MIN_SIZE 1
 #define LASER_DEFAULT_MAX_SIZE 5000
 #define LASER_DEFAULT_MIN_DISTANCE 30
