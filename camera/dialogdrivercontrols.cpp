@@ -69,9 +69,9 @@ DialogDriverControls::DialogDriverControls(Camera *camera, QWidget *parent)
             ShowValue(rows.last(), row.control);
         }
         grid->setColumnStretch(1, 1);
+        grid->setRowStretch(rows.size(), 1); // rows stay together at the top
         area->setWidget(page);
         area->setWidgetResizable(true);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         layout->addWidget(area);
     }
     auto *buttons = new QHBoxLayout;
@@ -87,7 +87,7 @@ DialogDriverControls::DialogDriverControls(Camera *camera, QWidget *parent)
     layout->addLayout(buttons);
     connect(reset, SIGNAL(clicked()), this, SLOT(ResetAll()));
     connect(close, SIGNAL(clicked()), this, SLOT(accept()));
-    resize(520, rows.isEmpty() ? 120 : 560);
+    resize(rows.isEmpty() ? 420 : 600, rows.isEmpty() ? 120 : qMin(600, 90 + 40 * rows.size()));
 }
 
 QWidget *DialogDriverControls::Editor(unsigned int id) const
@@ -160,7 +160,7 @@ QWidget *DialogDriverControls::CreateEditor(Row &row)
         slider->setPageStep(qMax(step, (c.maximum - c.minimum) / 10));
         row.valueText = new QLabel(this);
         row.valueText->setMinimumWidth(row.valueText->fontMetrics().horizontalAdvance(QStringLiteral("-00000")));
-        row.valueText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row.valueText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QLabel *text = row.valueText;
         const int minimum = c.minimum;
         connect(slider, &QSlider::valueChanged, this, [this, id, slider, text, minimum, step](int value) {
