@@ -207,6 +207,7 @@ void TestCameraSettings::laserModeMarksShotsUntilOk()
     QTest::mouseClick(dialog->ui->pushButtonOk, Qt::LeftButton);
     QCOMPARE(window->cameras[0]->displayMode, int(Camera::Colour));
     QVERIFY(Hit::All().isEmpty());
+    QVERIFY(!dialog->isVisible());
     QTRY_VERIFY(dialog.isNull());
 }
 
