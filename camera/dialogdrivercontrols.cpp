@@ -129,6 +129,7 @@ QWidget *DialogDriverControls::CreateEditor(Row &row)
     }
     case LASER_CONTROL_MENU: {
         auto *combo = new QComboBox(this);
+        Laser().CamSelectCamera(camera->cameraNumber);
         const int last = qMin(c.maximum, c.minimum + MaxMenuItems - 1);
         for (int index = c.minimum; index <= last; ++index) {
             char name[LASER_CONTROL_NAME_SIZE] = {};
