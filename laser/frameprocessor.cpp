@@ -8,7 +8,6 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -28,6 +27,14 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
                              const DetectorThresholds &t, const Homography &homography,
                              FrameData &out)
 {
+    untimedUs += 1000000 / 30;
+    Process(picture, untimedUs, width, height, t, homography, out);
+}
+
+void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int width, int height,
+                             const DetectorThresholds &t, const Homography &homography,
+                             FrameData &out)
+{
     out.Resize(width, height);
     const cv::Mat *source = &picture;
     if (picture.type() != CV_8UC3) {
@@ -36,17 +43,10 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
                                                                  : cv::COLOR_BGRA2BGR);
         source = &converted;
     }
-    if (source->cols != width || source->rows != height) {
-        cv::resize(*source, scaled, cv::Size(width, height), 0, 0, cv::INTER_AREA);
-        source = &scaled;
-    }
+    // Into the bottom-first colour buffer at the asked size, in one pass.
+    scaler.Scale(*source, width, height, out.colour.data(), out.colourStride, true);
     cv::Mat colour(height, width, CV_8UC3, out.colour.data(), size_t(out.colourStride));
     cv::Mat grey(height, width, CV_8UC1, out.grey.data(), size_t(out.greyStride));
-    // Row copies in reverse order: cv::flip does the same work at twice the cost.
-    const size_t rowBytes = size_t(width) * 3;
-    for (int y = 0; y < height; ++y)
-        std::memcpy(out.colour.data() + size_t(height - 1 - y) * out.colourStride,
-                    source->ptr<uint8_t>(y), rowBytes);
     cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
     out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
                                out.detection.data(), out.greyStride, t, spots);
@@ -61,8 +61,8 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
             && Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s)
                 <= OutshineTolerance;
     }
-    out.shotCount =
-        pulses.Filter(spots, t.minDistance, detector.SceneChanged(), out.shots, LASER_MAX_SPOTS);
+    out.shotCount = pulses.Filter(spots, t.minDistance, detector.SceneChanged(), timestampUs,
+                                  out.shots, LASER_MAX_SPOTS);
     for (int i = 0; i < out.shotCount; ++i)
         homography.Map(out.shots[i].x, out.shots[i].y, &out.shots[i].cx, &out.shots[i].cy);
 }

@@ -58,6 +58,13 @@ extern "C" {
 #define LASER_NOT_OPEN (-2)
 #define LASER_NO_FRAME (-1)
 
+/* CamInit results: LASER_OPENED, or a failure (0 or less). */
+#define LASER_OPENED 1
+#define LASER_NO_DEVICE (-1)       /* no device at that index */
+#define LASER_OPEN_FAILED (-2)     /* the device or file would not open at all */
+#define LASER_CAMERA_BUSY (-3)     /* another camera is open and multiple cameras are off */
+#define LASER_INTERNAL_ERROR (-4)  /* out of memory, no thread, a failure inside the library */
+
 #pragma pack(push, 4)
 /* One detected spot. Coordinates are pixels of the upright picture, origin top left;
  * cx, cy the perspective-corrected position (see CamSetScreenResolution). */
@@ -123,7 +130,12 @@ LASER_API int CamGetNameOfDevice(char *buffer, int index);
 
 /* Calls about one camera follow CamSelectCamera(number), number 0-3. */
 LASER_API void CamSelectCamera(int number);
-/* Opens device `device` for the selected camera at width x height. Above 0 on success. */
+/* Opens device `device` for the selected camera. Whatever size the device or file delivers, its
+ * pictures and spot positions come out at width x height, each axis scaled on its own.
+ * LASER_OPENED (above 0) on success, else one of the failures LASER_NO_DEVICE ... above.
+ * No entry point lets an exception out: a failure inside the library gives the entry point's
+ * failure value (LASER_INTERNAL_ERROR, LASER_NO_FRAME, null, 0, -1) or, for those without a
+ * result, leaves things as they were. */
 LASER_API int CamInit(int device, int width, int height);
 /* Closes the selected camera. */
 LASER_API void CamFree(void);

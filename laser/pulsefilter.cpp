@@ -22,17 +22,42 @@ bool SameLight(const Spot &a, const Spot &b, int minDistance)
     return std::hypot(a.x - b.x, a.y - b.y) <= reach;
 }
 
+// Distance between the nearest pixels of two spots' boxes: a streak's end may lie next to the
+// previous spot while its centre does not.
+double BoxGap(const Spot &a, const Spot &b)
+{
+    const int dx = std::max({0, a.boxX - (b.boxX + b.width), b.boxX - (a.boxX + a.width)});
+    const int dy = std::max({0, a.boxY - (b.boxY + b.height), b.boxY - (a.boxY + a.height)});
+    return std::hypot(dx, dy);
+}
+
 } // namespace
 
 void PulseFilter::Reset()
 {
-    for (std::vector<Spot> &spots : recent)
-        spots.clear();
+    for (Frame &f : recent) {
+        f.spots.clear();
+        f.used = false;
+    }
     deferred.clear();
 }
 
+bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) const
+{
+    const int travel = std::max(minDistance, PulseTravel);
+    for (size_t age = 0; age < recent.size(); ++age) {
+        const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
+        if (!f.used || (age > 0 && timeUs - f.timeUs >= ShotGapUs))
+            break;
+        for (const Spot &p : f.spots)
+            if (p.laser ? BoxGap(s, p) <= travel : SameLight(s, p, minDistance))
+                return true;
+    }
+    return false;
+}
+
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange,
-                        Spot *shots, int maxShots)
+                        int64_t timeUs, Spot *shots, int maxShots)
 {
     sorted.assign(spots.begin(), spots.end());
     std::sort(sorted.begin(), sorted.end(),
@@ -54,11 +79,7 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
     for (size_t i = 0; i < sorted.size() && !sceneChange; ++i) {
         const Spot &s = sorted[i];
         // A pulse lit in one of the last frames was reported then.
-        bool known = false;
-        for (const std::vector<Spot> &earlier : recent)
-            known = known || std::any_of(earlier.begin(), earlier.end(), [&](const Spot &p) {
-                        return SameLight(s, p, minDistance);
-                    });
+        bool known = Continues(s, minDistance, timeUs);
         // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
         for (size_t j = 0; j < i && !known; ++j)
             known = SameLight(s, sorted[j], minDistance);
@@ -71,6 +92,8 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
     }
     // The oldest frame's list is reused for this one.
     newest = (newest + 1) % recent.size();
-    recent[newest].swap(sorted);
+    recent[newest].spots.swap(sorted);
+    recent[newest].timeUs = timeUs;
+    recent[newest].used = true;
     return n;
 }

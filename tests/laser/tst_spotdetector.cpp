@@ -157,22 +157,32 @@ void TestSpotDetector::pulses_data()
     QTest::addColumn<QVector<int>>("positions"); // -1: laser off
     QTest::addColumn<QVector<int>>("shots");
     QTest::addColumn<int>("minDistance");
+    QTest::addColumn<int>("fps");
     QTest::newRow("pulse over 3 frames is one shot")
-        << QVector<int>{-1, 40, 40, 40, -1} << QVector<int>{0, 1, 0, 0, 0} << 30;
+        << QVector<int>{-1, 40, 40, 40, -1} << QVector<int>{0, 1, 0, 0, 0} << 30 << 30;
     // 200 ms apart at 30 fps: six frames dark between them.
     QTest::newRow("two pulses 200 ms apart at one place")
         << QVector<int>{-1, 40, 40, -1, -1, -1, -1, -1, -1, 40, 40}
-        << QVector<int>{0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0} << 30;
+        << QVector<int>{0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0} << 30 << 30;
     QTest::newRow("moved within min distance is the same pulse")
-        << QVector<int>{-1, 40, 55, 70} << QVector<int>{0, 1, 0, 0} << 30;
-    QTest::newRow("jump beyond min distance is a new shot")
-        << QVector<int>{-1, 40, 100} << QVector<int>{0, 1, 1} << 30;
+        << QVector<int>{-1, 40, 55, 70} << QVector<int>{0, 1, 0, 0} << 30 << 30;
+    QTest::newRow("hand moving 50 px during the pulse is the same pulse")
+        << QVector<int>{-1, 40, 90} << QVector<int>{0, 1, 0} << 30 << 30;
+    QTest::newRow("far from the pulse in the next frame is a new shot")
+        << QVector<int>{-1, 40, 140} << QVector<int>{0, 1, 1} << 30 << 30;
     QTest::newRow("overlapping spot is the same pulse even at distance 0")
-        << QVector<int>{-1, 40, 43} << QVector<int>{0, 1, 0} << 0;
+        << QVector<int>{-1, 40, 43} << QVector<int>{0, 1, 0} << 0 << 30;
     QTest::newRow("flickering out for two frames is the same pulse")
-        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30;
+        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30 << 30;
     QTest::newRow("dark for four frames: a new pulse")
-        << QVector<int>{-1, 40, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 1} << 30;
+        << QVector<int>{-1, 40, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 1} << 30 << 30;
+    QTest::newRow("60 fps: dark for 83 ms is the same pulse")
+        << QVector<int>{-1, 40, -1, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 0, 0}
+        << 30 << 60;
+    QTest::newRow("8 fps: lit in two frames in a row is one pulse")
+        << QVector<int>{-1, 40, 40} << QVector<int>{0, 1, 0} << 30 << 8;
+    QTest::newRow("8 fps: lit again after a dark frame is a new shot")
+        << QVector<int>{-1, 40, -1, 40} << QVector<int>{0, 1, 0, 1} << 30 << 8;
 }
 
 void TestSpotDetector::pulses()
@@ -180,16 +190,17 @@ void TestSpotDetector::pulses()
     QFETCH(QVector<int>, positions);
     QFETCH(QVector<int>, shots);
     QFETCH(int, minDistance);
+    QFETCH(int, fps);
     DetectorThresholds t;
     t.minDistance = minDistance;
     FrameProcessor processor;
     FrameData frame;
     const Homography h;
     for (int i = 0; i < positions.size(); ++i) {
-        cv::Mat picture(120, 160, CV_8UC3, cv::Scalar::all(80));
+        cv::Mat picture(120, 200, CV_8UC3, cv::Scalar::all(80));
         if (positions[i] >= 0)
             cv::circle(picture, {positions[i], 60}, 3, cv::Scalar(200, 200, 255), cv::FILLED);
-        processor.Process(picture, 160, 120, t, h, frame);
+        processor.Process(picture, int64_t(i) * 1000000 / fps, 200, 120, t, h, frame);
         QVERIFY2(frame.shotCount == shots[i],
                  qPrintable(QString("frame %1: %2 shots").arg(i).arg(frame.shotCount)));
     }
@@ -205,7 +216,7 @@ void TestSpotDetector::strongestFirst()
     QCOMPARE(int(r.spots.size()), 8);
     PulseFilter filter;
     Spot shots[8];
-    const int n = filter.Filter(r.spots, 30, false, shots, 5);
+    const int n = filter.Filter(r.spots, 30, false, 0, shots, 5);
     QCOMPARE(n, 5);
     for (int i = 0; i < n; ++i) // the three faintest (leftmost) are the ones left out
         QVERIFY2(qAbs(shots[i].x - (20 + 45 * (7 - i))) < 0.5, qPrintable(QString::number(shots[i].x)));
@@ -233,7 +244,7 @@ void TestSpotDetector::haloFragmentsAreOneShot()
     QCOMPARE(int(r.spots.size()), 3);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, 0, out, 8), shots);
     QVERIFY(qAbs(out[0].x - 50) < 0.1 && qAbs(out[0].y - 60) < 0.1); // the strong one first
 }
 
@@ -259,9 +270,9 @@ void TestSpotDetector::sceneChangeIsNoShot()
     QCOMPARE(int(r.spots.size()), lights);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, 0, out, 8), shots);
     // The lights are remembered all the same: still lit in the next frame, they are no shots.
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), 0);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, 33333, out, 8), 0);
 }
 
 void TestSpotDetector::wholeFrameChange_data()

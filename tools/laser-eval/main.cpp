@@ -115,6 +115,8 @@ int main(int argc, char **argv)
         const std::string video = std::string(rec["video"]);
         FootageMatcher matcher(Points(rec["required"]), Points(rec["optional"]), tolerance);
         cv::VideoCapture capture(folder + "/" + video);
+        const double rate = capture.get(cv::CAP_PROP_FPS);
+        const double fps = rate > 0.5 && rate < 1000.0 ? rate : 30.0;
         FrameProcessor processor;
         FrameData frame;
         cv::Mat picture;
@@ -123,7 +125,9 @@ int main(int argc, char **argv)
         std::vector<double> times;
         while (capture.isOpened() && capture.read(picture) && !picture.empty()) {
             const auto start = std::chrono::steady_clock::now();
-            processor.Process(picture, picture.cols, picture.rows, thresholds, homography, frame);
+            // As the program opens every camera: 640 x 480, whatever the recording's size.
+            const int64_t timeUs = int64_t(frames * 1e6 / fps);
+            processor.Process(picture, timeUs, 640, 480, thresholds, homography, frame);
             const double took =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             seconds += took;
