@@ -38,6 +38,7 @@ private:
 
     Taps rows;
     Taps columns;
-    std::vector<uint8_t> line; // one source-width row, averaged over its source rows
+    std::vector<uint8_t> line;  // one source-width row, averaged over its source rows
+    std::vector<uint8_t> means; // the same, averaged along the row at every byte
     cv::Mat grown;
 };

@@ -47,7 +47,9 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
     const int travel = std::max(minDistance, PulseTravel);
     for (size_t age = 0; age < recent.size(); ++age) {
         const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
-        if (!f.used || (age > 0 && timeUs - f.timeUs >= ShotGapUs))
+        // The frame before is the pulse's previous frame even when slow cameras (down to
+        // 5 fps) take longer than the gap between shots between two frames.
+        if (!f.used || timeUs - f.timeUs >= (age == 0 ? 2 * ShotGapUs : ShotGapUs))
             break;
         for (const Spot &p : f.spots)
             if (p.laser ? BoxGap(s, p) <= travel : SameLight(s, p, minDistance))

@@ -15,6 +15,9 @@ Variants:
     dark80   every level at 80 %, as a camera whose white stays at 204
     gamma07  mid-tones brighter              gamma14  mid-tones darker
     noise4   sensor noise, sigma 4 levels per channel
+    s1280    scaled to 1280 x 720        s1920    scaled to 1920 x 1080
+    s320     scaled to 320 x 240: each axis on its own, as cameras that offer no 640 x 480 mode
+             (laser-eval asks for 640 x 480, as the program does, so the library scales back)
 
 Needs python3-opencv and python3-numpy.
 """
@@ -27,7 +30,9 @@ import sys
 import cv2
 import numpy as np
 
-VARIANTS = ("copy", "hflip", "vflip", "dark80", "gamma07", "gamma14", "noise4")
+VARIANTS = ("copy", "hflip", "vflip", "dark80", "gamma07", "gamma14", "noise4",
+            "s1280", "s1920", "s320")
+SIZES = {"s1280": (1280, 720), "s1920": (1920, 1080), "s320": (320, 240)}
 
 
 def gamma_table(gamma):
@@ -46,13 +51,21 @@ def picture_change(variant, rng):
     if variant in ("gamma07", "gamma14"):
         table = gamma_table(0.7 if variant == "gamma07" else 1.4)
         return lambda f: cv2.LUT(f, table)
+    if variant in SIZES:
+        size = SIZES[variant]
+        return lambda f: cv2.resize(f, size, interpolation=cv2.INTER_AREA if size[0] < f.shape[1]
+                                    else cv2.INTER_LINEAR)
     if variant == "noise4":
         return lambda f: np.clip(f + rng.normal(0.0, 4.0, f.shape), 0, 255).astype(np.uint8)
     return lambda f: f
 
 
-def point_change(variant, width, height):
+def point_change(variant, width, height, source_width, source_height):
     """Where an expected centre lies after the change (pixel indices, as in the manifest)."""
+    if variant in SIZES:
+        # Pixel i spans [i, i + 1) and scales with the picture; its centre i + 0.5 follows.
+        sx, sy = width / source_width, height / source_height
+        return lambda p: [round((p[0] + 0.5) * sx - 0.5, 2), round((p[1] + 0.5) * sy - 0.5, 2)]
     if variant == "hflip":
         return lambda p: [width - 1 - p[0], p[1]]
     if variant == "vflip":
@@ -77,11 +90,12 @@ def write_variant(manifest_path, out_root, variant):
         fps = capture.get(cv2.CAP_PROP_FPS) or 30.0
         name = os.path.splitext(rec["video"])[0] + ".avi"
         writer = None
-        width = height = 0
+        width = height = source_width = source_height = 0
         while True:
             ok, frame = capture.read()
             if not ok:
                 break
+            source_height, source_width = frame.shape[:2]
             picture = np.ascontiguousarray(change(frame))
             if writer is None:
                 height, width = picture.shape[:2]
@@ -92,13 +106,19 @@ def write_variant(manifest_path, out_root, variant):
         if writer is None:
             continue
         writer.release()
-        moved = point_change(variant, width, height)
+        moved = point_change(variant, width, height, source_width, source_height)
         changed = dict(rec, video=name)
         changed["required"] = [moved(p) for p in rec.get("required", [])]
         changed["optional"] = [moved(p) for p in rec.get("optional", [])]
         recordings.append(changed)
+    changed_manifest = dict(manifest, recordings=recordings)
+    if variant in SIZES and recordings:
+        # The tolerance grows with the pixels: the same distance on the wall as before.
+        tolerance = manifest.get("tolerance_px", 3)
+        changed_manifest["tolerance_px"] = [round(tolerance * width / source_width, 3),
+                                            round(tolerance * height / source_height, 3)]
     with open(os.path.join(out_dir, "manifest.json"), "w") as f:
-        json.dump(dict(manifest, recordings=recordings), f, indent=1)
+        json.dump(changed_manifest, f, indent=1)
     print(f"{variant}: {len(recordings)} recordings in {out_dir}")
 
 
