@@ -32,6 +32,8 @@ private:
     SpotDetector detector;
     PulseFilter pulses;
     std::vector<Spot> spots;
+    std::vector<uint8_t> coreMask;
+    std::vector<int> coreStack;
     int64_t untimedUs = 0;
     PictureScaler scaler;
     cv::Mat converted;

@@ -13,6 +13,8 @@ constexpr size_t SceneChangeAreas = LASER_MAX_SPOTS;
 // and its centre lies somewhere along the way. The pulse's next frame, if it is lit, usually
 // holds a rounder spot where the laser came to rest.
 constexpr double StreakElongation = 2.5;
+// Light that lingers may grow or shrink a little from frame to frame, not by this much.
+constexpr int LingerGrowth = 4;
 
 // Whether two spots are one light: within the minimum distance, or touching.
 bool SameLight(const Spot &a, const Spot &b, int minDistance)
@@ -51,8 +53,11 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
         // 5 fps) take longer than the gap between shots between two frames.
         if (!f.used || timeUs - f.timeUs >= (age == 0 ? 2 * ShotGapUs : ShotGapUs))
             break;
+        // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
+        // that light; a small spot on a large lit thing (a projected target that moves) is not.
         for (const Spot &p : f.spots)
-            if (p.laser ? BoxGap(s, p) <= travel : SameLight(s, p, minDistance))
+            if (p.laser ? BoxGap(s, p) <= travel
+                        : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels)
                 return true;
     }
     return false;
@@ -82,9 +87,11 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         const Spot &s = sorted[i];
         // A pulse lit in one of the last frames was reported then.
         bool known = Continues(s, minDistance, timeUs);
-        // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
+        // A weaker area beside a stronger one is a fragment of its halo, not a second shot;
+        // but a laser spot on a large lit thing is no fragment of that thing.
         for (size_t j = 0; j < i && !known; ++j)
-            known = SameLight(s, sorted[j], minDistance);
+            known = SameLight(s, sorted[j], minDistance)
+                && (sorted[j].laser || sorted[j].pixels <= LingerGrowth * s.pixels);
         if (known || !s.laser)
             continue;
         if (s.elongation >= StreakElongation)
@@ -92,8 +99,13 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         else if (n < maxShots)
             shots[n++] = s;
     }
-    // The oldest frame's list is reused for this one.
+    // A frame that changed as a whole has no areas traced; what was lit before is taken to be
+    // lit still, so that it is not new when the scene settles.
+    const size_t previous = newest;
     newest = (newest + 1) % recent.size();
+    if (sceneChange && sorted.empty() && recent[previous].used)
+        sorted = recent[previous].spots;
+    // The oldest frame's list is reused for this one.
     recent[newest].spots.swap(sorted);
     recent[newest].timeUs = timeUs;
     recent[newest].used = true;

@@ -24,8 +24,11 @@ constexpr size_t MaxAreas = 256;
 constexpr int ChangeLevel = 24;
 // A light switched on, exposure stepping or the camera moving changes a large part of the
 // picture at once; a laser spot, even a large one, changes a small part of it: one pixel in
-// this many changed is a change of the scene.
-constexpr int SceneChangeShare = 100;
+// this many changed is a change of the scene. One in StirShare changed is a stirred scene: a
+// moving projected target, someone walking by; its lit areas are traced, but only the surest
+// laser light counts there.
+constexpr int SceneChangeShare = 10;
+constexpr int StirShare = 100;
 
 // The luminance threshold T (0-255) asks a spot's brightest pixel to close T/255 of the gap
 // between the background and white: a laser core drives a pixel most of the way to saturation
@@ -59,10 +62,10 @@ inline int NeededRise(int backgroundFraction, int threshold)
 // that rises exactly by it counts (0: not a laser pixel). Also the detection value, the peak,
 // the count of pixels that changed by ChangeLevel either way, and the background moved 1/8 of
 // the way to the picture.
-void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int width,
+void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
                    int threshold, uint8_t &peak, int &changed)
 {
-    for (int x = from; x < width; ++x) {
+    for (int x = from; x < to; ++x) {
         const int grey = g[x];
         const int b = bg[x];
         const int bInt = b >> FractionBits;
@@ -76,10 +79,14 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
     }
 }
 
-void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width, int threshold,
-             uint8_t &peak, int &changed)
+// Marks the pixels from `from` to `to` of a row: weight = rise above the background minus the
+// needed rise, plus one, so a pixel that rises exactly by it counts (0: not a laser pixel).
+// Also the detection value, the peak, the count of pixels that changed by ChangeLevel either
+// way, and the background moved 1/8 of the way to the picture.
+void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
+             int threshold, uint8_t &peak, int &changed)
 {
-    int x = 0;
+    int x = from;
 #ifdef __SSE2__
     // Sixteen pixels at a time with saturating byte arithmetic; the same result as the scalar
     // loop, which finishes the row.
@@ -91,7 +98,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width,
     const __m128i changeLevel = _mm_set1_epi8(char(ChangeLevel - 1));
     __m128i peaks = zero;
     __m128i changes = zero;
-    for (; x + 16 <= width; x += 16) {
+    for (; x + 16 <= to; x += 16) {
         const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
         __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
         __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
@@ -127,7 +134,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width,
     _mm_store_si128(reinterpret_cast<__m128i *>(counts), changes);
     changed += int(counts[0] + counts[1]);
 #endif
-    MarkRowScalar(g, bg, w, det, x, width, threshold, peak, changed);
+    MarkRowScalar(g, bg, w, det, x, to, threshold, peak, changed);
 }
 
 } // namespace
@@ -164,11 +171,12 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     changed = 0;
     for (int y = 0; y < height; ++y)
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
-                weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, width,
-                threshold, peak, changed);
+                weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
+                width, threshold, peak, changed);
 
     // A changed scene has no spots, and tracing its many lit areas would cost the frame time.
     sceneChanged = changed > width * height / SceneChangeShare;
+    stirred = changed > width * height / StirShare;
     if (sceneChanged)
         return peak;
 
@@ -280,11 +288,11 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     s.peakColumn = topAt % width;
     s.peakRow = topAt / width;
     s.peakRise = g - bInt;
-    s.elongation = Elongation(count, mx, my, mxx, myy, mxy);
+    SpotShape(count, mx, my, mxx, myy, mxy, s);
     spots.push_back(s);
 }
 
-double Elongation(int count, double mx, double my, double mxx, double myy, double mxy)
+void SpotShape(int count, double mx, double my, double mxx, double myy, double mxy, Spot &spot)
 {
     const double n = count;
     const double cxx = mxx / n - (mx / n) * (mx / n) + 1.0 / 12.0; // a pixel is a unit square
@@ -292,7 +300,19 @@ double Elongation(int count, double mx, double my, double mxx, double myy, doubl
     const double cxy = mxy / n - (mx / n) * (my / n);
     const double mean = (cxx + cyy) / 2.0;
     const double spread = std::sqrt((cxx - cyy) * (cxx - cyy) / 4.0 + cxy * cxy);
-    return std::sqrt((mean + spread) / std::max(mean - spread, 1e-6));
+    const double major = mean + spread, minor = std::max(mean - spread, 1e-6);
+    spot.elongation = std::sqrt(major / minor);
+    // A bar of length L has the variance L^2 / 12 along it; a filled ellipse covers
+    // 4 pi sqrt(major minor), a disc, bar or straight streak about that many pixels.
+    spot.length = std::sqrt(12.0 * major);
+    spot.fill = n / (4.0 * M_PI * std::sqrt(major * minor));
+}
+
+double Elongation(int count, double mx, double my, double mxx, double myy, double mxy)
+{
+    Spot s;
+    SpotShape(count, mx, my, mxx, myy, mxy, s);
+    return s.elongation;
 }
 
 bool ClosesGapToWhite(int background, int peak, int threshold)

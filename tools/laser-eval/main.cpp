@@ -44,10 +44,11 @@ std::vector<std::pair<double, double>> Points(const cv::FileNode &list)
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: laser-eval [-v] [--luminance N] [--min-size N] [--min-distance N]\n"
+                 "usage: laser-eval [-v] [--spots A B] [--luminance N] [--min-size N] [--min-distance N]\n"
                  "                  [--skip-missing] [--min-passed N] [--min-found N]\n"
                  "                  [--max-false N] [--two-frame-pulses FILE] MANIFEST\n"
                  "  -v              print every reported shot\n"
+                 "  --spots A B     print every lit area of frames A to B, laser light or not\n"
                  "  --luminance N, --min-size N, --min-distance N\n"
                  "                  try other thresholds than the defaults\n"
                  "  --skip-missing  exit 77 (skipped) when the manifest does not exist\n"
@@ -68,6 +69,7 @@ int main(int argc, char **argv)
     bool verbose = false, skipMissing = false;
     DetectorThresholds thresholds; // the library's defaults, the same for every recording
     int minPassed = -1, minFound = -1, maxFalse = -1;
+    long spotsFrom = -1, spotsTo = -2;
     const char *manifestPath = nullptr;
     const char *twoFramePath = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -87,7 +89,10 @@ int main(int argc, char **argv)
             minFound = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--max-false") && i + 1 < argc)
             maxFalse = std::atoi(argv[++i]);
-        else if (!std::strcmp(argv[i], "--two-frame-pulses") && i + 1 < argc)
+        else if (!std::strcmp(argv[i], "--spots") && i + 2 < argc) {
+            spotsFrom = std::atol(argv[++i]);
+            spotsTo = std::atol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--two-frame-pulses") && i + 1 < argc)
             twoFramePath = argv[++i];
         else if (argv[i][0] == '-')
             return Usage();
@@ -169,6 +174,14 @@ int main(int argc, char **argv)
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             seconds += took;
             times.push_back(took);
+            if (frames >= spotsFrom && frames <= spotsTo)
+                for (const Spot &s : processor.LastSpots())
+                    std::printf("  frame %ld spot %.1f %.1f (%d px, %dx%d, peak rise %d, "
+                                "whiteness %d, elongation %.2f, length %.1f, fill %.2f)%s\n",
+                                frames, s.x * picture.cols / double(Width),
+                                s.y * picture.rows / double(Height), s.pixels, s.width, s.height,
+                                s.peakRise, s.whiteness, s.elongation, s.length, s.fill,
+                                s.laser ? " laser" : "");
             for (int i = 0; i < frame.shotCount; ++i) {
                 // The manifest counts in the recording's own pixels.
                 const double x = frame.shots[i].x * picture.cols / double(Width);
@@ -176,11 +189,12 @@ int main(int argc, char **argv)
                 const char match = matcher.Report(x, y, frames);
                 if (verbose)
                     std::printf("  frame %ld shot %.1f %.1f (%d px, %dx%d, strength %.0f, "
-                                "peak rise %d, whiteness %d, elongation %.2f) %s\n",
+                                "peak rise %d, whiteness %d, elongation %.2f, length %.1f, fill %.2f) %s\n",
                                 frames, x, y, frame.shots[i].pixels,
                                 frame.shots[i].width, frame.shots[i].height,
                                 frame.shots[i].strength, frame.shots[i].peakRise, frame.shots[i].whiteness,
-                                frame.shots[i].elongation,
+                                frame.shots[i].elongation, frame.shots[i].length,
+                                frame.shots[i].fill,
                                 match == 'r' ? "required" : match == 'o' ? "optional" : "false");
             }
             ++frames;
