@@ -75,6 +75,10 @@ private slots:
     void outshine();
     void edgeOfBrightArea_data();
     void edgeOfBrightArea();
+    void anySourceSize_data();
+    void anySourceSize();
+    void movingThings_data();
+    void movingThings();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -284,7 +288,9 @@ void TestSpotDetector::wholeFrameChange_data()
     QTest::newRow("steady scene") << 0 << 100 << 1;
     QTest::newRow("faint flicker everywhere") << 10 << 100 << 1;
     QTest::newRow("light switched on") << 60 << 100 << 0;
-    QTest::newRow("a tenth of the picture lit up") << 60 << 10 << 0;
+    QTest::newRow("a fifth of the picture lit up") << 60 << 20 << 0;
+    // Something large moving, not the whole scene: a white laser core still counts.
+    QTest::newRow("a twentieth of the picture lit up") << 60 << 5 << 1;
     QTest::newRow("a small patch changed") << 60 << 1 << 1;
 }
 
@@ -532,6 +538,93 @@ void TestSpotDetector::edgeOfBrightArea()
             picture(cv::Rect(150, 60 + gap, 8, 5)) = cv::Scalar::all(level);
         processor.Process(picture, 320, 240, t, h, frame);
         found += frame.shotCount;
+    }
+    QCOMPARE(found, shots);
+}
+
+void TestSpotDetector::anySourceSize_data()
+{
+    // A spot at (200.5, 150.5) of the asked-for 640 x 480, seen by a camera of another size.
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("1280 x 720") << 1280 << 720;
+    QTest::newRow("1920 x 1080") << 1920 << 1080;
+    QTest::newRow("800 x 600") << 800 << 600;
+    QTest::newRow("320 x 240") << 320 << 240;
+}
+
+void TestSpotDetector::anySourceSize()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    const double sx = width / 640.0, sy = height / 480.0;
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    cv::Mat picture(height, width, CV_8UC3, cv::Scalar::all(60));
+    processor.Process(picture, 0, 640, 480, t, h, frame);
+    // An ellipse as wide and tall as the spot in the camera's own pixels.
+    cv::ellipse(picture, cv::Point(int(200.5 * sx), int(150.5 * sy)),
+                cv::Size(int(4 * sx + 0.5), int(4 * sy + 0.5)), 0, 0, 360, cv::Scalar::all(250),
+                cv::FILLED);
+    processor.Process(picture, 300000, 640, 480, t, h, frame);
+    QCOMPARE(frame.width, 640);
+    QCOMPARE(frame.height, 480);
+    QCOMPARE(frame.shotCount, 1);
+    // The ellipse's centre lies at the middle of its centre pixel.
+    const double x = (int(200.5 * sx) + 0.5) / sx, y = (int(150.5 * sy) + 0.5) / sy;
+    QVERIFY2(qAbs(frame.shots[0].x - x) < 0.5 && qAbs(frame.shots[0].y - y) < 0.5,
+             qPrintable(QString("%1 %2 for %3 %4").arg(frame.shots[0].x).arg(frame.shots[0].y)
+                            .arg(x).arg(y)));
+}
+
+void TestSpotDetector::movingThings_data()
+{
+    // What lights up in one frame on a dim wall; only laser light is a shot.
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("shots");
+    QTest::addColumn<double>("x"); // where the shot is, when there is one
+    QTest::newRow("laser spot") << 0 << 1 << 100.5;
+    QTest::newRow("edge of a person walking in: a tall bar") << 1 << 0 << 0.0;
+    QTest::newRow("a bright thing moved on: a crescent") << 2 << 0 << 0.0;
+    QTest::newRow("spot cut by the picture's edge") << 3 << 0 << 0.0;
+    QTest::newRow("laser on a lit thing that moves") << 4 << 1 << 140.5;
+}
+
+void TestSpotDetector::movingThings()
+{
+    QFETCH(int, kind);
+    QFETCH(int, shots);
+    QFETCH(double, x);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    const cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(60));
+    int found = 0;
+    for (int i = 0; i < 4; ++i) {
+        cv::Mat picture = wall.clone();
+        if (i >= 2) {
+            const cv::Scalar white = cv::Scalar::all(240);
+            if (kind == 0)
+                cv::circle(picture, {100, 120}, 3, white, cv::FILLED);
+            else if (kind == 1)
+                picture(cv::Rect(100, 40, 6, 90)) = white;
+            else if (kind == 2)
+                cv::ellipse(picture, {100, 120}, {22, 22}, 0, -70, 70, white, 5);
+            else if (kind == 3)
+                cv::circle(picture, {1, 120}, 3, white, cv::FILLED);
+            else {
+                // A grey card, 60 px wide, moved into view; the laser lies on it.
+                picture(cv::Rect(110, 90, 60, 60)) = cv::Scalar(120, 130, 140);
+                cv::circle(picture, {140, 120}, 3, cv::Scalar(250, 250, 255), cv::FILLED);
+            }
+        }
+        processor.Process(picture, i * 33333, 320, 240, t, h, frame);
+        found += frame.shotCount;
+        if (frame.shotCount == 1)
+            QVERIFY2(qAbs(frame.shots[0].x - x) < 1.0, qPrintable(QString::number(frame.shots[0].x)));
     }
     QCOMPARE(found, shots);
 }

@@ -6,8 +6,10 @@ Each variant gets its own folder with the altered videos (Motion JPEG at quality
 little compression is added) and a manifest whose expected centres follow the change, ready for
 laser-eval:
 
-    tools/laser-eval/footage-variants.py ../shared/footage/manifest.json /tmp/variants
-    build/bin/laser-eval /tmp/variants/hflip/manifest.json
+    tools/laser-eval/footage-variants.py ../shared/footage/manifest.json /tmp/variants \
+        --two-frame-pulses tools/laser-eval/two-frame-pulses.json
+    build/bin/laser-eval --two-frame-pulses /tmp/variants/hflip/two-frame-pulses.json \
+        /tmp/variants/hflip/manifest.json
 
 Variants:
     copy     unchanged pictures: what re-encoding alone does
@@ -73,15 +75,35 @@ def point_change(variant, width, height, source_width, source_height):
     return lambda p: [p[0], p[1]]
 
 
-def write_variant(manifest_path, out_root, variant):
+def write_two_frame_pulses(path, out_dir, recordings, moves):
+    """The two-frame pulses of the one recording they were measured on, moved with it."""
+    with open(path) as f:
+        pulses = json.load(f)
+    for rec in recordings:
+        if rec["source"] == pulses["video"]:
+            moved = moves[rec["video"]]
+            pulses = dict(pulses, video=rec["video"],
+                          pulses=[dict(p, centres=[moved(c) for c in p["centres"]])
+                                  for p in pulses["pulses"]])
+            with open(os.path.join(out_dir, "two-frame-pulses.json"), "w") as f:
+                json.dump(pulses, f, indent=1)
+            return
+
+
+def write_variant(manifest_path, out_root, variant, two_frame_pulses=None, keep=False):
+    out_dir = os.path.join(out_root, variant)
+    if keep and os.path.exists(os.path.join(out_dir, "manifest.json")):
+        print(f"{variant}: kept {out_dir}")
+        return
     with open(manifest_path) as f:
         manifest = json.load(f)
     source_dir = os.path.dirname(os.path.abspath(manifest_path))
-    out_dir = os.path.join(out_root, variant)
     os.makedirs(out_dir, exist_ok=True)
     rng = np.random.default_rng(1)  # the same noise on every run
     change = picture_change(variant, rng)
     recordings = []
+    moves = {}
+    sources = []
     for rec in manifest["recordings"]:
         capture = cv2.VideoCapture(os.path.join(source_dir, rec["video"]))
         if not capture.isOpened():
@@ -107,16 +129,21 @@ def write_variant(manifest_path, out_root, variant):
             continue
         writer.release()
         moved = point_change(variant, width, height, source_width, source_height)
+        moves[name] = moved
         changed = dict(rec, video=name)
         changed["required"] = [moved(p) for p in rec.get("required", [])]
         changed["optional"] = [moved(p) for p in rec.get("optional", [])]
         recordings.append(changed)
+        sources.append(dict(video=name, source=rec["video"]))
     changed_manifest = dict(manifest, recordings=recordings)
     if variant in SIZES and recordings:
         # The tolerance grows with the pixels: the same distance on the wall as before.
         tolerance = manifest.get("tolerance_px", 3)
         changed_manifest["tolerance_px"] = [round(tolerance * width / source_width, 3),
                                             round(tolerance * height / source_height, 3)]
+    if two_frame_pulses:
+        write_two_frame_pulses(two_frame_pulses, out_dir, sources, moves)
+    # The manifest last: a folder with one is complete.
     with open(os.path.join(out_dir, "manifest.json"), "w") as f:
         json.dump(changed_manifest, f, indent=1)
     print(f"{variant}: {len(recordings)} recordings in {out_dir}")
@@ -128,11 +155,20 @@ def main():
     parser.add_argument("out")
     parser.add_argument("variants", nargs="*", default=list(VARIANTS),
                         help="any of: " + " ".join(VARIANTS))
+    parser.add_argument("--two-frame-pulses", metavar="FILE",
+                        help="also move this list of two-frame pulses with its recording")
+    parser.add_argument("--keep", action="store_true",
+                        help="leave variants that were written before as they are")
+    parser.add_argument("--skip-missing", action="store_true",
+                        help="exit 77 (skipped) when the manifest does not exist")
     args = parser.parse_args()
+    if args.skip_missing and not os.path.exists(args.manifest):
+        print(f"no footage at {args.manifest}: skipped")
+        sys.exit(77)
     for variant in args.variants:
         if variant not in VARIANTS:
             parser.error(f"unknown variant {variant}")
-        write_variant(args.manifest, args.out, variant)
+        write_variant(args.manifest, args.out, variant, args.two_frame_pulses, args.keep)
 
 
 if __name__ == "__main__":
