@@ -9,12 +9,71 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) || defined(__i386__)
+#include <tmmintrin.h>
+#endif
 
 namespace {
 
 constexpr int WeightBits = 8;
 constexpr int WeightOne = 1 << WeightBits;
 constexpr int Half = WeightOne / 2;
+
+#if defined(__x86_64__) || defined(__i386__)
+// Keeps every Factor-th pixel of `means` (valid up to byte `valid`), sixteen output bytes at a
+// time with byte shuffles; returns how many output pixels were written.
+template <int Factor>
+__attribute__((target("ssse3"))) int CompactPixelsSsse3(const uint8_t *means, uint8_t *out,
+                                                         int width, int valid)
+{
+    // Output byte o comes from Factor * o - (Factor - 1) * (o % 3); for sixteen bytes from o0
+    // those lie within Loads vectors from Factor * o0 - (Factor - 1) * (o0 % 3) on, in a
+    // pattern that repeats with o0 % 3.
+    constexpr int Loads = (15 * Factor) / 16 + 1;
+    struct Masks
+    {
+        alignas(16) int8_t bytes[3][Loads][16];
+    };
+    static const Masks masks = [] {
+        Masks m;
+        for (int p = 0; p < 3; ++p)
+            for (int k = 0; k < Loads; ++k)
+                for (int t = 0; t < 16; ++t) {
+                    const int rel = Factor * t - (Factor - 1) * ((p + t) % 3 - p) - 16 * k;
+                    m.bytes[p][k][t] = rel >= 0 && rel < 16 ? int8_t(rel) : int8_t(-128);
+                }
+        return m;
+    }();
+    const int outBytes = width * 3;
+    int o0 = 0;
+    for (; o0 + 16 <= outBytes; o0 += 16) {
+        const int p = o0 % 3;
+        const int base = Factor * o0 - (Factor - 1) * p;
+        if (base + 16 * Loads > valid)
+            break;
+        __m128i v = _mm_setzero_si128();
+        for (int k = 0; k < Loads; ++k)
+            v = _mm_or_si128(v, _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(
+                                                     means + base + 16 * k)),
+                                                 _mm_load_si128(reinterpret_cast<const __m128i *>(
+                                                     masks.bytes[p][k]))));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + o0), v);
+    }
+    return o0 / 3; // the pixel the rest starts at; its bytes are written again
+}
+#endif
+
+template <int Factor>
+int CompactPixels(const uint8_t *means, uint8_t *out, int width, int valid)
+{
+#if defined(__x86_64__) || defined(__i386__)
+    static const bool shuffles = __builtin_cpu_supports("ssse3");
+    if (shuffles)
+        return CompactPixelsSsse3<Factor>(means, out, width, valid);
+#endif
+    (void)means, (void)out, (void)width, (void)valid;
+    return 0;
+}
 
 // One output row from a source row `Factor` times as wide: every output byte the rounded mean of
 // the same channel of Factor neighbouring pixels. First the means at every source byte (sixteen
@@ -54,7 +113,7 @@ void ShrinkRowBy(const uint8_t *in, uint8_t *out, uint8_t *means, int width)
             sum += in[j + 3 * k];
         means[j] = uint8_t(sum / Factor);
     }
-    int i = 0;
+    int i = CompactPixels<Factor>(means, out, width, bytes - span);
     for (; i + 1 < width; ++i) {
         uint32_t pixel;
         std::memcpy(&pixel, means + 3 * Factor * i, 4);
@@ -63,8 +122,9 @@ void ShrinkRowBy(const uint8_t *in, uint8_t *out, uint8_t *means, int width)
     std::memcpy(out + 3 * i, means + 3 * Factor * i, 3);
 }
 
-// line = the rounded weighted sum of four rows (weights summing to 256), sixteen bytes at a time.
-void BlendRows(const uint8_t *const r[4], const int w[4], uint8_t *line, int bytes)
+// line = the rounded weighted sum of Rows rows (weights summing to 256), sixteen bytes at a time.
+template <int Rows>
+void BlendRowsOf(const uint8_t *const r[4], const int w[4], uint8_t *line, int bytes)
 {
     int x = 0;
 #ifdef __SSE2__
@@ -72,10 +132,9 @@ void BlendRows(const uint8_t *const r[4], const int w[4], uint8_t *line, int byt
     __m128i weight[4];
     for (int k = 0; k < 4; ++k)
         weight[k] = _mm_set1_epi16(short(w[k]));
-    const int rows = w[3] ? 4 : w[2] ? 3 : 2;
     for (; x + 16 <= bytes; x += 16) {
         __m128i lo = half, hi = half;
-        for (int k = 0; k < rows; ++k) {
+        for (int k = 0; k < Rows; ++k) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r[k] + x));
             lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(v, zero), weight[k]));
             hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(v, zero), weight[k]));
@@ -88,6 +147,16 @@ void BlendRows(const uint8_t *const r[4], const int w[4], uint8_t *line, int byt
     for (; x < bytes; ++x)
         line[x] = uint8_t((w[0] * r[0][x] + w[1] * r[1][x] + w[2] * r[2][x] + w[3] * r[3][x] + Half)
                           >> WeightBits);
+}
+
+void BlendRows(const uint8_t *const r[4], const int w[4], uint8_t *line, int bytes)
+{
+    if (w[3])
+        BlendRowsOf<4>(r, w, line, bytes);
+    else if (w[2])
+        BlendRowsOf<3>(r, w, line, bytes);
+    else
+        BlendRowsOf<2>(r, w, line, bytes);
 }
 
 void ShrinkRow(const PictureScaler::Taps &t, const uint8_t *in, uint8_t *out)
