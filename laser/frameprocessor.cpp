@@ -86,7 +86,7 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         // mostly something coming into the picture.
         const bool inside = s.boxX > 0 && s.boxY > 0 && s.boxX + s.width < width
             && s.boxY + s.height < height;
-        s.laser = core && inside && shaped(s) && s.pixels >= t.minSize
+        s.laser = s.laser && core && inside && shaped(s) && s.pixels >= t.minSize
             && s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance)
             && Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s)
                 <= OutshineTolerance;

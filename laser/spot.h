@@ -24,6 +24,7 @@ struct Spot
     double fill = 1.0;       // share of its moment ellipse the area covers
     int whiteness = 0;  // share (0-255) of the gap to white the core's weakest channel closes
     bool laser = true;  // passes every test of laser light; others only mark lingering light
+                        // (the detector clears it for an area the scene held before)
 };
 
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).

@@ -137,6 +137,42 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     MarkRowScalar(g, bg, w, det, x, to, threshold, peak, changed);
 }
 
+// The scene's memory: what the picture has looked like over the last several seconds, with
+// eight fraction bits. Every frame one row in MemoryStride moves 1/MemoryShare of the way to
+// the picture, so each pixel follows with a time of MemoryStride x MemoryShare frames (8.5 s at
+// 30 fps): a laser pulse leaves no trace in it, a hand resting on the wall for a second or two
+// does not make it forget what lay under the hand.
+constexpr int MemoryStride = 8;
+constexpr int MemoryShift = 5; // MemoryShare 32
+// A spot must rise above the memory by at least this part of its rise above the background:
+// an area uncovered by something moving away (a hand, a sheet) only returns to what the memory
+// holds, while a laser lights what was never that bright.
+constexpr int MemoryRiseShare = 4;
+
+void FollowRow(const uint8_t *g, uint16_t *memory, int width)
+{
+    int x = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    for (; x + 16 <= width; x += 16) {
+        const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
+        for (int half = 0; half < 2; ++half) {
+            __m128i *m = reinterpret_cast<__m128i *>(memory + x + 8 * half);
+            const __m128i target = half ? _mm_unpackhi_epi8(zero, grey) : _mm_unpacklo_epi8(zero, grey);
+            const __m128i old = _mm_loadu_si128(m);
+            const __m128i up = _mm_srli_epi16(_mm_subs_epu16(target, old), MemoryShift);
+            const __m128i down = _mm_srli_epi16(_mm_subs_epu16(old, target), MemoryShift);
+            _mm_storeu_si128(m, _mm_sub_epi16(_mm_add_epi16(old, up), down));
+        }
+    }
+#endif
+    for (; x < width; ++x) {
+        const int target = g[x] << 8, old = memory[x];
+        memory[x] = uint16_t(old + (target > old ? (target - old) >> MemoryShift
+                                                 : -((old - target) >> MemoryShift)));
+    }
+}
+
 } // namespace
 
 void SpotDetector::Reset()
@@ -151,6 +187,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     spots.clear();
     if (width != bgWidth || height != bgHeight) {
         background.assign(size_t(width) * height, 0);
+        memory.assign(size_t(width) * height, 0);
         weight.assign(size_t(width) * height, 0);
         bgWidth = width;
         bgHeight = height;
@@ -162,8 +199,12 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
             int16_t *bg = background.data() + size_t(y) * width;
             for (int x = 0; x < width; ++x)
                 bg[x] = int16_t(g[x] << FractionBits);
+            uint16_t *m = memory.data() + size_t(y) * width;
+            for (int x = 0; x < width; ++x)
+                m[x] = uint16_t(g[x] << 8);
         }
         primed = true;
+        memoryRow = 0;
     }
     // A threshold of 0 would mark every pixel not darker than the background: 1 is the least.
     const int threshold = std::clamp(t.luminance, 1, 255);
@@ -173,6 +214,10 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
                 width, threshold, peak, changed);
+
+    for (int y = memoryRow; y < height; y += MemoryStride)
+        FollowRow(grey + size_t(y) * greyStride, memory.data() + size_t(y) * width, width);
+    memoryRow = (memoryRow + 1) % MemoryStride;
 
     // A changed scene has no spots, and tracing its many lit areas would cost the frame time.
     sceneChanged = changed > width * height / SceneChangeShare;
@@ -275,6 +320,8 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     if (!ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255)))
         return;
     Spot s;
+    // Back to what the scene held before: no laser light, but light that lingers all the same.
+    s.laser = (g - (memory[size_t(topAt)] >> 8)) * MemoryRiseShare >= g - bInt;
     s.x = sx / sum;
     s.y = sy / sum;
     if (bottomUp)

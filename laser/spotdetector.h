@@ -36,6 +36,8 @@ private:
 
     std::vector<int16_t> background; // grey level with four fraction bits
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
+    std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
+    int memoryRow = 0;                // the first row the memory follows in the next frame
     std::vector<int> stack;
     int bgWidth = 0;
     int bgHeight = 0;

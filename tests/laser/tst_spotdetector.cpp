@@ -79,6 +79,8 @@ private slots:
     void anySourceSize();
     void movingThings_data();
     void movingThings();
+    void uncoveredArea_data();
+    void uncoveredArea();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -625,6 +627,40 @@ void TestSpotDetector::movingThings()
         found += frame.shotCount;
         if (frame.shotCount == 1)
             QVERIFY2(qAbs(frame.shots[0].x - x) < 1.0, qPrintable(QString::number(frame.shots[0].x)));
+    }
+    QCOMPARE(found, shots);
+}
+
+void TestSpotDetector::uncoveredArea_data()
+{
+    // A hand rests on the wall for 40 frames, then moves away; under it a white label, or the
+    // bare wall with a laser spot appearing where the hand was.
+    QTest::addColumn<bool>("label");
+    QTest::addColumn<int>("shots");
+    QTest::newRow("a white label uncovered") << true << 0;
+    QTest::newRow("a laser spot where the hand was") << false << 1;
+}
+
+void TestSpotDetector::uncoveredArea()
+{
+    QFETCH(bool, label);
+    QFETCH(int, shots);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(70));
+    if (label)
+        wall(cv::Rect(150, 110, 12, 12)) = cv::Scalar::all(235);
+    int found = 0;
+    for (int i = 0; i < 80; ++i) {
+        cv::Mat picture = wall.clone();
+        if (i >= 20 && i < 60)
+            cv::circle(picture, {156, 116}, 25, cv::Scalar::all(30), cv::FILLED);
+        if (!label && i >= 60 && i < 63)
+            cv::circle(picture, {156, 116}, 4, cv::Scalar(235, 235, 255), cv::FILLED);
+        processor.Process(picture, i * 33333, 320, 240, t, h, frame);
+        found += frame.shotCount;
     }
     QCOMPARE(found, shots);
 }
