@@ -22,16 +22,33 @@ bool FootageMatcher::Near(double ax, double ay, double bx, double by) const
 void FootageMatcher::AddTwoFramePulse(long first, long last, std::pair<double, double> a,
                                       std::pair<double, double> b)
 {
+    // The pulse belongs to the nearest required centre at one of its frames' centres that has
+    // no other pulse yet.
+    Centre *best = nullptr;
+    bool bestAtA = false;
+    double bestDistance = 0.0;
     for (Centre &c : required) {
-        const bool atA = Near(c.x, c.y, a.first, a.second);
-        if (!atA && !Near(c.x, c.y, b.first, b.second))
+        if (c.hasOther)
             continue;
-        c.hasOther = true;
-        c.otherX = atA ? b.first : a.first;
-        c.otherY = atA ? b.second : a.second;
-        c.from = first;
-        c.to = last + 1; // a streak is reported a frame late
+        for (const bool atA : {true, false}) {
+            const std::pair<double, double> &p = atA ? a : b;
+            if (!Near(c.x, c.y, p.first, p.second))
+                continue;
+            const double d = std::hypot(c.x - p.first, c.y - p.second);
+            if (!best || d < bestDistance) {
+                best = &c;
+                bestAtA = atA;
+                bestDistance = d;
+            }
+        }
     }
+    if (!best)
+        return;
+    best->hasOther = true;
+    best->otherX = bestAtA ? b.first : a.first;
+    best->otherY = bestAtA ? b.second : a.second;
+    best->from = first;
+    best->to = last + 1; // a streak is reported a frame late
 }
 
 bool FootageMatcher::Claim(std::vector<Centre> &centres, double x, double y, long frame)
