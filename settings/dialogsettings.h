@@ -25,12 +25,12 @@ public:
     // Gives every colour button its colour from the main window's colour list.
     void UpdateColorButtons();
 
+    MainWindow *mainWindow;
+    Ui::dialogSettings *ui;
+
     // Asks the user for a colour, starting from the given one; an invalid colour means cancelled.
     // Tests replace it so that no modal colour dialog opens.
     std::function<QColor(const QColor &initial)> pickColor;
-
-    MainWindow *mainWindow;
-    Ui::dialogSettings *ui;
 
 private slots:
     void on_pushButtonClose_clicked();
