@@ -11,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "targetsgraphicscene.h"
 
 class QAbstractGraphicsShapeItem;
@@ -87,6 +89,10 @@ public:
     // Every game sound goes through here, so that what played can be observed.
     void PlaySound(QSoundEffect &effect);
 
+    // Asks for the number of rings of a generated ring target; sets *ok false when cancelled.
+    // Empty: the input dialog asks. Tests answer through it instead.
+    std::function<int(bool *ok)> askRingCount;
+
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
 
@@ -161,6 +167,8 @@ private slots:
     void on_pushButtonCorrectedTarget_clicked();
     void Cam1FreshlyInitialized(int Err);
     void StartGame();
+    void on_toolButtonSettings_clicked();
+    void on_pushButtonGenerateTarget_clicked();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
