@@ -1,10 +1,8 @@
 // Tests of camera selection and the corrected ring target's corners, against the scripted library.
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "../common/mainwindowtest.h"
+#include "../common/scriptedlibrary.h"
 
 #include "camera.h"
-#include "script.h"
-#include "target.h"
 
 #include <QApplication>
 #include <QGraphicsPixmapItem>
@@ -37,7 +35,7 @@ private:
         window->cameraCombos[camera]->setCurrentIndex(index);
         emit window->cameraCombos[camera]->activated(index);
     }
-    void Tick() { QMetaObject::invokeMethod(window, "Tick10ms"); }
+    void Tick() { MainWindowTest::Tick(window); }
     QStringList Items(int camera) const;
 
     Script script;
@@ -53,9 +51,8 @@ void TestCameraSelection::Start(const char *devices)
 {
     script.Reset();
     script.SetDevices(devices);
-    window = new MainWindow;
-    QVERIFY(window->IsConfigured());
-    window->tickTimer.stop();
+    window = MainWindowTest::Open(2, true);
+    QVERIFY(window);
     window->SetFourCameras(true);
 }
 

@@ -37,22 +37,13 @@ void TestSources::readsScenario()
         "shots": [{"t": 100, "x": 320.5, "y": 240.25, "ms": 80, "radius": 4, "colour": "green", "intensity": 200},
                   {"t": 500, "sx": 500, "sy": 500}],
         "random": {"every_ms": 700}, "loop": true})", s));
-    QCOMPARE(QString::fromStdString(s.name), QString("Range"));
     QCOMPARE(s.fps, 25.0);
-    QCOMPARE(s.noise, 1.5);
-    QCOMPARE(QString::fromStdString(s.backgroundKind), QString("rings"));
-    QCOMPARE(s.brightness, 140);
-    QVERIFY(s.hasScreen);
+    QVERIFY(s.hasScreen && s.loop);
     QCOMPARE(s.screen[3][0], 550.0);
     QCOMPARE(int(s.shots.size()), 2);
-    QCOMPARE(s.shots[0].x, 320.5);
-    QCOMPARE(s.shots[0].ms, 80.0);
-    QVERIFY(s.shots[0].green);
+    QVERIFY(s.shots[0].green && !s.shots[1].green && s.shots[1].onScreen);
     QCOMPARE(s.shots[0].intensity, 200);
-    QVERIFY(s.shots[1].onScreen);
-    QVERIFY(!s.shots[1].green);
     QCOMPARE(s.randomEveryMs, 700.0);
-    QVERIFY(s.loop);
     QCOMPARE(s.ScriptLength(), 600.0); // second shot: 500 + default 100 ms
 }
 
