@@ -37,6 +37,9 @@ results="$work/results.txt"
 rm -rf "$src"
 mkdir -p "$src"
 (cd "$source_dir" && git ls-files -z -co --exclude-standard | tar --null -T - -cf -) | tar -xf - -C "$src"
+# The object of the last file a fault was planted in may hold the fault while the fresh copy
+# carries the file's old time: make sure it is compiled again.
+[ -f "$work/planted-in" ] && touch "$src/$(cat "$work/planted-in")" 2>/dev/null || true
 # The build finds the footage beside the source tree.
 [ -e "$work/shared" ] || ln -s "$(cd "$source_dir/.." && pwd)/shared" "$work/shared"
 
@@ -126,6 +129,7 @@ for heading in "${headings[@]}"; do
         continue
     fi
     current=$file
+    echo "$file" >"$work/planted-in"
 
     folder=${file%%/*}
     case $folder in pdftool) label=pdf ;; *) label=$folder ;; esac
