@@ -31,6 +31,7 @@ summary="$build_dir/coverage-summary.json"
 # Unreachable and exception branches are the compiler's, not the code's.
 gcovr --root "$source_dir" --object-directory "$build_dir" \
     --exclude "$source_dir/tests/" --exclude "$build_dir/" --exclude '.*/build[^/]*/' \
+    --exclude-directories '.*/CMakeFiles/[0-9.]+/.*' \
     --exclude-unreachable-branches --exclude-throw-branches \
     --json-summary "$summary" >/dev/null
 python3 - "$summary" <<'PY'
