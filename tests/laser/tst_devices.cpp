@@ -45,6 +45,9 @@ void TestDevices::captureNodes_data()
     QTest::addColumn<bool>("capture");
     QTest::newRow("webcam") << uint(V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_STREAMING) << true;
     QTest::newRow("metadata node") << uint(V4L2_CAP_META_CAPTURE | V4L2_CAP_STREAMING) << false;
+    // Drivers without per-node capabilities report the whole device's: a node that also
+    // carries metadata is no webcam picture.
+    QTest::newRow("video and metadata") << uint(V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_META_CAPTURE) << false;
     QTest::newRow("output only") << uint(V4L2_CAP_VIDEO_OUTPUT) << false;
     QTest::newRow("multi-planar codec") << uint(V4L2_CAP_VIDEO_M2M_MPLANE) << false;
 }
