@@ -92,7 +92,8 @@ restore() {
         current=""
     fi
 }
-trap restore EXIT INT TERM
+trap restore EXIT
+trap 'exit 130' INT TERM
 
 if command -v pulseaudio >/dev/null && ! pulseaudio --check 2>/dev/null; then
     pulseaudio --start --exit-idle-time=-1 --load="module-null-sink" >/dev/null 2>&1 || true
