@@ -23,7 +23,6 @@ private slots:
     void rendersShotsWhereScripted();
     void imageBackgroundBesideScenario();
     void shortPulseShowsInOneFrame();
-    void scenarioEndsWithoutLoop();
     void videoFilePlaysAndEnds();
 };
 
@@ -159,21 +158,6 @@ void TestSources::shortPulseShowsInOneFrame()
         lit += peak > 200;
     }
     QCOMPARE(lit, 1);
-}
-
-void TestSources::scenarioEndsWithoutLoop()
-{
-    Scenario s;
-    QVERIFY(Scenario::FromJson(R"({"fps": 50, "shots": [{"t": 0, "x": 50, "y": 60, "ms": 20}]})", s));
-    SimulatorSource sim(s);
-    QVERIFY(sim.Open(320, 240));
-    cv::Mat picture;
-    int64_t stamp = 0;
-    int frames = 0, r;
-    while ((r = sim.Grab(picture, stamp, 200)) >= 0)
-        frames += r;
-    QVERIFY(frames >= 5 && frames < 40);
-    QCOMPARE(picture.cols, 320);
 }
 
 void TestSources::videoFilePlaysAndEnds()
