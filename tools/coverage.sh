@@ -52,3 +52,11 @@ for key in sorted(k for k in sums if k != "TOTAL") + ["TOTAL"]:
     l, lt, b, bt = sums[key]
     print(f"{key:<12} {l:>7}/{lt:<7} {pct(l, lt):>7} {b:>7}/{bt:<7} {pct(b, bt):>8}")
 PY
+
+# The size of the tests against the code they cover: C and C++ lines under tests/ and elsewhere.
+if git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+    count_lines() { git -C "$source_dir" ls-files -z '*.cpp' '*.h' '*.c' | grep -z "$@" | xargs -0 -r -I{} cat "$source_dir/{}" | wc -l; }
+    tests=$(count_lines '^tests/')
+    code=$(count_lines -v '^tests/')
+    python3 -c "import sys; t, c = map(int, sys.argv[1:]); print(f'tests/code: {t} / {c} lines = {t / c:.2f}')" "$tests" "$code"
+fi
