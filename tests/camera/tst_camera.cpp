@@ -39,6 +39,10 @@ private:
 
 void TestCamera::initTestCase()
 {
+    // A library without the camera entry points is refused, naming what it lacks.
+    QVERIFY(!LaserLibrary::Instance().LoadFile(QStringLiteral("libm.so.6")));
+    QVERIFY2(LaserLibrary::Instance().ErrorString().startsWith(QStringLiteral("missing entry points: CamGetDLLVersion")),
+             qPrintable(LaserLibrary::Instance().ErrorString()));
     QVERIFY2(script.Load(), qPrintable(LaserLibrary::Instance().ErrorString()));
     Camera::CurrentSecond = [] { return fakeSecond; };
 }
@@ -82,6 +86,12 @@ void TestCamera::spotsBecomeShotsAtTheirScenePosition()
     // The shot went through Shoot: a marker where the spot was.
     QCOMPARE(Hit::All().size(), 1);
     QCOMPARE(Hit::All().first()->pos, QPointF(10.25, 20.5));
+    // A new game takes the marker off the picture.
+    const QGraphicsItem *marker = Hit::All().first()->marker;
+    QVERIFY(window->scene->items().contains(const_cast<QGraphicsItem *>(marker)));
+    window->ResetGame();
+    QVERIFY(Hit::All().isEmpty());
+    QVERIFY(!window->scene->items().contains(const_cast<QGraphicsItem *>(marker)));
 
     // Camera 2 sits right of camera 1 in the scene.
     window->SelectCameraDevice(1, 2);
