@@ -9,7 +9,7 @@
 #include "dialogcamerasettings.h"
 #include "dialogdrivercontrols.h"
 #include "hit.h"
-#include "script.h"
+#include "../common/scriptedlibrary.h"
 
 #include <QCheckBox>
 #include <QComboBox>
