@@ -9,6 +9,7 @@ packages=(
     libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev libv4l-dev
     libpoppler-qt5-dev libbenchmark-dev
     pulseaudio xvfb xauth fonts-dejavu-core
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
