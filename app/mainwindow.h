@@ -11,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "targetsgraphicscene.h"
 
 class QAbstractGraphicsShapeItem;
@@ -86,6 +88,13 @@ public:
     void RecordShot(Target *target);
     // Every game sound goes through here, so that what played can be observed.
     void PlaySound(QSoundEffect &effect);
+    // The table of hits as text: header and rows, for the clipboard and for CSV files.
+    QStringList HitsHeader() const;
+    QList<QStringList> HitsRows() const;
+    void CopyHits();
+    void SaveHitsCsv();
+    // Asks for the CSV file to save to (empty: cancelled); a file dialog unless replaced.
+    std::function<QString(const QString &suggestedFileName)> askCsvFileName;
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
@@ -161,6 +170,7 @@ private slots:
     void on_pushButtonCorrectedTarget_clicked();
     void Cam1FreshlyInitialized(int Err);
     void StartGame();
+    void ShowHitsMenu(const QPoint &pos);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -168,6 +178,7 @@ protected:
 
 private:
     void UpdateFullscreenText();
+    void SetUpHitsMenu();
 
     bool configured = false;
 };
