@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #ifndef FIELDSHOT_VERSION
 #define FIELDSHOT_VERSION "0"
@@ -45,7 +46,9 @@ int main(int argc, char *argv[])
     AnswerInformationOptions(argc, argv);
     QApplication app(argc, argv);
     SetApplicationInfo();
+    // The installed desktop entry and icon theme name the program; a build-tree run has no icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvex.Fieldshot"));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.orvex.Fieldshot")));
     int result = 0;
     {
         MainWindow window;
