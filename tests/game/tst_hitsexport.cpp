@@ -31,21 +31,15 @@ void TestHitsExport::exportText_data()
     const QString csvHead = QStringLiteral("Target,Score,Time\r\n");
     const QString csvTotal = QStringLiteral("Total,12,\"9,99s\"\r\n");
 
-    QTest::newRow("no rows") << QList<QStringList>() << tsvHead << csvHead + csvTotal;
     QTest::newRow("plain") << QList<QStringList>{{"Mitte", "10", "1,23s"}, {"Missed", "0", "2,00s"}}
                            << tsvHead + "Mitte\t10\t1,23s\nMissed\t0\t2,00s\n"
                            << csvHead + "Mitte,10,\"1,23s\"\r\nMissed,0,\"2,00s\"\r\n" + csvTotal;
-    QTest::newRow("comma") << QList<QStringList>{{"Scheibe, links", "5", "0:00"}}
-                           << tsvHead + "Scheibe, links\t5\t0:00\n"
-                           << csvHead + "\"Scheibe, links\",5,0:00\r\n" + csvTotal;
-    QTest::newRow("quotes") << QList<QStringList>{{"Der \"Kleine\"", "-2", "0:00"}, {"\"", "1", "0:00"}}
-                            << tsvHead + "Der \"Kleine\"\t-2\t0:00\n\"\t1\t0:00\n"
-                            << csvHead + "\"Der \"\"Kleine\"\"\",-2,0:00\r\n\"\"\"\",1,0:00\r\n" + csvTotal;
-    QTest::newRow("line breaks") << QList<QStringList>{{"oben\nunten", "1", "0:00"}, {"a\r\nb", "2", "0:00"}}
-                                 << tsvHead + "oben unten\t1\t0:00\na b\t2\t0:00\n"
-                                 << csvHead + "\"oben\nunten\",1,0:00\r\n\"a\r\nb\",2,0:00\r\n" + csvTotal;
-    QTest::newRow("tab") << QList<QStringList>{{"A\tB", "3", "0:00"}}
-                         << tsvHead + "A B\t3\t0:00\n" << csvHead + "A\tB,3,0:00\r\n" + csvTotal;
+    QTest::newRow("comma, quotes") << QList<QStringList>{{"Scheibe, links", "5", "0:00"}, {"Der \"Kleine\"", "-2", "0:00"}}
+                                   << tsvHead + "Scheibe, links\t5\t0:00\nDer \"Kleine\"\t-2\t0:00\n"
+                                   << csvHead + "\"Scheibe, links\",5,0:00\r\n\"Der \"\"Kleine\"\"\",-2,0:00\r\n" + csvTotal;
+    QTest::newRow("line breaks, tab") << QList<QStringList>{{"oben\nunten", "1", "0:00"}, {"a\r\nb", "2", "0:00"}, {"A\tB", "3", "0:00"}}
+                                      << tsvHead + "oben unten\t1\t0:00\na b\t2\t0:00\nA B\t3\t0:00\n"
+                                      << csvHead + "\"oben\nunten\",1,0:00\r\n\"a\r\nb\",2,0:00\r\nA\tB,3,0:00\r\n" + csvTotal;
     QTest::newRow("non-ASCII") << QList<QStringList>{{QStringLiteral("Größe Ñandú 靶"), "7", "0:00"}}
                                << tsvHead + QStringLiteral("Größe Ñandú 靶\t7\t0:00\n")
                                << csvHead + QStringLiteral("Größe Ñandú 靶,7,0:00\r\n") + csvTotal;
@@ -76,11 +70,10 @@ void TestHitsExport::contextMenuCopiesAndSaves()
 
     QMenu *menu = openMenu();
     QVERIFY(menu);
-    QCOMPARE(menu->actions().size(), 2);
-    QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Kopieren"));
-    QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Als CSV speichern…"));
-    QVERIFY(!menu->actions().at(0)->isEnabled());
-    QVERIFY(!menu->actions().at(1)->isEnabled());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << action->text() + (action->isEnabled() ? "" : " (off)");
+    QCOMPARE(texts, QStringList({"Kopieren (off)", "Als CSV speichern… (off)"}));
     delete menu;
 
     window.AddHitRow(QStringLiteral("Müller, \"A\""), 7);
@@ -104,8 +97,8 @@ void TestHitsExport::contextMenuCopiesAndSaves()
     QVERIFY(suggested.endsWith(QLatin1String(".csv")));
     QFile file(answer);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), (header + QStringLiteral("\r\n\"Müller, \"\"A\"\"\",7,0:00\r\nRing 9,9,0:00\r\n")
-                              + QStringLiteral("Gesamt,16,0:00\r\n")).toUtf8());
+    QCOMPARE(file.readAll(),
+             (header + QStringLiteral("\r\n\"Müller, \"\"A\"\"\",7,0:00\r\nRing 9,9,0:00\r\nGesamt,16,0:00\r\n")).toUtf8());
     file.close();
     delete menu;
 
