@@ -30,11 +30,22 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-xvfb_pid=$!
 export DISPLAY=$display
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-xwininfo -root >/dev/null 2>&1 || { cat "$tmp/xvfb.log" >&2; echo "no X server on $display" >&2; exit 1; }
+# A server that just ended on the same display may still hold its lock: try again a little later.
+for attempt in 1 2 3; do
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+        xwininfo -root >/dev/null 2>&1 && break 2
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+    sleep "$attempt"
+done
+[ -n "$xvfb_pid" ] || { cat "$tmp/xvfb.log" >&2; echo "no X server on $display" >&2; exit 1; }
 
 (cd "$workdir" && exec env LASER_SOURCES=demo "$program") >"$tmp/program.log" 2>&1 &
 app_pid=$!
