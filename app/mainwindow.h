@@ -96,6 +96,10 @@ public:
     // Asks for the CSV file to save to (empty: cancelled); a file dialog unless replaced.
     std::function<QString(const QString &suggestedFileName)> askCsvFileName;
 
+    // Asks for the number of rings of a generated ring target; sets *ok false when cancelled.
+    // Empty: the input dialog asks. Tests answer through it instead.
+    std::function<int(bool *ok)> askRingCount;
+
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
 
@@ -170,6 +174,8 @@ private slots:
     void on_pushButtonCorrectedTarget_clicked();
     void Cam1FreshlyInitialized(int Err);
     void StartGame();
+    void on_toolButtonSettings_clicked();
+    void on_pushButtonGenerateTarget_clicked();
     void ShowHitsMenu(const QPoint &pos);
 
 protected:
