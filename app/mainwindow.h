@@ -88,6 +88,13 @@ public:
     void RecordShot(Target *target);
     // Every game sound goes through here, so that what played can be observed.
     void PlaySound(QSoundEffect &effect);
+    // The table of hits as text: header and rows, for the clipboard and for CSV files.
+    QStringList HitsHeader() const;
+    QList<QStringList> HitsRows() const;
+    void CopyHits();
+    void SaveHitsCsv();
+    // Asks for the CSV file to save to (empty: cancelled); a file dialog unless replaced.
+    std::function<QString(const QString &suggestedFileName)> askCsvFileName;
 
     // Asks for the number of rings of a generated ring target; sets *ok false when cancelled.
     // Empty: the input dialog asks. Tests answer through it instead.
@@ -169,6 +176,7 @@ private slots:
     void StartGame();
     void on_toolButtonSettings_clicked();
     void on_pushButtonGenerateTarget_clicked();
+    void ShowHitsMenu(const QPoint &pos);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -176,6 +184,7 @@ protected:
 
 private:
     void UpdateFullscreenText();
+    void SetUpHitsMenu();
 
     bool configured = false;
 };

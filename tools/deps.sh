@@ -10,6 +10,7 @@ packages=(
     libpoppler-qt5-dev libbenchmark-dev gcovr
     python3-opencv python3-numpy
     pulseaudio xvfb xauth fonts-dejavu-core
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

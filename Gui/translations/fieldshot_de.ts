@@ -469,6 +469,30 @@
         <translation>-No Camera-</translation>
     </message>
     <message>
+        <source>Als CSV speichern</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Als CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
         <source>Ringscheibe</source>
         <translation>Ringscheibe</translation>
     </message>

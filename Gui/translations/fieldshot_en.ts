@@ -469,6 +469,30 @@
         <translation>-No Camera-</translation>
     </message>
     <message>
+        <source>Als CSV speichern</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert: %1</source>
+        <translation>Not saved: %1</translation>
+    </message>
+    <message>
         <source>Ringscheibe</source>
         <translation>Circle Target</translation>
     </message>

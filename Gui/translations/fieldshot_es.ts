@@ -469,6 +469,30 @@
         <translation>-Sin cámara-</translation>
     </message>
     <message>
+        <source>Als CSV speichern</source>
+        <translation>Guardar como CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Guardar como CSV…</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert: %1</source>
+        <translation>No guardado: %1</translation>
+    </message>
+    <message>
         <source>Ringscheibe</source>
         <translation>Diana de anillos</translation>
     </message>

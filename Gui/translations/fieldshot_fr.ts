@@ -469,6 +469,30 @@
         <translation>-Aucune caméra-</translation>
     </message>
     <message>
+        <source>Als CSV speichern</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Enregistrer en CSV…</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert: %1</source>
+        <translation>Non enregistré : %1</translation>
+    </message>
+    <message>
         <source>Ringscheibe</source>
         <translation>Cible à anneaux</translation>
     </message>
