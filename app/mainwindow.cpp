@@ -236,6 +236,7 @@ void MainWindow::SetPage(int p)
     } else {
         ui->graphicsView->unsetCursor();
     }
+    UpdateDisplayTarget();
 }
 
 void MainWindow::on_toolButtonCamera_clicked()

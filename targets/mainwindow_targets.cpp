@@ -91,6 +91,7 @@ void MainWindow::DeleteSelectedTargets()
 void MainWindow::ClearProject()
 {
     ui->radioButtonDispCamera->setChecked(true);
+    RemoveDisplayTargetItems();
     ui->radioButtonDispTarget->setEnabled(false);
     ui->listWidgetTargets->clearSelection();
     scene->SelectItem(nullptr);
