@@ -133,6 +133,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     SetFourCameras(false);
     on_listWidgetTargets_itemSelectionChanged(); // property widgets from the empty selection
+    UpdateDisplayTarget(); // no corrected target yet: the camera picture only
     configured = true;
 }
 
@@ -237,6 +238,7 @@ void MainWindow::SetPage(int p)
     } else {
         ui->graphicsView->unsetCursor();
     }
+    UpdateDisplayTarget();
 }
 
 void MainWindow::on_toolButtonCamera_clicked()

@@ -81,6 +81,14 @@ public:
     void OpenCameraSettings(int camera);
     void SendCorrectedCorners();
 
+    // Display target (display/): a drawn ring target or a picture in camera 1's area.
+    void UpdateDisplayTarget();
+    void DrawCircleTarget();
+    void RemoveDisplayTargetItems();
+    void SetImageItemsVisible(bool visible);
+    void LoadDisplayImage(const QString &path);
+    void LoadScoreImage(const QString &path);
+
     // Game control.
     void ResetGame();
     void StopGame();
@@ -174,6 +182,19 @@ private slots:
     void on_pushButtonCorrectedTarget_clicked();
     void Cam1FreshlyInitialized(int Err);
     void StartGame();
+    void on_radioButtonDispTarget_clicked();
+    void on_radioButtonDispCamera_clicked();
+    void on_radioButtonCircleTarget_clicked();
+    void on_radioButtonCircleTarget_toggled(bool checked);
+    void on_radioButtonImageTarget_toggled(bool checked);
+    void on_spinBoxCircles_valueChanged(int arg1);
+    void on_spinBoxInnerCircles_valueChanged(int arg1);
+    void on_checkBoxBullseye_stateChanged(int arg1);
+    void on_checkBoxTargetNumbers_stateChanged(int arg1);
+    void on_pushButtonEditDispTarget_clicked();
+    void on_pushButtonFinishEditing_clicked();
+    void on_pushButtonSelectDisplayImage_clicked();
+    void on_pushButtonSelectScoreImage_clicked();
     void on_toolButtonSettings_clicked();
     void on_pushButtonGenerateTarget_clicked();
     void ShowHitsMenu(const QPoint &pos);
@@ -185,6 +206,9 @@ protected:
 private:
     void UpdateFullscreenText();
     void SetUpHitsMenu();
+    // True while the drawn ring target is what the Game page shows.
+    bool CircleTargetShown() const;
+    void ShowImageTooLarge(const QString &path, const QSize &size);
 
     bool configured = false;
 };

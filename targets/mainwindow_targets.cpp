@@ -91,6 +91,8 @@ void MainWindow::DeleteSelectedTargets()
 void MainWindow::ClearProject()
 {
     ui->radioButtonDispCamera->setChecked(true);
+    RemoveDisplayTargetItems();
+    SetImageItemsVisible(false);
     ui->radioButtonDispTarget->setEnabled(false);
     ui->listWidgetTargets->clearSelection();
     scene->SelectItem(nullptr);
