@@ -49,16 +49,29 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
     const int travel = std::max(minDistance, PulseTravel);
     for (size_t age = 0; age < recent.size(); ++age) {
         const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
+        if (!f.used)
+            break;
         // The frame before is the pulse's previous frame even when slow cameras (down to
         // 5 fps) take longer than the gap between shots between two frames.
-        if (!f.used || timeUs - f.timeUs >= (age == 0 ? 2 * ShotGapUs : ShotGapUs))
+        const int64_t since = timeUs - f.timeUs;
+        const bool held = since < (age == 0 ? 2 * ShotGapUs : ShotGapUs);
+        // A pulse that fades below the threshold for a frame or two of a slow camera and comes
+        // back on the very place it left is still that pulse; a second shot lands elsewhere
+        // or comes later.
+        const bool gap = age <= ReappearFrames && since < ReappearUs;
+        if (!held && !gap)
             break;
-        // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
-        // that light; a small spot on a large lit thing (a projected target that moves) is not.
-        for (const Spot &p : f.spots)
-            if (p.laser ? BoxGap(s, p) <= travel
-                        : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels)
+        for (const Spot &p : f.spots) {
+            // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
+            // that light; a small spot on a large lit thing (a projected target that moves) is
+            // not.
+            if (held
+                && (p.laser ? BoxGap(s, p) <= travel
+                            : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels))
                 return true;
+            if (gap && p.laser && BoxGap(s, p) <= 0.0)
+                return true;
+        }
     }
     return false;
 }

@@ -189,6 +189,15 @@ void TestSpotDetector::pulses_data()
         << QVector<int>{-1, 40, 40} << QVector<int>{0, 1, 0} << 30 << 8;
     QTest::newRow("8 fps: lit again after a dark frame is a new shot")
         << QVector<int>{-1, 40, -1, 40} << QVector<int>{0, 1, 0, 1} << 30 << 8;
+    // A slow camera loses a fading pulse for a frame or two; back on its place, it is that pulse.
+    QTest::newRow("24 fps: back on its place after two dark frames is the same pulse")
+        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30 << 24;
+    QTest::newRow("15 fps: back on its place after a dark frame is the same pulse")
+        << QVector<int>{-1, 40, -1, 40} << QVector<int>{0, 1, 0, 0} << 30 << 15;
+    QTest::newRow("24 fps: two dark frames, then beside the place: a new shot")
+        << QVector<int>{-1, 40, -1, -1, 50} << QVector<int>{0, 1, 0, 0, 1} << 30 << 24;
+    QTest::newRow("24 fps: three dark frames: a new shot")
+        << QVector<int>{-1, 40, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 1} << 30 << 24;
 }
 
 void TestSpotDetector::pulses()
