@@ -1,6 +1,8 @@
 // PulseFilter: matching spots against those of the last frames and of their own.
 #include "pulsefilter.h"
 
+#include "spotdetector.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -79,6 +81,14 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange,
                         int64_t timeUs, Spot *shots, int maxShots)
 {
+    // The lists change places with those of the last frames: each holds as many spots as a
+    // frame can have from the start, so that none grows while the camera runs.
+    if (sorted.capacity() < SpotDetector::MaxAreas) {
+        sorted.reserve(SpotDetector::MaxAreas);
+        deferred.reserve(SpotDetector::MaxAreas);
+        for (Frame &f : recent)
+            f.spots.reserve(SpotDetector::MaxAreas);
+    }
     sorted.assign(spots.begin(), spots.end());
     std::sort(sorted.begin(), sorted.end(),
               [](const Spot &a, const Spot &b) { return a.strength > b.strength; });

@@ -16,9 +16,6 @@ namespace {
 // four fraction bits so that every step fits 16-bit lanes.
 constexpr int BackgroundShift = 3;
 constexpr int FractionBits = 4;
-// Areas beyond this count are not traced: a frame that is suddenly bright everywhere (a light
-// switched on) must not cost the whole frame time.
-constexpr size_t MaxAreas = 256;
 // A pixel that moved this far from the background either way counts as changed; many changed
 // pixels at once are a change of the scene.
 constexpr int ChangeLevel = 24;
@@ -185,6 +182,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
                          std::vector<Spot> &spots)
 {
     spots.clear();
+    spots.reserve(MaxAreas); // once: no frame grows it later
     if (width != bgWidth || height != bgHeight) {
         background.assign(size_t(width) * height, 0);
         memory.assign(size_t(width) * height, 0);

@@ -13,6 +13,10 @@
 class SpotDetector
 {
 public:
+    // Areas beyond this count are not traced: a frame that is suddenly bright everywhere (a
+    // light switched on) must not cost the whole frame time.
+    static constexpr size_t MaxAreas = 256;
+
     // Forgets the background; the next frame becomes it.
     void Reset();
 
