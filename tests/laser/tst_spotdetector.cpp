@@ -601,6 +601,7 @@ void TestSpotDetector::movingThings_data()
     QTest::newRow("a bright thing moved on: a crescent") << 2 << 0 << 0.0;
     QTest::newRow("spot cut by the picture's edge") << 3 << 0 << 0.0;
     QTest::newRow("laser on a lit thing that moves") << 4 << 1 << 140.5;
+    QTest::newRow("a projected target moved on: a filled crescent") << 5 << 0 << 0.0;
 }
 
 void TestSpotDetector::movingThings()
@@ -616,7 +617,14 @@ void TestSpotDetector::movingThings()
     int found = 0;
     for (int i = 0; i < 4; ++i) {
         cv::Mat picture = wall.clone();
-        if (i >= 2) {
+        if (kind == 5) {
+            // Red and grey rings on a dark screen, 3 px further right from the third frame on.
+            picture = cv::Scalar::all(25);
+            const cv::Point c(i >= 2 ? 103 : 100, 120);
+            cv::circle(picture, c, 22, cv::Scalar(50, 50, 170), cv::FILLED, cv::LINE_AA);
+            cv::circle(picture, c, 15, cv::Scalar(160, 170, 170), cv::FILLED, cv::LINE_AA);
+            cv::circle(picture, c, 6, cv::Scalar(50, 50, 170), cv::FILLED, cv::LINE_AA);
+        } else if (i >= 2) {
             const cv::Scalar white = cv::Scalar::all(240);
             if (kind == 0)
                 cv::circle(picture, {100, 120}, 3, white, cv::FILLED);
