@@ -11,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "targetsgraphicscene.h"
 
 class QAbstractGraphicsShapeItem;
@@ -86,6 +88,17 @@ public:
     void RecordShot(Target *target);
     // Every game sound goes through here, so that what played can be observed.
     void PlaySound(QSoundEffect &effect);
+    // The table of hits as text: header and rows, for the clipboard and for CSV files.
+    QStringList HitsHeader() const;
+    QList<QStringList> HitsRows() const;
+    void CopyHits();
+    void SaveHitsCsv();
+    // Asks for the CSV file to save to (empty: cancelled); a file dialog unless replaced.
+    std::function<QString(const QString &suggestedFileName)> askCsvFileName;
+
+    // Asks for the number of rings of a generated ring target; sets *ok false when cancelled.
+    // Empty: the input dialog asks. Tests answer through it instead.
+    std::function<int(bool *ok)> askRingCount;
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
@@ -161,6 +174,9 @@ private slots:
     void on_pushButtonCorrectedTarget_clicked();
     void Cam1FreshlyInitialized(int Err);
     void StartGame();
+    void on_toolButtonSettings_clicked();
+    void on_pushButtonGenerateTarget_clicked();
+    void ShowHitsMenu(const QPoint &pos);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -168,6 +184,7 @@ protected:
 
 private:
     void UpdateFullscreenText();
+    void SetUpHitsMenu();
 
     bool configured = false;
 };

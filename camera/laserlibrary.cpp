@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifndef FIELDSHOT_LASER_DIR
+#define FIELDSHOT_LASER_DIR "../lib/fieldshot"
+#endif
+
 LaserLibrary::~LaserLibrary()
 {
     Unload();
@@ -20,10 +24,19 @@ bool LaserLibrary::Load()
 {
     if (IsLoaded())
         return true;
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libLaser.so"));
-    if (QFileInfo::exists(beside) && LoadFile(beside))
-        return true;
-    const QString besideError = errorText;
+    // In the build folder the library lies beside the program; installed, in the program's own
+    // library folder, found relative to the program so that any prefix works.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    QString besideError;
+    for (const QString &name : {QStringLiteral("libLaser.so"), QStringLiteral(FIELDSHOT_LASER_DIR "/libLaser.so")}) {
+        const QString file = QDir::cleanPath(programDir.filePath(name));
+        if (!QFileInfo::exists(file))
+            continue;
+        if (LoadFile(file))
+            return true;
+        if (besideError.isEmpty())
+            besideError = errorText;
+    }
     if (LoadFile(QStringLiteral("Laser")))
         return true;
     if (!besideError.isEmpty())
@@ -94,6 +107,10 @@ bool LaserLibrary::ResolveAll()
     LASER_RESOLVE(CamGetCorner)
     LASER_RESOLVE(CamPreCalculate)
     LASER_RESOLVE(CamSetScreenResolution)
+    LASER_RESOLVE(CamListControls)
+    LASER_RESOLVE(CamGetControlMenuItem)
+    LASER_RESOLVE(CamGetControl)
+    LASER_RESOLVE(CamSetControl)
 #undef LASER_RESOLVE
     resolved = missing.isEmpty();
     if (!resolved) {

@@ -40,6 +40,10 @@ struct LaserApi
     void (*CamGetCorner)(int, double *, double *) = nullptr;
     void (*CamPreCalculate)() = nullptr;
     void (*CamSetScreenResolution)(int, int) = nullptr;
+    int (*CamListControls)(LaserControl *, int) = nullptr;
+    int (*CamGetControlMenuItem)(unsigned int, int, char *) = nullptr;
+    int (*CamGetControl)(unsigned int, int *) = nullptr;
+    int (*CamSetControl)(unsigned int, int) = nullptr;
 };
 
 class LaserLibrary : public LaserApi
@@ -53,8 +57,9 @@ public:
     // The one library of the process. Empty (not loaded) until Load() succeeds.
     static LaserLibrary &Instance();
 
-    // Loads "libLaser.so" from the executable's folder, else "Laser" from the system's
-    // library path, and resolves every entry point. True when all of it worked.
+    // Loads "libLaser.so" from the executable's folder or from its installed place beside it
+    // (../lib/fieldshot), else "Laser" from the system's library path, and resolves every entry
+    // point. True when all of it worked.
     bool Load();
     // The same from an explicit file; used by Load() and by tests.
     bool LoadFile(const QString &fileName);

@@ -75,6 +75,7 @@ void MainWindow::AddHitRow(const QString &name, int score)
     table->setItem(row, 0, new QTableWidgetItem(name));
     table->setItem(row, 1, new QTableWidgetItem(QString::number(score)));
     table->setItem(row, 2, new QTableWidgetItem(ui->labelTotaltime->text()));
+    table->scrollToBottom(); // the newest row stays in sight
     totalScore += score;
     if (score != 0)
         PlaySound(soundTargetHit);

@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DialogCameraSettings</name>
+    <message>
+        <source>FPS:</source>
+        <translation>FPS:</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>S/W</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>Helligkeitsschwelle</source>
+        <translation>Helligkeitsschwelle</translation>
+    </message>
+    <message>
+        <source>Schusserkennung</source>
+        <translation>Schusserkennung</translation>
+    </message>
+    <message>
+        <source>min Size</source>
+        <translation>min Size</translation>
+    </message>
+    <message>
+        <source>max Size</source>
+        <translation>max Size</translation>
+    </message>
+    <message>
+        <source>min Dist.</source>
+        <translation>min Dist.</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>Defaultwerte</translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation>Treiber</translation>
+    </message>
+    <message>
+        <source>Treiberfenster</source>
+        <translation>Treiberfenster</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDriverControls</name>
+    <message>
+        <source>Treiber: %1</source>
+        <translation>Treiber: %1</translation>
+    </message>
+    <message>
+        <source>Diese Kamera bietet keine Treibereinstellungen.</source>
+        <translation>Diese Kamera bietet keine Treibereinstellungen.</translation>
+    </message>
+    <message>
+        <source>Alle auf Standard</source>
+        <translation>Alle auf Standard</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Belichtungsautomatik</source>
+        <translation>Belichtungsautomatik</translation>
+    </message>
+    <message>
+        <source>Weißabgleich automatisch</source>
+        <translation>Weißabgleich automatisch</translation>
+    </message>
+    <message>
+        <source>Netzfrequenz</source>
+        <translation>Netzfrequenz</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Zeitautomatik</source>
+        <translation>Zeitautomatik</translation>
+    </message>
+    <message>
+        <source>Blendenautomatik</source>
+        <translation>Blendenautomatik</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>
@@ -349,6 +467,125 @@
     <message>
         <source>-No Camera-</source>
         <translation>-No Camera-</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Als CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Ringscheibe</source>
+        <translation>Ringscheibe</translation>
+    </message>
+    <message>
+        <source>Wie viele Ringe soll die Scheibe haben?</source>
+        <translation>Wie viele Ringe soll die Scheibe haben?</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Ring </translation>
+    </message>
+</context>
+<context>
+    <name>dialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Verschiedenes</source>
+        <translation>Verschiedenes</translation>
+    </message>
+    <message>
+        <source>4 Kameras (experimentell)</source>
+        <translation>4 Kameras (experimentell)</translation>
+    </message>
+    <message>
+        <source>Treffergröße</source>
+        <translation>Treffergröße</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Ziel (getroffen)</source>
+        <translation>Ziel (getroffen)</translation>
+    </message>
+    <message>
+        <source>Startbutton</source>
+        <translation>Startbutton</translation>
+    </message>
+    <message>
+        <source>Ignorierter Bereich</source>
+        <translation>Ignorierter Bereich</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ringscheibe</source>
+        <translation>Entzerrte Ringscheibe</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
     </message>
 </context>
 </TS>

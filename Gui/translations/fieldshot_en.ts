@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DialogCameraSettings</name>
+    <message>
+        <source>FPS:</source>
+        <translation>FPS:</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>display</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>colour</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>B/W</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>laser</translation>
+    </message>
+    <message>
+        <source>Helligkeitsschwelle</source>
+        <translation>brightness treshold</translation>
+    </message>
+    <message>
+        <source>Schusserkennung</source>
+        <translation>shot detection</translation>
+    </message>
+    <message>
+        <source>min Size</source>
+        <translation>min. size</translation>
+    </message>
+    <message>
+        <source>max Size</source>
+        <translation>max. size</translation>
+    </message>
+    <message>
+        <source>min Dist.</source>
+        <translation>min. dist.</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>default values</translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation>driver</translation>
+    </message>
+    <message>
+        <source>Treiberfenster</source>
+        <translation>driver window</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>brightness</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>exposure</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDriverControls</name>
+    <message>
+        <source>Treiber: %1</source>
+        <translation>Driver: %1</translation>
+    </message>
+    <message>
+        <source>Diese Kamera bietet keine Treibereinstellungen.</source>
+        <translation>This camera offers no driver settings.</translation>
+    </message>
+    <message>
+        <source>Alle auf Standard</source>
+        <translation>All to defaults</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Belichtungsautomatik</source>
+        <translation>Auto exposure</translation>
+    </message>
+    <message>
+        <source>Weißabgleich automatisch</source>
+        <translation>Auto white balance</translation>
+    </message>
+    <message>
+        <source>Netzfrequenz</source>
+        <translation>Power line frequency</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Zeitautomatik</source>
+        <translation>Shutter priority</translation>
+    </message>
+    <message>
+        <source>Blendenautomatik</source>
+        <translation>Aperture priority</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>
@@ -349,6 +467,125 @@
     <message>
         <source>-No Camera-</source>
         <translation>-No Camera-</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert: %1</source>
+        <translation>Not saved: %1</translation>
+    </message>
+    <message>
+        <source>Ringscheibe</source>
+        <translation>Circle Target</translation>
+    </message>
+    <message>
+        <source>Wie viele Ringe soll die Scheibe haben?</source>
+        <translation>How many rings should the target have?</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Ring </translation>
+    </message>
+</context>
+<context>
+    <name>dialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>volume</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Verschiedenes</source>
+        <translation>miscellaneous</translation>
+    </message>
+    <message>
+        <source>4 Kameras (experimentell)</source>
+        <translation>4 cameras (experimental)</translation>
+    </message>
+    <message>
+        <source>Treffergröße</source>
+        <translation>hit size</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>hit</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>target</translation>
+    </message>
+    <message>
+        <source>Ziel (getroffen)</source>
+        <translation>target (hit)</translation>
+    </message>
+    <message>
+        <source>Startbutton</source>
+        <translation>start button</translation>
+    </message>
+    <message>
+        <source>Ignorierter Bereich</source>
+        <translation>ignored area</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ringscheibe</source>
+        <translation>Corrected Targets</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>standard values</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
     </message>
 </context>
 </TS>

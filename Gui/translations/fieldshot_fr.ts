@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DialogCameraSettings</name>
+    <message>
+        <source>FPS:</source>
+        <translation>IPS:</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>N/B</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>Helligkeitsschwelle</source>
+        <translation>Seuil de luminosité</translation>
+    </message>
+    <message>
+        <source>Schusserkennung</source>
+        <translation>Détection des tirs</translation>
+    </message>
+    <message>
+        <source>min Size</source>
+        <translation>Taille min.</translation>
+    </message>
+    <message>
+        <source>max Size</source>
+        <translation>Taille max.</translation>
+    </message>
+    <message>
+        <source>min Dist.</source>
+        <translation>Dist. min.</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation>Pilote</translation>
+    </message>
+    <message>
+        <source>Treiberfenster</source>
+        <translation>Fenêtre du pilote</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDriverControls</name>
+    <message>
+        <source>Treiber: %1</source>
+        <translation>Pilote : %1</translation>
+    </message>
+    <message>
+        <source>Diese Kamera bietet keine Treibereinstellungen.</source>
+        <translation>Cette caméra n'offre aucun réglage de pilote.</translation>
+    </message>
+    <message>
+        <source>Alle auf Standard</source>
+        <translation>Tout par défaut</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Belichtungsautomatik</source>
+        <translation>Exposition automatique</translation>
+    </message>
+    <message>
+        <source>Weißabgleich automatisch</source>
+        <translation>Balance des blancs auto</translation>
+    </message>
+    <message>
+        <source>Netzfrequenz</source>
+        <translation>Fréquence secteur</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Zeitautomatik</source>
+        <translation>Priorité vitesse</translation>
+    </message>
+    <message>
+        <source>Blendenautomatik</source>
+        <translation>Priorité ouverture</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>
@@ -349,6 +467,125 @@
     <message>
         <source>-No Camera-</source>
         <translation>-Aucune caméra-</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Enregistrer en CSV…</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert: %1</source>
+        <translation>Non enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Ringscheibe</source>
+        <translation>Cible à anneaux</translation>
+    </message>
+    <message>
+        <source>Wie viele Ringe soll die Scheibe haben?</source>
+        <translation>Combien d&apos;anneaux la cible doit-elle avoir ?</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Anneau </translation>
+    </message>
+</context>
+<context>
+    <name>dialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Verschiedenes</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>4 Kameras (experimentell)</source>
+        <translation>4 caméras (expérimental)</translation>
+    </message>
+    <message>
+        <source>Treffergröße</source>
+        <translation>Taille de l&apos;impact</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Touché</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Ziel (getroffen)</source>
+        <translation>Cible (touchée)</translation>
+    </message>
+    <message>
+        <source>Startbutton</source>
+        <translation>Bouton de départ</translation>
+    </message>
+    <message>
+        <source>Ignorierter Bereich</source>
+        <translation>Zone ignorée</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ringscheibe</source>
+        <translation>Cible redressée</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
