@@ -26,6 +26,12 @@ constexpr double MinFill = 0.5;
 // colour; there a laser spot's core must turn white nearly all the way.
 constexpr int StirredWhiteness = 192;
 constexpr int MinCorePixels = 3;
+// A bright thing that moves lights a crescent on one side and leaves as large a darker trail on
+// the other; a laser spot only adds light. Without a white core, a spot that is no round disc
+// (a crescent's edge) with a trail at least this share of its size beside it is light that moved.
+constexpr double TrailFill = 0.75;
+constexpr int TrailShareNumerator = 1;
+constexpr int TrailShareDenominator = 2;
 constexpr int CoreShare = 4;
 
 } // namespace
@@ -88,6 +94,9 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
             && s.boxY + s.height < height;
         s.laser = s.laser && core && inside && shaped(s) && s.pixels >= t.minSize
             && s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance)
+            && (s.whiteness >= StirredWhiteness || s.fill >= TrailFill
+                || detector.DarkenedAround(out.grey.data(), out.greyStride, s)
+                        * TrailShareDenominator < s.pixels * TrailShareNumerator)
             && Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s)
                 <= OutshineTolerance;
     }

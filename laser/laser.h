@@ -50,10 +50,15 @@ extern "C" {
  * stepping, the camera moving give no shots); where 1 % to 10 % changed (a person walking by,
  * a moving projected target) the core must close three quarters of the gap to white. A lit
  * area that fails as a whole (a moving target with the laser on it) yields its brightest
- * core: the pixels within L/10 of its peak, a quarter of the area or less.
+ * core: the pixels within L/10 of its peak, a quarter of the area or less. A spot without a
+ * white core that covers less than three quarters of its ellipse is no shot when half as many
+ * pixels around it fell below both the background and the scene's memory (a bright thing that
+ * moved on lights a crescent and leaves a darker trail; a laser only adds light).
  * A pulse is one shot, reported in the frame it first appears; a spot within 60 pixels (box to
  * box) of a laser spot of the previous frame or of the last 110 ms continues its pulse (no
- * trainer fires twice that fast; the hand moves while a pulse lasts). A pulse that first shows
+ * trainer fires twice that fast; the hand moves while a pulse lasts); a spot overlapping a
+ * laser spot that went dark for one or two frames, up to 150 ms before, continues it too (a
+ * slow camera loses a fading pulse for a frame or two). A pulse that first shows
  * as a streak (the laser moving during the exposure) is reported one frame later, at the
  * rounder spot of its next frame where there is one.
  * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's

@@ -1,6 +1,8 @@
 // PulseFilter: matching spots against those of the last frames and of their own.
 #include "pulsefilter.h"
 
+#include "spotdetector.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,16 +51,29 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
     const int travel = std::max(minDistance, PulseTravel);
     for (size_t age = 0; age < recent.size(); ++age) {
         const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
+        if (!f.used)
+            break;
         // The frame before is the pulse's previous frame even when slow cameras (down to
         // 5 fps) take longer than the gap between shots between two frames.
-        if (!f.used || timeUs - f.timeUs >= (age == 0 ? 2 * ShotGapUs : ShotGapUs))
+        const int64_t since = timeUs - f.timeUs;
+        const bool held = since < (age == 0 ? 2 * ShotGapUs : ShotGapUs);
+        // A pulse that fades below the threshold for a frame or two of a slow camera and comes
+        // back on the very place it left is still that pulse; a second shot lands elsewhere
+        // or comes later.
+        const bool gap = age <= ReappearFrames && since < ReappearUs;
+        if (!held && !gap)
             break;
-        // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
-        // that light; a small spot on a large lit thing (a projected target that moves) is not.
-        for (const Spot &p : f.spots)
-            if (p.laser ? BoxGap(s, p) <= travel
-                        : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels)
+        for (const Spot &p : f.spots) {
+            // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
+            // that light; a small spot on a large lit thing (a projected target that moves) is
+            // not.
+            if (held
+                && (p.laser ? BoxGap(s, p) <= travel
+                            : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels))
                 return true;
+            if (gap && p.laser && BoxGap(s, p) <= 0.0)
+                return true;
+        }
     }
     return false;
 }
@@ -66,6 +81,14 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange,
                         int64_t timeUs, Spot *shots, int maxShots)
 {
+    // The lists change places with those of the last frames: each holds as many spots as a
+    // frame can have from the start, so that none grows while the camera runs.
+    if (sorted.capacity() < SpotDetector::MaxAreas) {
+        sorted.reserve(SpotDetector::MaxAreas);
+        deferred.reserve(SpotDetector::MaxAreas);
+        for (Frame &f : recent)
+            f.spots.reserve(SpotDetector::MaxAreas);
+    }
     sorted.assign(spots.begin(), spots.end());
     std::sort(sorted.begin(), sorted.end(),
               [](const Spot &a, const Spot &b) { return a.strength > b.strength; });

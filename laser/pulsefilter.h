@@ -11,7 +11,9 @@
 // less than the shortest time between two shots before, near it (the hand moves while a pulse
 // lasts, so its spot wanders a few dozen pixels or smears into a streak); or a lit area that is
 // no laser light within the minimum distance (or touching) in that time. A pulse lit over
-// several frames, or one that flickers out for a moment, is reported in its first frame only.
+// several frames, or one that flickers out for a moment, is reported in its first frame only;
+// so is one that comes back overlapping its last spot after one or two dark frames of a slow
+// camera (up to 150 ms).
 // Within one frame, weaker spots within the minimum distance of a stronger one are parts of the
 // same light, and a frame with many separate lights is a change of the scene, with no shots at
 // all. Spots that are not laser light are never shots but count as lit areas all the same. A
@@ -31,6 +33,10 @@ public:
     static constexpr int64_t ShotGapUs = 110000;
     // How far a pulse's spot may wander from one frame to the next, pixels between the spots.
     static constexpr int PulseTravel = 60;
+    // A pulse dark for up to this many frames, and this long since it was last lit, is still
+    // that pulse where it comes back overlapping the place it left.
+    static constexpr int ReappearFrames = 2;
+    static constexpr int64_t ReappearUs = 150000;
 
 private:
     struct Frame

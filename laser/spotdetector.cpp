@@ -16,9 +16,6 @@ namespace {
 // four fraction bits so that every step fits 16-bit lanes.
 constexpr int BackgroundShift = 3;
 constexpr int FractionBits = 4;
-// Areas beyond this count are not traced: a frame that is suddenly bright everywhere (a light
-// switched on) must not cost the whole frame time.
-constexpr size_t MaxAreas = 256;
 // A pixel that moved this far from the background either way counts as changed; many changed
 // pixels at once are a change of the scene.
 constexpr int ChangeLevel = 24;
@@ -185,6 +182,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
                          std::vector<Spot> &spots)
 {
     spots.clear();
+    spots.reserve(MaxAreas); // once: no frame grows it later
     if (width != bgWidth || height != bgHeight) {
         background.assign(size_t(width) * height, 0);
         memory.assign(size_t(width) * height, 0);
@@ -360,6 +358,26 @@ double Elongation(int count, double mx, double my, double mxx, double myy, doubl
     Spot s;
     SpotShape(count, mx, my, mxx, myy, mxy, s);
     return s.elongation;
+}
+
+int SpotDetector::DarkenedAround(const uint8_t *grey, int greyStride, const Spot &s) const
+{
+    const int left = std::max(0, s.boxX - s.width), right = std::min(bgWidth, s.boxX + 2 * s.width);
+    const int top = std::max(0, s.boxY - s.height);
+    const int bottom = std::min(bgHeight, s.boxY + 2 * s.height);
+    int count = 0;
+    // The background already moved an eighth of the way to this frame.
+    const int level = ChangeLevel * (8 - 1) / 8;
+    for (int y = top; y < bottom; ++y) {
+        const uint8_t *g = grey + size_t(y) * greyStride;
+        const int16_t *bg = background.data() + size_t(y) * bgWidth;
+        const uint16_t *m = memory.data() + size_t(y) * bgWidth;
+        // Darker than the scene has been lately too: light that fades back to the scene
+        // leaves no trail.
+        for (int x = left; x < right; ++x)
+            count += std::min(bg[x] >> FractionBits, m[x] >> 8) - g[x] >= level;
+    }
+    return count;
 }
 
 bool ClosesGapToWhite(int background, int peak, int threshold)

@@ -13,6 +13,10 @@
 class SpotDetector
 {
 public:
+    // Areas beyond this count are not traced: a frame that is suddenly bright everywhere (a
+    // light switched on) must not cost the whole frame time.
+    static constexpr size_t MaxAreas = 256;
+
     // Forgets the background; the next frame becomes it.
     void Reset();
 
@@ -29,6 +33,10 @@ public:
     // Whether so many pixels moved that something large moves in the picture (a person, a
     // projected target), though the scene as a whole stays.
     bool Stirred() const { return stirred; }
+    // Pixels of the last frame around s (its box widened by its own size on every side) that
+    // fell well below the background and the scene's memory: the trail a bright thing leaves
+    // where it moved away from.
+    int DarkenedAround(const uint8_t *grey, int greyStride, const Spot &s) const;
 
 private:
     void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,

@@ -6,6 +6,7 @@
 #include "spotdetector.h"
 
 #include <atomic>
+#include <execinfo.h>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,13 +19,30 @@
 
 // Every allocation of the process, OpenCV's included, is counted: the pipeline must not
 // allocate per frame once it runs. glibc lets the program's own malloc take precedence.
+// With LASER_BENCH_TRACE_ALLOCATIONS set, the first allocation inside a timed loop prints its
+// call stack to stderr.
 extern "C" void *__libc_malloc(size_t size);
 static std::atomic<long> g_allocations{0};
+static std::atomic<bool> g_traceNext{false};
 
 extern "C" void *malloc(size_t size)
 {
     g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (g_traceNext.exchange(false, std::memory_order_relaxed)) {
+        void *frames[32];
+        const int depth = backtrace(frames, 32);
+        backtrace_symbols_fd(frames, depth, 2);
+    }
     return __libc_malloc(size);
+}
+
+static void TraceNextAllocation()
+{
+    if (std::getenv("LASER_BENCH_TRACE_ALLOCATIONS")) {
+        void *frames[1];
+        backtrace(frames, 1); // loads the unwinder now, not inside the traced call
+        g_traceNext = true;
+    }
 }
 
 namespace {
@@ -86,6 +104,7 @@ void BM_ProcessFrame(benchmark::State &state)
     for (int i = 0; i < 16; ++i, timeUs += 250000) // warm up: buffers sized, vectors grown
         processor.Process(pictures[i % pictures.size()], timeUs, 640, 480, t, h, frame);
     const long allocationsBefore = g_allocations.load();
+    TraceNextAllocation();
     for (auto _ : state) {
         processor.Process(pictures[n++ % pictures.size()], timeUs, 640, 480, t, h, frame);
         timeUs += 250000;

@@ -189,6 +189,15 @@ void TestSpotDetector::pulses_data()
         << QVector<int>{-1, 40, 40} << QVector<int>{0, 1, 0} << 30 << 8;
     QTest::newRow("8 fps: lit again after a dark frame is a new shot")
         << QVector<int>{-1, 40, -1, 40} << QVector<int>{0, 1, 0, 1} << 30 << 8;
+    // A slow camera loses a fading pulse for a frame or two; back on its place, it is that pulse.
+    QTest::newRow("24 fps: back on its place after two dark frames is the same pulse")
+        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30 << 24;
+    QTest::newRow("15 fps: back on its place after a dark frame is the same pulse")
+        << QVector<int>{-1, 40, -1, 40} << QVector<int>{0, 1, 0, 0} << 30 << 15;
+    QTest::newRow("24 fps: two dark frames, then beside the place: a new shot")
+        << QVector<int>{-1, 40, -1, -1, 50} << QVector<int>{0, 1, 0, 0, 1} << 30 << 24;
+    QTest::newRow("24 fps: three dark frames: a new shot")
+        << QVector<int>{-1, 40, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 1} << 30 << 24;
 }
 
 void TestSpotDetector::pulses()
@@ -592,6 +601,7 @@ void TestSpotDetector::movingThings_data()
     QTest::newRow("a bright thing moved on: a crescent") << 2 << 0 << 0.0;
     QTest::newRow("spot cut by the picture's edge") << 3 << 0 << 0.0;
     QTest::newRow("laser on a lit thing that moves") << 4 << 1 << 140.5;
+    QTest::newRow("a projected target moved on: a filled crescent") << 5 << 0 << 0.0;
 }
 
 void TestSpotDetector::movingThings()
@@ -607,7 +617,14 @@ void TestSpotDetector::movingThings()
     int found = 0;
     for (int i = 0; i < 4; ++i) {
         cv::Mat picture = wall.clone();
-        if (i >= 2) {
+        if (kind == 5) {
+            // Red and grey rings on a dark screen, 3 px further right from the third frame on.
+            picture = cv::Scalar::all(25);
+            const cv::Point c(i >= 2 ? 103 : 100, 120);
+            cv::circle(picture, c, 22, cv::Scalar(50, 50, 170), cv::FILLED, cv::LINE_AA);
+            cv::circle(picture, c, 15, cv::Scalar(160, 170, 170), cv::FILLED, cv::LINE_AA);
+            cv::circle(picture, c, 6, cv::Scalar(50, 50, 170), cv::FILLED, cv::LINE_AA);
+        } else if (i >= 2) {
             const cv::Scalar white = cv::Scalar::all(240);
             if (kind == 0)
                 cv::circle(picture, {100, 120}, 3, white, cv::FILLED);

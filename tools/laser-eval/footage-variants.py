@@ -21,6 +21,10 @@ Variants:
     s320     scaled to 320 x 240: each axis on its own, as cameras that offer no 640 x 480 mode
              (laser-eval asks for 640 x 480, as the program does, so the library scales back)
 
+laser-eval --variant NAME makes the same changes in memory while it reads the recordings (no
+re-encoding, nothing written), which is how the footage tests run them; this script is for
+looking at the altered videos or checking what Motion JPEG compression adds.
+
 Needs python3-opencv and python3-numpy.
 """
 

@@ -1,5 +1,6 @@
 // laser-eval: runs the library's detector with default thresholds over a footage manifest.
 #include "footagematcher.h"
+#include "footagevariant.h"
 
 #include "frameprocessor.h"
 #include "homography.h"
@@ -46,7 +47,8 @@ int Usage()
     std::fprintf(stderr,
                  "usage: laser-eval [-v] [--spots A B] [--luminance N] [--min-size N] [--min-distance N]\n"
                  "                  [--skip-missing] [--min-passed N] [--min-found N]\n"
-                 "                  [--max-false N] [--two-frame-pulses FILE] MANIFEST\n"
+                 "                  [--max-false N] [--two-frame-pulses FILE] [--variant NAME]\n"
+                 "                  MANIFEST\n"
                  "  -v              print every reported shot\n"
                  "  --spots A B     print every lit area of frames A to B, laser light or not\n"
                  "  --luminance N, --min-size N, --min-distance N\n"
@@ -58,7 +60,10 @@ int Usage()
                  "  --two-frame-pulses FILE\n"
                  "                  pulses lit in two frames in a row (two-frame-pulses.py): for\n"
                  "                  the one recording the file names, a shot at the other\n"
-                 "                  frame's centre matches too\n");
+                 "                  frame's centre matches too\n"
+                 "  --variant NAME  alter every picture as it is read, the expected centres with\n"
+                 "                  it: %s\n",
+                 FootageVariant::Names());
     return 2;
 }
 
@@ -72,6 +77,7 @@ int main(int argc, char **argv)
     long spotsFrom = -1, spotsTo = -2;
     const char *manifestPath = nullptr;
     const char *twoFramePath = nullptr;
+    FootageVariant variant;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "-v"))
             verbose = true;
@@ -94,7 +100,10 @@ int main(int argc, char **argv)
             spotsTo = std::atol(argv[++i]);
         } else if (!std::strcmp(argv[i], "--two-frame-pulses") && i + 1 < argc)
             twoFramePath = argv[++i];
-        else if (argv[i][0] == '-')
+        else if (!std::strcmp(argv[i], "--variant") && i + 1 < argc) {
+            if (!variant.Select(argv[++i]))
+                return Usage();
+        } else if (argv[i][0] == '-')
             return Usage();
         else
             manifestPath = argv[i];
@@ -147,25 +156,37 @@ int main(int argc, char **argv)
     const Homography homography;
     for (const cv::FileNode &rec : manifest["recordings"]) {
         const std::string video = std::string(rec["video"]);
-        FootageMatcher matcher(Points(rec["required"]), Points(rec["optional"]), toleranceX,
-                               toleranceY);
+        cv::VideoCapture capture(folder + "/" + video);
+        const int sourceWidth = int(capture.get(cv::CAP_PROP_FRAME_WIDTH));
+        const int sourceHeight = int(capture.get(cv::CAP_PROP_FRAME_HEIGHT));
+        // The variant's centres, and a tolerance that grows with its pixels: the same distance
+        // on the wall as in the recording.
+        const auto moved = [&](std::vector<std::pair<double, double>> points) {
+            for (auto &p : points)
+                p = variant.Move(p, sourceWidth, sourceHeight);
+            return points;
+        };
+        const auto scale = variant.Scale(sourceWidth, sourceHeight);
+        FootageMatcher matcher(moved(Points(rec["required"])), moved(Points(rec["optional"])),
+                               toleranceX * scale.first, toleranceY * scale.second);
         // Only the recording the list was measured on.
         if (twoFrame.isOpened() && std::string(twoFrame["video"]) == video)
             for (const cv::FileNode &p : twoFrame["pulses"]) {
-                const std::vector<std::pair<double, double>> c = Points(p["centres"]);
+                const std::vector<std::pair<double, double>> c = moved(Points(p["centres"]));
                 if (c.size() == 2 && p["frames"].size() == 2)
                     matcher.AddTwoFramePulse(int(p["frames"][0]), int(p["frames"][1]), c[0], c[1]);
             }
-        cv::VideoCapture capture(folder + "/" + video);
+        variant.Restart();
         const double rate = capture.get(cv::CAP_PROP_FPS);
         const double fps = rate > 0.5 && rate < 1000.0 ? rate : 30.0;
         FrameProcessor processor;
         FrameData frame;
-        cv::Mat picture;
+        cv::Mat decoded;
         double seconds = 0.0;
         long frames = 0;
         std::vector<double> times;
-        while (capture.isOpened() && capture.read(picture) && !picture.empty()) {
+        while (capture.isOpened() && capture.read(decoded) && !decoded.empty()) {
+            const cv::Mat &picture = variant.Apply(decoded);
             const auto start = std::chrono::steady_clock::now();
             // As the program opens every camera: 640 x 480, whatever the recording's size.
             const int64_t timeUs = int64_t(frames * 1e6 / fps);
