@@ -237,6 +237,7 @@ void MainWindow::SetPage(int p)
     } else {
         ui->graphicsView->unsetCursor();
     }
+    UpdateDisplayTarget();
 }
 
 void MainWindow::on_toolButtonCamera_clicked()

@@ -85,6 +85,14 @@ public:
     ProjectData CurrentProject();
     void ApplyProject(const ProjectData &p);
 
+    // Display target (display/): a drawn ring target or a picture in camera 1's area.
+    void UpdateDisplayTarget();
+    void DrawCircleTarget();
+    void RemoveDisplayTargetItems();
+    void SetImageItemsVisible(bool visible);
+    void LoadDisplayImage(const QString &path);
+    void LoadScoreImage(const QString &path);
+
     // Game control.
     void ResetGame();
     void StopGame();
@@ -171,6 +179,20 @@ private slots:
     void on_toolButtonOpen_clicked();
     void on_toolButtonNew_clicked();
 
+    void on_radioButtonDispTarget_clicked();
+    void on_radioButtonDispCamera_clicked();
+    void on_radioButtonCircleTarget_clicked();
+    void on_radioButtonCircleTarget_toggled(bool checked);
+    void on_radioButtonImageTarget_toggled(bool checked);
+    void on_spinBoxCircles_valueChanged(int arg1);
+    void on_spinBoxInnerCircles_valueChanged(int arg1);
+    void on_checkBoxBullseye_stateChanged(int arg1);
+    void on_checkBoxTargetNumbers_stateChanged(int arg1);
+    void on_pushButtonEditDispTarget_clicked();
+    void on_pushButtonFinishEditing_clicked();
+    void on_pushButtonSelectDisplayImage_clicked();
+    void on_pushButtonSelectScoreImage_clicked();
+
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
@@ -179,6 +201,9 @@ protected:
 
 private:
     void UpdateFullscreenText();
+    // True while the drawn ring target is what the Game page shows.
+    bool CircleTargetShown() const;
+    void ShowImageTooLarge(const QString &path, const QSize &size);
 
     bool configured = false;
 };

@@ -4,7 +4,7 @@
 
 #include "gamestate.h"
 #include "hit.h"
-#include "scoring.h"
+#include "displaytargetframe.h"
 #include "target.h"
 #include "targetsgraphicscene.h"
 

@@ -43,6 +43,7 @@ void MainWindow::on_toolButtonOpen_clicked()
 void MainWindow::ClearProject()
 {
     ui->radioButtonDispCamera->setChecked(true);
+    RemoveDisplayTargetItems();
     ui->radioButtonDispTarget->setEnabled(false);
     ui->listWidgetTargets->clearSelection();
     scene->SelectItem(nullptr);
@@ -201,13 +202,20 @@ void MainWindow::ApplyProject(const ProjectData &p)
 
     if (!p.dispTarget) {
         ui->radioButtonDispCamera->setChecked(true);
+        RemoveDisplayTargetItems();
     } else {
         ui->radioButtonDispTarget->setChecked(true);
-        // A file saved with the circle target chosen gets it back.
-        if (p.imageTarget)
+        if (p.imageTarget) {
             ui->radioButtonImageTarget->setChecked(true);
-        else
+            // A missing picture keeps the pictures loaded before, the score picture included.
+            if (QFileInfo(p.targetImageFilename).isFile()) {
+                LoadDisplayImage(p.targetImageFilename);
+                LoadScoreImage(p.scoreImageFilename);
+            }
+        } else {
+            // A file saved with the circle target chosen gets it back.
             ui->radioButtonCircleTarget->setChecked(true);
+        }
     }
 
     SetLanguage(p.language);

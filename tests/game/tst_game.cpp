@@ -40,8 +40,6 @@ private slots:
     void startButtonStartsTheGame();
     void keysByPage();
     void deletedTargetIsForgotten();
-    void circleDisplayTarget();
-    void imageDisplayTarget();
 
 private:
     Target *AddTarget(const QRectF &rect, TargetType type, int score, const QString &name);
@@ -416,71 +414,6 @@ void TestGame::deletedTargetIsForgotten()
     QVERIFY(hit->marker); // the marker stays
     QTest::qWait(300); // the set-back fires and touches nothing
     QTRY_VERIFY_WITH_TIMEOUT(Hit::All().isEmpty(), 1500);
-}
-
-void TestGame::circleDisplayTarget()
-{
-    window->ui->radioButtonDispTarget->setEnabled(true);
-    window->ui->radioButtonDispTarget->setChecked(true);
-    window->ui->radioButtonCircleTarget->setChecked(true);
-    window->ui->spinBoxCircles->setValue(10);
-    window->ui->spinBoxSchotCount->setValue(10);
-    window->ui->pushButtonGameStart->click();
-
-    window->Shoot(QPointF(320 + 27.9, 240), QPointF(), false);
-    window->Shoot(QPointF(320, 240 - 28), QPointF(), false);
-    window->Shoot(QPointF(5, 5), QPointF(500, 500), true); // camera shot: the corrected position counts
-    window->Shoot(QPointF(320, 240), QPointF(1000, 0), true); // lands at (550, 10): outside the rings
-    QCOMPARE(Cell(0, 0), QStringLiteral("Ring 10"));
-    QCOMPARE(Cell(0, 1), QStringLiteral("10"));
-    QCOMPARE(Cell(1, 0), QStringLiteral("Ring 9"));
-    QCOMPARE(Cell(2, 0), QStringLiteral("Ring 10"));
-    QCOMPARE(Cell(3, 0), QStringLiteral("Missed"));
-    QCOMPARE(window->totalScore, 29);
-    // Markers sit where the shots land on the drawn target.
-    QCOMPARE(Hit::All().at(2)->marker->pos(), QPointF(320, 240));
-    QCOMPARE(Hit::All().at(3)->displayPos, QPointF(550, 10));
-    QCOMPARE(Hit::All().at(3)->pos, QPointF(320, 240));
-}
-
-void TestGame::imageDisplayTarget()
-{
-    window->ui->radioButtonDispTarget->setEnabled(true);
-    window->ui->radioButtonDispTarget->setChecked(true);
-    window->ui->radioButtonImageTarget->setChecked(true);
-    QPixmap pixmap(400, 200); // shown at a quarter: 100 x 50
-    pixmap.fill(Qt::gray);
-    window->displayImageItem = window->scene->addPixmap(pixmap);
-    window->displayImageItem->setScale(0.25);
-    window->displayImageItem->setPos(100, 50);
-    window->displayImageItem->setZValue(902);
-    QImage score(4, 2, QImage::Format_RGB32);
-    score.fill(qRgb(9, 0, 0)); // 9 / 10 = 0 points
-    score.setPixel(3, 1, qRgb(255, 0, 0));
-    score.setPixel(0, 0, qRgb(120, 0, 0));
-    window->scoreImage = score;
-    window->ui->pushButtonGameStart->click();
-
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
-    window->Shoot(QPointF(101, 51), QPointF(), false); // top-left pixel: 12
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
-    window->Shoot(QPointF(0, 0), QPointF(1000, 1000), true); // far corner reads the last pixel: 25
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
-    window->Shoot(QPointF(150, 60), QPointF(), false); // red 9: nothing
-    window->Shoot(QPointF(300, 300), QPointF(), false); // off the image
-    QCOMPARE(Cell(0, 0), QStringLiteral("Treffer"));
-    QCOMPARE(Cell(0, 1), QStringLiteral("12"));
-    QCOMPARE(Cell(1, 1), QStringLiteral("25"));
-    QCOMPARE(Cell(2, 0), QStringLiteral("Missed"));
-    QCOMPARE(Cell(3, 0), QStringLiteral("Missed"));
-    QCOMPARE(Hit::All().at(1)->marker->pos(), QPointF(200, 100));
-    QCOMPARE(Hit::All().at(3)->marker->pos(), QPointF(-100, -100)); // out of sight
-
-    // Without a score image every hit on the image is a miss.
-    window->scoreImage = QImage();
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
-    window->Shoot(QPointF(101, 51), QPointF(), false);
-    QCOMPARE(Cell(4, 0), QStringLiteral("Missed"));
 }
 
 QTEST_MAIN(TestGame)

@@ -10,6 +10,7 @@
 #include "targetsgraphicscene.h"
 
 #include <QGraphicsEllipseItem>
+#include <QGraphicsPixmapItem>
 #include <QGraphicsPolygonItem>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -111,7 +112,8 @@ QStringList TestProject::Facts() const
       << QStringLiteral("volume=%1").arg(window->volume) << QStringLiteral("hitsize=%1").arg(hitSize)
       << QStringLiteral("four=%1").arg(window->fourCameras) << QStringLiteral("display=%1").arg(ui->radioButtonDispTarget->isChecked())
       << QStringLiteral("image=%1").arg(ui->radioButtonImageTarget->isChecked())
-      << QStringLiteral("imagefile=") + window->targetImageFilename
+      << QStringLiteral("imagefile=") + window->targetImageFilename << QStringLiteral("scorefile=") + window->scoreImageFilename
+      << QStringLiteral("picture=%1").arg(window->displayImageItem ? window->displayImageItem->pixmap().width() : 0)
       << QStringLiteral("inner=%1").arg(ui->spinBoxInnerCircles->value()) << QStringLiteral("circles=%1").arg(ui->spinBoxCircles->value())
       << QStringLiteral("numbers=%1").arg(ui->checkBoxTargetNumbers->isChecked())
       << QStringLiteral("bullseye=%1").arg(ui->checkBoxBullseye->isChecked());
@@ -170,9 +172,16 @@ void TestProject::roundTrip()
     window->ui->spinBoxCircles->setValue(12);
     window->ui->spinBoxInnerCircles->setValue(3);
     window->ui->checkBoxBullseye->setChecked(false);
-    window->ui->comboBoxGametype->setCurrentIndex(1);
+    const QString picture = dir.filePath(QStringLiteral("picture.png")), points = dir.filePath(QStringLiteral("points.png"));
+    QImage(400, 300, QImage::Format_RGB32).save(picture);
+    QImage(40, 30, QImage::Format_RGB32).save(points);
     window->SetPage(2);
+    window->ui->radioButtonDispTarget->setChecked(true);
+    window->ui->radioButtonImageTarget->setChecked(true);
+    window->LoadDisplayImage(picture);
+    window->LoadScoreImage(points);
     const QStringList before = Facts();
+    QVERIFY(before.contains("picture=2560") && before.contains("display=1"));
 
     const QString path = dir.filePath(QStringLiteral("set-up.fsp"));
     Save(path);
@@ -198,6 +207,8 @@ void TestProject::roundTrip()
     hitSize = 5;
     window->ui->spinBoxSchotCount->setValue(10);
     window->ui->checkBoxBullseye->setChecked(true);
+    window->LoadDisplayImage(points);
+    window->LoadScoreImage(picture);
     window->cameraCombos[2]->setCurrentIndex(0);
     emit window->cameraCombos[2]->activated(0);
     window->SetPage(0);
@@ -236,11 +247,12 @@ void TestProject::loadEdgeCases_data()
                       "\"InnerCircles\": 2.6}")
         << false << QStringList{"hitsize=10", "shots=99", "game=0", "volume=1", "circles=1", "inner=1"};
     QTest::newRow("inner circles before total")
-        << QByteArray("{\"InnerCircles\": 8, \"TotalCircles\": 12}") << false << QStringList{"inner=5", "circles=12"};
+        << QByteArray("{\"InnerCircles\": 8, \"TotalCircles\": 12, \"game\": 1}") << false
+        << QStringList{"inner=5", "circles=12", "game=1"};
     QTest::newRow("display off with image names")
         << QByteArray("{\"DispTarget\": false, \"ImageTarget\": true, \"TargetImageFilename\": \"picture.png\", "
                       "\"ScoreImageFilename\": \"picture.png\"}")
-        << false << QStringList{"display=0", "image=0", "imagefile="};
+        << false << QStringList{"display=0", "image=0", "imagefile=", "scorefile="};
     QTest::newRow("empty colour strings")
         << QByteArray("{\"color0\": \"\", \"color1\": \"#123456\", \"color2\": \"no colour\"}") << false
         << QStringList{"color0=#00ff00", "color1=#123456", "color2=#aa55ff"};
