@@ -6,7 +6,6 @@
 #include "hit.h"
 #include "projectdata.h"
 #include "target.h"
-#include "targetrow.h"
 #include "targetsgraphicscene.h"
 
 #include <QDebug>
