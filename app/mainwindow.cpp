@@ -132,6 +132,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     SetFourCameras(false);
     on_listWidgetTargets_itemSelectionChanged(); // property widgets from the empty selection
+    UpdateDisplayTarget(); // no corrected target yet: the camera picture only
     configured = true;
 }
 

@@ -125,8 +125,7 @@ void MainWindow::LoadDisplayImage(const QString &path)
     const ImageFile file = ReadImageFile(path, ImageWorkingSize);
     if (file.tooLarge)
         ShowImageTooLarge(path, file.fileSize);
-    const QPixmap picture = QPixmap::fromImage(file.image);
-    if (picture.isNull())
+    if (file.image.isNull())
         return;
 
     if (displayImageItem) {
@@ -138,7 +137,8 @@ void MainWindow::LoadDisplayImage(const QString &path)
     ui->labelDisplayImage->setText(QFileInfo(path).baseName());
     RemoveDisplayTargetItems();
 
-    const QPixmap working = picture.scaled(ImageWorkingSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+    const QPixmap working = QPixmap::fromImage(
+        file.image.scaled(ImageWorkingSize, Qt::KeepAspectRatio, Qt::FastTransformation));
     displayImageItem = scene->addPixmap(working);
     displayImageItem->setTransform(QTransform::fromScale(ImageScale, ImageScale));
     displayImageItem->setZValue(ImageZ);

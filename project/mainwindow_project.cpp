@@ -43,6 +43,7 @@ void MainWindow::ClearProject()
 {
     ui->radioButtonDispCamera->setChecked(true);
     RemoveDisplayTargetItems();
+    SetImageItemsVisible(false);
     ui->radioButtonDispTarget->setEnabled(false);
     ui->listWidgetTargets->clearSelection();
     scene->SelectItem(nullptr);

@@ -350,5 +350,17 @@
         <source>-No Camera-</source>
         <translation>-No Camera-</translation>
     </message>
+    <message>
+        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
+        <translation>Picture too large, not loaded: %1 (%2 x %3 pixels)</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Open Image</translation>
+    </message>
+    <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Image Files (*.png *.jpg *.bmp)</translation>
+    </message>
 </context>
 </TS>

@@ -350,5 +350,17 @@
         <source>-No Camera-</source>
         <translation>-Sin cámara-</translation>
     </message>
+    <message>
+        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
+        <translation>Imagen demasiado grande, no cargada: %1 (%2 x %3 píxeles)</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Archivos de imagen (*.png *.jpg *.bmp)</translation>
+    </message>
 </context>
 </TS>

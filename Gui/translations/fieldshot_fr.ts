@@ -350,5 +350,17 @@
         <source>-No Camera-</source>
         <translation>-Aucune caméra-</translation>
     </message>
+    <message>
+        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
+        <translation>Image trop grande, non chargée : %1 (%2 x %3 pixels)</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Fichiers image (*.png *.jpg *.bmp)</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,257 @@
+// Tests of the display target through the real main window: modes, drawing, pictures, scoring.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "gamestate.h"
+#include "hit.h"
+#include "target.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsPixmapItem>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDisplay : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void modeFollowsPageAndCorrectedTarget_data();
+    void modeFollowsPageAndCorrectedTarget();
+    void innerCirclesFollowCircleCount_data();
+    void innerCirclesFollowCircleCount();
+    void imageTargetScores_data();
+    void imageTargetScores();
+    void badPictureChangesNothing_data();
+    void badPictureChangesNothing();
+
+private:
+    void ShowDisplayTarget(bool image);
+    QList<QGraphicsItem *> RingItems() const;
+    QString SavePicture(const QString &name, const QImage &image) const;
+
+    MainWindow *window = nullptr;
+    QTemporaryDir dir;
+};
+
+void TestDisplay::init()
+{
+    window = new MainWindow;
+    QVERIFY(window->IsConfigured());
+    window->SetPage(2);
+}
+
+void TestDisplay::cleanup()
+{
+    delete window;
+}
+
+void TestDisplay::ShowDisplayTarget(bool image)
+{
+    window->ui->pushButtonCorrectedTarget->click();
+    window->SetPage(2);
+    window->ui->radioButtonDispTarget->click();
+    (image ? window->ui->radioButtonImageTarget : window->ui->radioButtonCircleTarget)->click();
+}
+
+QList<QGraphicsItem *> TestDisplay::RingItems() const
+{
+    QList<QGraphicsItem *> found;
+    for (QGraphicsItem *item : window->scene->items())
+        if (item->zValue() >= 800 && item->zValue() <= 900)
+            found << item;
+    return found;
+}
+
+QString TestDisplay::SavePicture(const QString &name, const QImage &image) const
+{
+    const QString path = dir.filePath(name);
+    return image.save(path) ? path : QString();
+}
+
+void TestDisplay::modeFollowsPageAndCorrectedTarget_data()
+{
+    QTest::addColumn<bool>("corrected");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("targetChosen");
+    QTest::addColumn<bool>("drawn"); // the ring target is shown and the game type fixed
+    QTest::newRow("no corrected target") << false << 2 << true << false;
+    QTest::newRow("ring target") << true << 2 << true << true;
+    QTest::newRow("camera picture") << true << 2 << false << false;
+    QTest::newRow("targets page") << true << 1 << true << false;
+}
+
+void TestDisplay::modeFollowsPageAndCorrectedTarget()
+{
+    QFETCH(bool, corrected);
+    QFETCH(int, page);
+    QFETCH(bool, targetChosen);
+    QFETCH(bool, drawn);
+    if (corrected)
+        window->ui->pushButtonCorrectedTarget->click();
+    window->ui->comboBoxGametype->setCurrentIndex(1);
+    window->SetPage(2);
+    (targetChosen ? window->ui->radioButtonDispTarget : window->ui->radioButtonDispCamera)->click();
+    window->SetPage(page);
+
+    QCOMPARE(window->ui->radioButtonDispTarget->isEnabled(), corrected);
+    QCOMPARE(window->ui->radioButtonDispTarget->isChecked(), corrected && targetChosen);
+    QCOMPARE(RingItems().isEmpty(), !drawn);
+    if (page == 2) {
+        QCOMPARE(window->ui->comboBoxGametype->isEnabled(), !drawn);
+        QCOMPARE(window->ui->comboBoxGametype->currentIndex(), drawn ? 0 : 1);
+    }
+
+    if (!drawn)
+        return;
+    // A marker moves between its shot position and its place on the drawn target.
+    window->ui->pushButtonGameStart->click();
+    window->Shoot(QPointF(320, 240), QPointF(1000, 0), true);
+    QCOMPARE(window->ui->tableWidgetHits->item(0, 0)->text(), QStringLiteral("Missed"));
+    QGraphicsEllipseItem *marker = Hit::All().first()->marker;
+    QCOMPARE(marker->pos(), QPointF(550, 10));
+    window->ui->radioButtonDispCamera->click();
+    QCOMPARE(marker->pos(), QPointF(320, 240));
+    window->ui->radioButtonDispTarget->click();
+    QCOMPARE(marker->pos(), QPointF(550, 10));
+}
+
+void TestDisplay::innerCirclesFollowCircleCount_data()
+{
+    QTest::addColumn<int>("inner");
+    QTest::addColumn<int>("circles");
+    QTest::addColumn<int>("innerAfter");
+    QTest::newRow("fewer circles lower the inner count") << 8 << 3 << 3;
+    QTest::newRow("more circles keep it") << 2 << 20 << 2;
+    QTest::newRow("one circle") << 5 << 1 << 1;
+}
+
+void TestDisplay::innerCirclesFollowCircleCount()
+{
+    QFETCH(int, inner);
+    QFETCH(int, circles);
+    QFETCH(int, innerAfter);
+    ShowDisplayTarget(false);
+    window->ui->spinBoxCircles->setValue(10);
+    window->ui->spinBoxInnerCircles->setValue(inner);
+    window->ui->spinBoxCircles->setValue(circles);
+    QCOMPARE(window->ui->spinBoxInnerCircles->maximum(), circles);
+    QCOMPARE(window->ui->spinBoxInnerCircles->value(), innerAfter);
+
+    // One drawing: n circles and the bullseye, of which the inner ones and the bullseye are filled.
+    int rings = 0, filled = 0;
+    for (QGraphicsItem *item : RingItems())
+        if (auto *ellipse = dynamic_cast<QGraphicsEllipseItem *>(item)) {
+            ++rings;
+            filled += ellipse->brush().style() != Qt::NoBrush;
+        }
+    QCOMPARE(rings, circles + 1);
+    QCOMPARE(filled, innerAfter + 1);
+}
+
+void TestDisplay::imageTargetScores_data()
+{
+    QTest::addColumn<QPointF>("pos");
+    QTest::addColumn<QPointF>("corrected");
+    QTest::addColumn<bool>("fromCamera");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QPointF>("marker");
+    // The 400 x 200 picture shows as 640 x 320 at (0, 80); the score image is 8 x 4.
+    QTest::newRow("red 255, last pixel") << QPointF() << QPointF(1000, 1000) << true << 25 << QPointF(640, 400);
+    QTest::newRow("red 10") << QPointF() << QPointF(10, 10) << true << 1 << QPointF(6.4, 83.2);
+    QTest::newRow("red 9") << QPointF() << QPointF(130, 10) << true << 0 << QPointF(83.2, 83.2);
+    QTest::newRow("red 0") << QPointF() << QPointF(500, 500) << true << 0 << QPointF(320, 240);
+    QTest::newRow("mouse on red 10") << QPointF(40, 90) << QPointF() << false << 1 << QPointF(40, 90);
+    QTest::newRow("mouse above the picture") << QPointF(40, 70) << QPointF() << false << 0 << QPointF(-100, -100);
+}
+
+void TestDisplay::imageTargetScores()
+{
+    QFETCH(QPointF, pos);
+    QFETCH(QPointF, corrected);
+    QFETCH(bool, fromCamera);
+    QFETCH(int, score);
+    QFETCH(QPointF, marker);
+    QImage points(8, 4, QImage::Format_RGB32);
+    points.fill(qRgb(0, 255, 255));
+    points.setPixel(7, 3, qRgb(255, 0, 0));
+    points.setPixel(0, 0, qRgb(10, 0, 0));
+    points.setPixel(1, 0, qRgb(9, 255, 255));
+    ShowDisplayTarget(true);
+    window->LoadDisplayImage(SavePicture(QStringLiteral("wide.png"), QImage(400, 200, QImage::Format_RGB32)));
+    window->LoadScoreImage(SavePicture(QStringLiteral("points.bmp"), points));
+    window->ui->pushButtonGameStart->click();
+
+    if (marker != QPointF(-100, -100))
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
+    window->Shoot(pos, corrected, fromCamera);
+    QCOMPARE(window->ui->tableWidgetHits->item(0, 0)->text(), score ? QStringLiteral("Treffer") : QStringLiteral("Missed"));
+    QCOMPARE(window->totalScore, score);
+    QCOMPARE(Hit::All().first()->marker->pos(), marker);
+}
+
+// The header of an uncompressed 24-bit BMP file, without its pixels.
+static QByteArray BmpHeader(qint32 width, qint32 height)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0x4d42) << quint32(0) << quint32(0) << quint32(54) << quint32(40) << width << height
+        << quint16(1) << quint16(24) << quint32(0) << quint32(0) << qint32(2835) << qint32(2835) << quint64(0);
+    return bytes;
+}
+
+void TestDisplay::badPictureChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("tooLarge");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(300, 300, QImage::Format_RGB32).save(&buffer, "PNG");
+    QTest::newRow("cancelled dialog") << QString() << QByteArray() << false;
+    QTest::newRow("empty") << QStringLiteral("empty.png") << QByteArray("") << false;
+    QTest::newRow("truncated") << QStringLiteral("cut.png") << png.left(png.size() / 2) << false;
+    QTest::newRow("not a picture") << QStringLiteral("notes.png") << QByteArray("Fieldshot\n") << false;
+    QTest::newRow("16000 x 16000") << QStringLiteral("huge.bmp") << BmpHeader(16000, 16000) << true;
+}
+
+void TestDisplay::badPictureChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, tooLarge);
+    ShowDisplayTarget(true);
+    window->LoadDisplayImage(SavePicture(QStringLiteral("good.png"), QImage(800, 600, QImage::Format_RGB32)));
+    window->LoadScoreImage(SavePicture(QStringLiteral("goodpoints.png"), QImage(20, 10, QImage::Format_RGB32)));
+    const QGraphicsPixmapItem *item = window->displayImageItem;
+    const qint64 pixmapKey = item->pixmap().cacheKey();
+    const qint64 scoreKey = window->scoreImage.cacheKey();
+
+    QString path;
+    if (!name.isEmpty()) {
+        path = dir.filePath(name);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    window->LoadDisplayImage(path);
+    window->LoadScoreImage(path);
+
+    QCOMPARE(window->displayImageItem, item);
+    QCOMPARE(item->pixmap().cacheKey(), pixmapKey);
+    QCOMPARE(window->scoreImage.cacheKey(), scoreKey);
+    QCOMPARE(window->targetImageFilename, dir.filePath(QStringLiteral("good.png")));
+    QCOMPARE(window->scoreImageFilename, dir.filePath(QStringLiteral("goodpoints.png")));
+    QCOMPARE(window->ui->labelDisplayImage->text(), QStringLiteral("good"));
+    QCOMPARE(window->ui->labelScoreImage->text(), QStringLiteral("goodpoints"));
+    QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("16000 x 16000")), tooLarge);
+}
+
+QTEST_MAIN(TestDisplay)
+#include "tst_display.moc"
