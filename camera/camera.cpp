@@ -117,7 +117,7 @@ void Camera::Open()
 {
     LaserLibrary &laser = Lib();
     const int e = laser.CamInit(device, 640, 480);
-    initialised = e > 0;
+    initialised = e >= LASER_OPENED;
     if (initialised) {
         retries = 3;
         countSecond = CurrentSecond();

@@ -101,7 +101,7 @@ void MainWindow::OpenCameraSettings(int camera)
 
 void MainWindow::Cam1FreshlyInitialized(int Err)
 {
-    if (Err > 0)
+    if (Err >= LASER_OPENED)
         SendCorrectedCorners();
 }
 

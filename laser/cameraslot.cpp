@@ -56,8 +56,15 @@ int CameraSlot::Open(std::unique_ptr<FrameSource> s, const std::string &n, int w
     // Each camera thread is one core's worth of work; OpenCV's own pool on top would
     // oversubscribe the machine. Set here, on the caller's thread, before any camera runs.
     cv::setNumThreads(1);
-    if (threaded)
-        thread = std::thread(&CameraSlot::Run, this);
+    if (threaded) {
+        try {
+            thread = std::thread(&CameraSlot::Run, this);
+        } catch (...) {
+            // No thread: the slot stays closed and the failure goes to the caller.
+            source.reset();
+            throw;
+        }
+    }
     return 1;
 }
 
@@ -89,23 +96,32 @@ void CameraSlot::Run()
 
 bool CameraSlot::CaptureOne(int timeoutMs)
 {
-    int64_t stamp = 0;
-    const int r = source->Grab(picture, stamp, timeoutMs);
-    if (r < 0)
-        return false;
-    if (r == 0)
+    FrameData *f = nullptr;
+    try {
+        int64_t stamp = 0;
+        const int r = source->Grab(picture, stamp, timeoutMs);
+        if (r < 0)
+            return false;
+        if (r == 0)
+            return true;
+        f = queue.AcquireWritable();
+        Homography h;
+        {
+            std::lock_guard<std::mutex> lock(homographyMutex);
+            h = homography;
+        }
+        processor.Process(picture, stamp, width, height, Thresholds(), h, *f);
+        f->timestampUs = stamp;
+        f->readyUs = MonotonicMicros();
+        queue.Publish(f);
         return true;
-    FrameData *f = queue.AcquireWritable();
-    Homography h;
-    {
-        std::lock_guard<std::mutex> lock(homographyMutex);
-        h = homography;
+    } catch (...) {
+        // Out of memory, or a decoder or OpenCV failure: on the camera's own thread nothing
+        // could catch it, so the camera ends as if unplugged and the program may open it again.
+        if (f)
+            queue.Discard(f);
+        return false;
     }
-    processor.Process(picture, width, height, Thresholds(), h, *f);
-    f->timestampUs = stamp;
-    f->readyUs = MonotonicMicros();
-    queue.Publish(f);
-    return true;
 }
 
 int CameraSlot::ReadFrame(FrameBlock *block)

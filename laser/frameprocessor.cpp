@@ -4,17 +4,29 @@
 #include "corewhiteness.h"
 #include "homography.h"
 #include "outshine.h"
+#include "spotcore.h"
 
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 // Compression smears an edge over a few grey levels, so a pixel beside a spot may come out a
 // little brighter than the spot's own brightest one; this much more is a brighter area's edge.
 constexpr int OutshineTolerance = 10;
+// A laser spot is a filled disc, or a straight streak where the laser moved during the
+// exposure, and small: a tenth of the picture's width is longer than any a hand draws in one
+// frame. Longer areas are the edges of people, doors and lamps' light moving in the room;
+// ragged or curved ones (a crescent where a bright object moved on) cover much less of the
+// ellipse with their moments.
+constexpr double MaxLengthShare = 0.1;
+constexpr double MinFill = 0.5;
+// Where much of the picture moves, the edges of what moves are lit areas of every shape and
+// colour; there a laser spot's core must turn white nearly all the way.
+constexpr int StirredWhiteness = 192;
+constexpr int MinCorePixels = 3;
+constexpr int CoreShare = 4;
 
 } // namespace
 
@@ -28,6 +40,14 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
                              const DetectorThresholds &t, const Homography &homography,
                              FrameData &out)
 {
+    untimedUs += 1000000 / 30;
+    Process(picture, untimedUs, width, height, t, homography, out);
+}
+
+void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int width, int height,
+                             const DetectorThresholds &t, const Homography &homography,
+                             FrameData &out)
+{
     out.Resize(width, height);
     const cv::Mat *source = &picture;
     if (picture.type() != CV_8UC3) {
@@ -36,17 +56,10 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
                                                                  : cv::COLOR_BGRA2BGR);
         source = &converted;
     }
-    if (source->cols != width || source->rows != height) {
-        cv::resize(*source, scaled, cv::Size(width, height), 0, 0, cv::INTER_AREA);
-        source = &scaled;
-    }
+    // Into the bottom-first colour buffer at the asked size, in one pass.
+    scaler.Scale(*source, width, height, out.colour.data(), out.colourStride, true);
     cv::Mat colour(height, width, CV_8UC3, out.colour.data(), size_t(out.colourStride));
     cv::Mat grey(height, width, CV_8UC1, out.grey.data(), size_t(out.greyStride));
-    // Row copies in reverse order: cv::flip does the same work at twice the cost.
-    const size_t rowBytes = size_t(width) * 3;
-    for (int y = 0; y < height; ++y)
-        std::memcpy(out.colour.data() + size_t(height - 1 - y) * out.colourStride,
-                    source->ptr<uint8_t>(y), rowBytes);
     cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
     out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
                                out.detection.data(), out.greyStride, t, spots);
@@ -55,14 +68,31 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
     // to white, against the colours around them, are not laser light, and neither are spots
     // outshone by an untouched pixel beside them; they still mark where light lingers.
     const int luminance = std::clamp(t.luminance, 1, 255);
+    const double maxLength = MaxLengthShare * width;
+    auto shaped = [&](const Spot &s) { return s.length <= maxLength && s.fill >= MinFill; };
     for (Spot &s : spots) {
+        // Lit together with a bright thing that moves: the laser is its brightest core, a few
+        // pixels and a small part of the area; a core as large as the area is the thing itself.
+        bool core = true;
+        if (!shaped(s)) {
+            const int area = s.pixels;
+            FindSpotCore(out.grey.data(), out.greyStride, height, true, std::max(1, luminance / 10),
+                         s, coreMask, coreStack);
+            core = s.pixels >= MinCorePixels && s.pixels * CoreShare <= area
+                && s.strength >= luminance;
+        }
         s.whiteness = CoreWhiteness(out.colour.data(), out.colourStride, width, height, s);
-        s.laser = s.whiteness * 2 >= luminance
+        // Cut by the picture's edge, a spot has no centre to trust; what lights up there is
+        // mostly something coming into the picture.
+        const bool inside = s.boxX > 0 && s.boxY > 0 && s.boxX + s.width < width
+            && s.boxY + s.height < height;
+        s.laser = s.laser && core && inside && shaped(s) && s.pixels >= t.minSize
+            && s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance)
             && Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s)
                 <= OutshineTolerance;
     }
-    out.shotCount =
-        pulses.Filter(spots, t.minDistance, detector.SceneChanged(), out.shots, LASER_MAX_SPOTS);
+    out.shotCount = pulses.Filter(spots, t.minDistance, detector.SceneChanged(), timestampUs,
+                                  out.shots, LASER_MAX_SPOTS);
     for (int i = 0; i < out.shotCount; ++i)
         homography.Map(out.shots[i].x, out.shots[i].y, &out.shots[i].cx, &out.shots[i].cy);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framedata.h"
+#include "picturescaler.h"
 #include "pulsefilter.h"
 #include "spotdetector.h"
 
@@ -15,7 +16,11 @@ class Homography;
 class FrameProcessor
 {
 public:
-    // picture: BGR, top row first; scaled when it is not width x height.
+    // picture: BGR, top row first, captured at timestampUs (microseconds, any steadily rising
+    // clock); scaled to width x height when it is another size.
+    void Process(const cv::Mat &picture, int64_t timestampUs, int width, int height,
+                 const DetectorThresholds &t, const Homography &homography, FrameData &out);
+    // For pictures without a capture time: each taken one 30 fps frame after the last.
     void Process(const cv::Mat &picture, int width, int height, const DetectorThresholds &t,
                  const Homography &homography, FrameData &out);
     void Reset();
@@ -27,6 +32,9 @@ private:
     SpotDetector detector;
     PulseFilter pulses;
     std::vector<Spot> spots;
+    std::vector<uint8_t> coreMask;
+    std::vector<int> coreStack;
+    int64_t untimedUs = 0;
+    PictureScaler scaler;
     cv::Mat converted;
-    cv::Mat scaled;
 };

@@ -48,6 +48,12 @@ void FrameQueue::Publish(FrameData *frame)
     ++count;
 }
 
+void FrameQueue::Discard(FrameData *frame)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    freeFrames.push_back(frame);
+}
+
 FrameData *FrameQueue::Take()
 {
     std::lock_guard<std::mutex> lock(mutex);

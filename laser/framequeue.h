@@ -18,6 +18,8 @@ public:
     // Writer side: a frame to fill (never null), then Publish it.
     FrameData *AcquireWritable();
     void Publish(FrameData *frame);
+    // A frame taken to fill that will not be published goes back to the pool.
+    void Discard(FrameData *frame);
 
     // Reader side: the oldest waiting frame becomes current; null when none waits.
     FrameData *Take();

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -111,6 +112,30 @@ std::string FindInPath(const char *program)
     return {};
 }
 
+// Every entry point runs its body through one of these: an exception that left the library
+// would end the program that loaded it, so it ends here, logged, as the entry point's failure.
+template <typename Result, typename Body>
+Result Guarded(const char *entry, Result failure, Body &&body) noexcept
+{
+    try {
+        return body();
+    } catch (const std::exception &e) {
+        Log("%s failed: %s", entry, e.what());
+    } catch (...) {
+        Log("%s failed", entry);
+    }
+    return failure;
+}
+
+template <typename Body>
+void Guarded(const char *entry, Body &&body) noexcept
+{
+    Guarded(entry, 0, [&] {
+        body();
+        return 0;
+    });
+}
+
 } // namespace
 
 extern "C" {
@@ -123,9 +148,11 @@ double CamGetDLLVersion(void)
 void CamSetVerbose(int level)
 {
     g_verbose = level;
-    // OpenCV's own warnings (undecodable files, back-end trouble) only when asked for.
-    cv::utils::logging::setLogLevel(level > 0 ? cv::utils::logging::LOG_LEVEL_WARNING
-                                              : cv::utils::logging::LOG_LEVEL_ERROR);
+    Guarded("CamSetVerbose", [&] {
+        // OpenCV's own warnings (undecodable files, back-end trouble) only when asked for.
+        cv::utils::logging::setLogLevel(level > 0 ? cv::utils::logging::LOG_LEVEL_WARNING
+                                                  : cv::utils::logging::LOG_LEVEL_ERROR);
+    });
 }
 
 void CamEnableThreading(void)
@@ -150,18 +177,20 @@ void CamDisableMulipleCameras(void)
 
 int CamListDevices(void)
 {
-    return g_devices.Count();
+    return Guarded("CamListDevices", 0, [] { return g_devices.Count(); });
 }
 
 int CamGetNameOfDevice(char *buffer, int index)
 {
-    DeviceEntry e;
-    if (!g_devices.Entry(index, e)) {
-        CopyName(buffer, std::string());
-        return -1;
-    }
-    CopyName(buffer, e.name);
-    return 0;
+    if (buffer)
+        buffer[0] = '\0';
+    return Guarded("CamGetNameOfDevice", -1, [&] {
+        DeviceEntry e;
+        if (!g_devices.Entry(index, e))
+            return -1;
+        CopyName(buffer, e.name);
+        return 0;
+    });
 }
 
 void CamSelectCamera(int number)
@@ -173,161 +202,188 @@ void CamSelectCamera(int number)
 int CamInit(int device, int width, int height)
 {
     const int number = g_selected.load();
-    if (!g_multiple.load()) {
-        for (int i = 0; i < LASER_MAX_CAMERAS; ++i)
-            if (i != number && g_slots[i].IsOpen()) {
-                Log("camera %d: another camera is open and multiple cameras are off", number);
-                return -3;
-            }
-    }
-    DeviceEntry e;
-    if (!g_devices.Entry(device, e)) {
-        Log("camera %d: no device %d", number, device);
-        return -1;
-    }
-    const int r = g_slots[number].Open(e, width, height, g_threading.load());
-    Log("camera %d: %s %s", number, e.name.c_str(), r > 0 ? "opened" : "failed to open");
-    return r;
+    return Guarded("CamInit", LASER_INTERNAL_ERROR, [&] {
+        if (!g_multiple.load()) {
+            for (int i = 0; i < LASER_MAX_CAMERAS; ++i)
+                if (i != number && g_slots[i].IsOpen()) {
+                    Log("camera %d: another camera is open and multiple cameras are off", number);
+                    return LASER_CAMERA_BUSY;
+                }
+        }
+        DeviceEntry e;
+        if (!g_devices.Entry(device, e)) {
+            Log("camera %d: no device %d", number, device);
+            return LASER_NO_DEVICE;
+        }
+        const bool opened = g_slots[number].Open(e, width, height, g_threading.load()) > 0;
+        Log("camera %d: %s %s", number, e.name.c_str(), opened ? "opened" : "failed to open");
+        return opened ? LASER_OPENED : LASER_OPEN_FAILED;
+    });
 }
 
 void CamFree(void)
 {
-    Selected().Close();
+    Guarded("CamFree", [] { Selected().Close(); });
 }
 
 int CamReadFrame(FrameBlock *block)
 {
-    CameraSlot &slot = Selected();
-    const bool wasOpen = slot.IsOpen();
-    const int r = slot.ReadFrame(block);
-    if (wasOpen && r == LASER_NOT_OPEN)
-        Log("camera %d: source gone, closed", g_selected.load());
-    if (r >= 0 && g_verbose.load() >= 2) {
-        LatencyStats &s = g_latency[g_selected.load()];
-        s.sumUs += slot.LastLatencyUs();
-        s.maxUs = std::max(s.maxUs, slot.LastLatencyUs());
-        if (++s.frames == 100) {
-            Log("camera %d: capture to readable %.3f ms average, %.3f ms max; %ld frames dropped",
-                g_selected.load(), s.sumUs / 100000.0, s.maxUs / 1000.0, slot.Dropped());
-            s = LatencyStats();
+    return Guarded("CamReadFrame", int(LASER_NO_FRAME), [&] {
+        CameraSlot &slot = Selected();
+        const bool wasOpen = slot.IsOpen();
+        const int r = slot.ReadFrame(block);
+        if (wasOpen && r == LASER_NOT_OPEN)
+            Log("camera %d: source gone, closed", g_selected.load());
+        if (r >= 0 && g_verbose.load() >= 2) {
+            LatencyStats &s = g_latency[g_selected.load()];
+            s.sumUs += slot.LastLatencyUs();
+            s.maxUs = std::max(s.maxUs, slot.LastLatencyUs());
+            if (++s.frames == 100) {
+                Log("camera %d: capture to readable %.3f ms average, %.3f ms max; %ld frames "
+                    "dropped",
+                    g_selected.load(), s.sumUs / 100000.0, s.maxUs / 1000.0, slot.Dropped());
+                s = LatencyStats();
+            }
         }
-    }
-    return r;
+        return r;
+    });
 }
 
 unsigned char *CamGetColourBuf(void)
 {
-    FrameData *f = Selected().Current();
-    return f ? f->colour.data() : nullptr;
+    return Guarded("CamGetColourBuf", static_cast<unsigned char *>(nullptr), [] {
+        FrameData *f = Selected().Current();
+        return f ? f->colour.data() : nullptr;
+    });
 }
 
 unsigned char *CamGetGreyBuf(void)
 {
-    FrameData *f = Selected().Current();
-    return f ? f->grey.data() : nullptr;
+    return Guarded("CamGetGreyBuf", static_cast<unsigned char *>(nullptr), [] {
+        FrameData *f = Selected().Current();
+        return f ? f->grey.data() : nullptr;
+    });
 }
 
 unsigned char *CamGetSpecialGreyBuf(int which)
 {
-    FrameData *f = Selected().Current();
-    if (!f)
-        return nullptr;
-    // 6 is the detection buffer; other numbers fall back to the plain grey picture.
-    return which == 6 ? f->detection.data() : f->grey.data();
+    return Guarded("CamGetSpecialGreyBuf", static_cast<unsigned char *>(nullptr), [&] {
+        FrameData *f = Selected().Current();
+        if (!f)
+            return static_cast<unsigned char *>(nullptr);
+        // 6 is the detection buffer; other numbers fall back to the plain grey picture.
+        return which == 6 ? f->detection.data() : f->grey.data();
+    });
 }
 
 int CamGetXMax(void)
 {
-    const FrameData *f = Selected().Current();
-    return f ? f->width : Selected().Width();
+    return Guarded("CamGetXMax", 0, [] {
+        const FrameData *f = Selected().Current();
+        return f ? f->width : Selected().Width();
+    });
 }
 
 int CamGetYMax(void)
 {
-    const FrameData *f = Selected().Current();
-    return f ? f->height : Selected().Height();
+    return Guarded("CamGetYMax", 0, [] {
+        const FrameData *f = Selected().Current();
+        return f ? f->height : Selected().Height();
+    });
 }
 
 void CamSetThreshold(int kind, int value)
 {
-    Selected().SetThreshold(kind, value);
+    Selected().SetThreshold(kind, value); // atomic stores only
 }
 
 int CamGetThresholds(int kind)
 {
-    return Selected().Threshold(kind);
+    return Selected().Threshold(kind); // atomic loads only
 }
 
 int CamGetFilterSetting(int id, int *minimum, int *maximum, int *step, int *value,
                         int *defaultValue, int *flags)
 {
-    return GetSetting(SettingGroup::Filter, id, minimum, maximum, step, value, defaultValue, flags);
+    return Guarded("CamGetFilterSetting", -1, [&] {
+        return GetSetting(SettingGroup::Filter, id, minimum, maximum, step, value, defaultValue,
+                          flags);
+    });
 }
 
 int CamGetCameraSetting(int id, int *minimum, int *maximum, int *step, int *value,
                         int *defaultValue, int *flags)
 {
-    return GetSetting(SettingGroup::Camera, id, minimum, maximum, step, value, defaultValue, flags);
+    return Guarded("CamGetCameraSetting", -1, [&] {
+        return GetSetting(SettingGroup::Camera, id, minimum, maximum, step, value, defaultValue,
+                          flags);
+    });
 }
 
 void CamSetFilterSetting(int id, int value, int flags)
 {
-    SetSetting(SettingGroup::Filter, id, value, flags);
+    Guarded("CamSetFilterSetting", [&] { SetSetting(SettingGroup::Filter, id, value, flags); });
 }
 
 void CamSetCameraSetting(int id, int value, int flags)
 {
-    SetSetting(SettingGroup::Camera, id, value, flags);
+    Guarded("CamSetCameraSetting", [&] { SetSetting(SettingGroup::Camera, id, value, flags); });
 }
 
 void CamSetFilterSettingPct(int id, float fraction, int flags)
 {
-    SetSettingPct(SettingGroup::Filter, id, fraction, flags);
+    Guarded("CamSetFilterSettingPct",
+            [&] { SetSettingPct(SettingGroup::Filter, id, fraction, flags); });
 }
 
 void CamSetCameraSettingPct(int id, float fraction, int flags)
 {
-    SetSettingPct(SettingGroup::Camera, id, fraction, flags);
+    Guarded("CamSetCameraSettingPct",
+            [&] { SetSettingPct(SettingGroup::Camera, id, fraction, flags); });
 }
 
 void CamShowSettings(void)
 {
-    FrameSource *source = Selected().Source();
-    const std::string node = source ? source->Node() : std::string();
-    const std::string program = FindInPath("qv4l2");
-    if (node.empty() || program.empty()) {
-        Log("camera %d: no settings window for this camera", g_selected.load());
-        return;
-    }
-    // Detached: a grandchild of a reaped child, so it neither blocks nor becomes a zombie.
-    const char *argv[] = {program.c_str(), "-d", node.c_str(), nullptr};
-    const pid_t child = fork();
-    if (child == 0) {
-        setsid();
-        if (fork() == 0) {
-            execv(argv[0], const_cast<char *const *>(argv));
-            _exit(127);
+    Guarded("CamShowSettings", [] {
+        FrameSource *source = Selected().Source();
+        const std::string node = source ? source->Node() : std::string();
+        const std::string program = FindInPath("qv4l2");
+        if (node.empty() || program.empty()) {
+            Log("camera %d: no settings window for this camera", g_selected.load());
+            return;
         }
-        _exit(0);
-    }
-    if (child > 0)
-        waitpid(child, nullptr, 0);
+        // Detached: a grandchild of a reaped child, so it neither blocks nor becomes a zombie.
+        const char *argv[] = {program.c_str(), "-d", node.c_str(), nullptr};
+        const pid_t child = fork();
+        if (child == 0) {
+            setsid();
+            if (fork() == 0) {
+                execv(argv[0], const_cast<char *const *>(argv));
+                _exit(127);
+            }
+            _exit(0);
+        }
+        if (child > 0)
+            waitpid(child, nullptr, 0);
+    });
 }
 
 void CamGetName(char *buffer)
 {
-    CopyName(buffer, Selected().Name());
+    if (buffer)
+        buffer[0] = '\0';
+    Guarded("CamGetName", [&] { CopyName(buffer, Selected().Name()); });
 }
 
 void CamSetCorner(int corner, double x, double y)
 {
-    Selected().SetCorner(corner, x, y);
+    Guarded("CamSetCorner", [&] { Selected().SetCorner(corner, x, y); });
 }
 
 void CamGetCorner(int corner, double *x, double *y)
 {
     double cx = 0.0, cy = 0.0;
-    Selected().Corner(corner, &cx, &cy);
+    Guarded("CamGetCorner", [&] { Selected().Corner(corner, &cx, &cy); });
     if (x)
         *x = cx;
     if (y)
@@ -336,12 +392,12 @@ void CamGetCorner(int corner, double *x, double *y)
 
 void CamPreCalculate(void)
 {
-    Selected().PreCalculate();
+    Guarded("CamPreCalculate", [] { Selected().PreCalculate(); });
 }
 
 void CamSetScreenResolution(int width, int height)
 {
-    Selected().SetScreenResolution(width, height);
+    Guarded("CamSetScreenResolution", [&] { Selected().SetScreenResolution(width, height); });
 }
 
 } // extern "C"

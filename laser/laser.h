@@ -28,7 +28,7 @@ extern "C" {
 #define LASER_THRESHOLD_LUMINANCE 1   /* brightness threshold 0-255, higher is less sensitive */
 #define LASER_THRESHOLD_MIN_SIZE 2    /* smallest spot, pixels */
 #define LASER_THRESHOLD_MAX_SIZE 3    /* largest spot, pixels */
-#define LASER_THRESHOLD_MIN_DISTANCE 4 /* pixels: a spot this close to one of the last three frames is the same pulse */
+#define LASER_THRESHOLD_MIN_DISTANCE 4 /* pixels: spots of one frame this close are one light */
 
 /* Default thresholds of every camera. The luminance threshold L (0-255, higher is less
  * sensitive) asks the brightest pixel of a spot to close L/255 of the gap between the scene as
@@ -42,11 +42,20 @@ extern "C" {
  * (a laser core turns white whatever its colour; a bright patch of the scene keeps its own),
  * no pixel just outside the spot brighter than the spot's brightest by more than 10 grey levels
  * (laser light adds to what lies under it; a fringe spreading from a brighter area does not),
- * and a frame in which fewer than 1 % of the pixels changed (a light switched on, exposure
- * stepping, the camera moving, a moving projected scene give no shots).
- * A pulse is one shot, reported in the frame it first appears; a pulse that first shows as a
- * streak (the laser moving during the exposure) is reported one frame later, at the rounder
- * spot of its next frame where there is one.
+ * a spot that is small (no longer than a tenth of the picture's width), filled (half or more
+ * of the ellipse of its moments: no crescent, ring or ragged patch) and clear of the picture's
+ * edge, a peak that rises above the scene's memory of the last several seconds by a quarter of
+ * its rise above the background (an area uncovered by a hand moving away is no shot), and a
+ * frame in which fewer than 10 % of the pixels changed (a light switched on, exposure
+ * stepping, the camera moving give no shots); where 1 % to 10 % changed (a person walking by,
+ * a moving projected target) the core must close three quarters of the gap to white. A lit
+ * area that fails as a whole (a moving target with the laser on it) yields its brightest
+ * core: the pixels within L/10 of its peak, a quarter of the area or less.
+ * A pulse is one shot, reported in the frame it first appears; a spot within 60 pixels (box to
+ * box) of a laser spot of the previous frame or of the last 110 ms continues its pulse (no
+ * trainer fires twice that fast; the hand moves while a pulse lasts). A pulse that first shows
+ * as a streak (the laser moving during the exposure) is reported one frame later, at the
+ * rounder spot of its next frame where there is one.
  * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
  * "default values". */
 #define LASER_DEFAULT_LUMINANCE 110
@@ -57,6 +66,13 @@ extern "C" {
 /* CamReadFrame results besides a frame (0 or more). */
 #define LASER_NOT_OPEN (-2)
 #define LASER_NO_FRAME (-1)
+
+/* CamInit results: LASER_OPENED, or a failure (0 or less). */
+#define LASER_OPENED 1
+#define LASER_NO_DEVICE (-1)       /* no device at that index */
+#define LASER_OPEN_FAILED (-2)     /* the device or file would not open at all */
+#define LASER_CAMERA_BUSY (-3)     /* another camera is open and multiple cameras are off */
+#define LASER_INTERNAL_ERROR (-4)  /* out of memory, no thread, a failure inside the library */
 
 #pragma pack(push, 4)
 /* One detected spot. Coordinates are pixels of the upright picture, origin top left;
@@ -123,7 +139,12 @@ LASER_API int CamGetNameOfDevice(char *buffer, int index);
 
 /* Calls about one camera follow CamSelectCamera(number), number 0-3. */
 LASER_API void CamSelectCamera(int number);
-/* Opens device `device` for the selected camera at width x height. Above 0 on success. */
+/* Opens device `device` for the selected camera. Whatever size the device or file delivers, its
+ * pictures and spot positions come out at width x height, each axis scaled on its own.
+ * LASER_OPENED (above 0) on success, else one of the failures LASER_NO_DEVICE ... above.
+ * No entry point lets an exception out: a failure inside the library gives the entry point's
+ * failure value (LASER_INTERNAL_ERROR, LASER_NO_FRAME, null, 0, -1) or, for those without a
+ * result, leaves things as they were. */
 LASER_API int CamInit(int device, int width, int height);
 /* Closes the selected camera. */
 LASER_API void CamFree(void);

@@ -13,6 +13,8 @@ constexpr size_t SceneChangeAreas = LASER_MAX_SPOTS;
 // and its centre lies somewhere along the way. The pulse's next frame, if it is lit, usually
 // holds a rounder spot where the laser came to rest.
 constexpr double StreakElongation = 2.5;
+// Light that lingers may grow or shrink a little from frame to frame, not by this much.
+constexpr int LingerGrowth = 4;
 
 // Whether two spots are one light: within the minimum distance, or touching.
 bool SameLight(const Spot &a, const Spot &b, int minDistance)
@@ -22,17 +24,47 @@ bool SameLight(const Spot &a, const Spot &b, int minDistance)
     return std::hypot(a.x - b.x, a.y - b.y) <= reach;
 }
 
+// Distance between the nearest pixels of two spots' boxes: a streak's end may lie next to the
+// previous spot while its centre does not.
+double BoxGap(const Spot &a, const Spot &b)
+{
+    const int dx = std::max({0, a.boxX - (b.boxX + b.width), b.boxX - (a.boxX + a.width)});
+    const int dy = std::max({0, a.boxY - (b.boxY + b.height), b.boxY - (a.boxY + a.height)});
+    return std::hypot(dx, dy);
+}
+
 } // namespace
 
 void PulseFilter::Reset()
 {
-    for (std::vector<Spot> &spots : recent)
-        spots.clear();
+    for (Frame &f : recent) {
+        f.spots.clear();
+        f.used = false;
+    }
     deferred.clear();
 }
 
+bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) const
+{
+    const int travel = std::max(minDistance, PulseTravel);
+    for (size_t age = 0; age < recent.size(); ++age) {
+        const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
+        // The frame before is the pulse's previous frame even when slow cameras (down to
+        // 5 fps) take longer than the gap between shots between two frames.
+        if (!f.used || timeUs - f.timeUs >= (age == 0 ? 2 * ShotGapUs : ShotGapUs))
+            break;
+        // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
+        // that light; a small spot on a large lit thing (a projected target that moves) is not.
+        for (const Spot &p : f.spots)
+            if (p.laser ? BoxGap(s, p) <= travel
+                        : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels)
+                return true;
+    }
+    return false;
+}
+
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange,
-                        Spot *shots, int maxShots)
+                        int64_t timeUs, Spot *shots, int maxShots)
 {
     sorted.assign(spots.begin(), spots.end());
     std::sort(sorted.begin(), sorted.end(),
@@ -54,14 +86,12 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
     for (size_t i = 0; i < sorted.size() && !sceneChange; ++i) {
         const Spot &s = sorted[i];
         // A pulse lit in one of the last frames was reported then.
-        bool known = false;
-        for (const std::vector<Spot> &earlier : recent)
-            known = known || std::any_of(earlier.begin(), earlier.end(), [&](const Spot &p) {
-                        return SameLight(s, p, minDistance);
-                    });
-        // A weaker area beside a stronger one is a fragment of its halo, not a second shot.
+        bool known = Continues(s, minDistance, timeUs);
+        // A weaker area beside a stronger one is a fragment of its halo, not a second shot;
+        // but a laser spot on a large lit thing is no fragment of that thing.
         for (size_t j = 0; j < i && !known; ++j)
-            known = SameLight(s, sorted[j], minDistance);
+            known = SameLight(s, sorted[j], minDistance)
+                && (sorted[j].laser || sorted[j].pixels <= LingerGrowth * s.pixels);
         if (known || !s.laser)
             continue;
         if (s.elongation >= StreakElongation)
@@ -69,8 +99,15 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         else if (n < maxShots)
             shots[n++] = s;
     }
-    // The oldest frame's list is reused for this one.
+    // A frame that changed as a whole has no areas traced; what was lit before is taken to be
+    // lit still, so that it is not new when the scene settles.
+    const size_t previous = newest;
     newest = (newest + 1) % recent.size();
-    recent[newest].swap(sorted);
+    if (sceneChange && sorted.empty() && recent[previous].used)
+        sorted = recent[previous].spots;
+    // The oldest frame's list is reused for this one.
+    recent[newest].spots.swap(sorted);
+    recent[newest].timeUs = timeUs;
+    recent[newest].used = true;
     return n;
 }

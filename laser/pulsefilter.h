@@ -4,28 +4,46 @@
 #include "spot.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
-// A spot is a new shot unless a spot of one of the last few frames lies within the minimum
-// distance (or touches it): a pulse lit over several frames, or one that flickers out for a
-// frame or two, is reported in its first frame only. Within
-// one frame, weaker spots near a stronger one are parts of the same light, and a frame with
-// many separate lights is a change of the scene, with no shots at all. Spots that are not laser
-// light are never shots but count as lit areas all the same. A new pulse that shows as a streak
-// (the laser moved during the exposure) is reported one frame later, at the rounder spot of its
-// next frame if there is one.
+// A spot is a new shot unless it continues a pulse: a laser spot lit in the previous frame, or
+// less than the shortest time between two shots before, near it (the hand moves while a pulse
+// lasts, so its spot wanders a few dozen pixels or smears into a streak); or a lit area that is
+// no laser light within the minimum distance (or touching) in that time. A pulse lit over
+// several frames, or one that flickers out for a moment, is reported in its first frame only.
+// Within one frame, weaker spots within the minimum distance of a stronger one are parts of the
+// same light, and a frame with many separate lights is a change of the scene, with no shots at
+// all. Spots that are not laser light are never shots but count as lit areas all the same. A
+// new pulse that shows as a streak (the laser moved during the exposure) is reported one frame
+// later, at the rounder spot of its next frame if there is one.
 class PulseFilter
 {
 public:
     void Reset();
     // Writes the new shots of this frame, strongest first, up to maxShots; returns their count.
     // sceneChange: the frame changed as a whole; its spots are remembered but not reported.
-    int Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange, Spot *shots,
-               int maxShots);
+    // timeUs: the frame's capture time, microseconds.
+    int Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange, int64_t timeUs,
+               Spot *shots, int maxShots);
+
+    // The shortest time between two shots of one trainer: spots closer in time are one pulse.
+    static constexpr int64_t ShotGapUs = 110000;
+    // How far a pulse's spot may wander from one frame to the next, pixels between the spots.
+    static constexpr int PulseTravel = 60;
 
 private:
-    // Spots of the last frames, the newest at index `newest`.
-    std::array<std::vector<Spot>, 3> recent;
+    struct Frame
+    {
+        std::vector<Spot> spots;
+        int64_t timeUs = 0;
+        bool used = false;
+    };
+    // Whether s continues a pulse or lingering light of an earlier frame.
+    bool Continues(const Spot &s, int minDistance, int64_t timeUs) const;
+
+    // Spots of the last frames, the newest at index `newest`; enough for 60 frames a second.
+    std::array<Frame, 8> recent;
     size_t newest = 0;
     std::vector<Spot> sorted;
     std::vector<Spot> deferred; // new streaks, reported with the next frame

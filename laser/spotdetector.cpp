@@ -24,8 +24,11 @@ constexpr size_t MaxAreas = 256;
 constexpr int ChangeLevel = 24;
 // A light switched on, exposure stepping or the camera moving changes a large part of the
 // picture at once; a laser spot, even a large one, changes a small part of it: one pixel in
-// this many changed is a change of the scene.
-constexpr int SceneChangeShare = 100;
+// this many changed is a change of the scene. One in StirShare changed is a stirred scene: a
+// moving projected target, someone walking by; its lit areas are traced, but only the surest
+// laser light counts there.
+constexpr int SceneChangeShare = 10;
+constexpr int StirShare = 100;
 
 // The luminance threshold T (0-255) asks a spot's brightest pixel to close T/255 of the gap
 // between the background and white: a laser core drives a pixel most of the way to saturation
@@ -59,10 +62,10 @@ inline int NeededRise(int backgroundFraction, int threshold)
 // that rises exactly by it counts (0: not a laser pixel). Also the detection value, the peak,
 // the count of pixels that changed by ChangeLevel either way, and the background moved 1/8 of
 // the way to the picture.
-void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int width,
+void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
                    int threshold, uint8_t &peak, int &changed)
 {
-    for (int x = from; x < width; ++x) {
+    for (int x = from; x < to; ++x) {
         const int grey = g[x];
         const int b = bg[x];
         const int bInt = b >> FractionBits;
@@ -76,10 +79,14 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
     }
 }
 
-void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width, int threshold,
-             uint8_t &peak, int &changed)
+// Marks the pixels from `from` to `to` of a row: weight = rise above the background minus the
+// needed rise, plus one, so a pixel that rises exactly by it counts (0: not a laser pixel).
+// Also the detection value, the peak, the count of pixels that changed by ChangeLevel either
+// way, and the background moved 1/8 of the way to the picture.
+void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
+             int threshold, uint8_t &peak, int &changed)
 {
-    int x = 0;
+    int x = from;
 #ifdef __SSE2__
     // Sixteen pixels at a time with saturating byte arithmetic; the same result as the scalar
     // loop, which finishes the row.
@@ -91,7 +98,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width,
     const __m128i changeLevel = _mm_set1_epi8(char(ChangeLevel - 1));
     __m128i peaks = zero;
     __m128i changes = zero;
-    for (; x + 16 <= width; x += 16) {
+    for (; x + 16 <= to; x += 16) {
         const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
         __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
         __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
@@ -127,7 +134,43 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int width,
     _mm_store_si128(reinterpret_cast<__m128i *>(counts), changes);
     changed += int(counts[0] + counts[1]);
 #endif
-    MarkRowScalar(g, bg, w, det, x, width, threshold, peak, changed);
+    MarkRowScalar(g, bg, w, det, x, to, threshold, peak, changed);
+}
+
+// The scene's memory: what the picture has looked like over the last several seconds, with
+// eight fraction bits. Every frame one row in MemoryStride moves 1/MemoryShare of the way to
+// the picture, so each pixel follows with a time of MemoryStride x MemoryShare frames (8.5 s at
+// 30 fps): a laser pulse leaves no trace in it, a hand resting on the wall for a second or two
+// does not make it forget what lay under the hand.
+constexpr int MemoryStride = 8;
+constexpr int MemoryShift = 5; // MemoryShare 32
+// A spot must rise above the memory by at least this part of its rise above the background:
+// an area uncovered by something moving away (a hand, a sheet) only returns to what the memory
+// holds, while a laser lights what was never that bright.
+constexpr int MemoryRiseShare = 4;
+
+void FollowRow(const uint8_t *g, uint16_t *memory, int width)
+{
+    int x = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    for (; x + 16 <= width; x += 16) {
+        const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
+        for (int half = 0; half < 2; ++half) {
+            __m128i *m = reinterpret_cast<__m128i *>(memory + x + 8 * half);
+            const __m128i target = half ? _mm_unpackhi_epi8(zero, grey) : _mm_unpacklo_epi8(zero, grey);
+            const __m128i old = _mm_loadu_si128(m);
+            const __m128i up = _mm_srli_epi16(_mm_subs_epu16(target, old), MemoryShift);
+            const __m128i down = _mm_srli_epi16(_mm_subs_epu16(old, target), MemoryShift);
+            _mm_storeu_si128(m, _mm_sub_epi16(_mm_add_epi16(old, up), down));
+        }
+    }
+#endif
+    for (; x < width; ++x) {
+        const int target = g[x] << 8, old = memory[x];
+        memory[x] = uint16_t(old + (target > old ? (target - old) >> MemoryShift
+                                                 : -((old - target) >> MemoryShift)));
+    }
 }
 
 } // namespace
@@ -144,6 +187,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     spots.clear();
     if (width != bgWidth || height != bgHeight) {
         background.assign(size_t(width) * height, 0);
+        memory.assign(size_t(width) * height, 0);
         weight.assign(size_t(width) * height, 0);
         bgWidth = width;
         bgHeight = height;
@@ -155,8 +199,12 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
             int16_t *bg = background.data() + size_t(y) * width;
             for (int x = 0; x < width; ++x)
                 bg[x] = int16_t(g[x] << FractionBits);
+            uint16_t *m = memory.data() + size_t(y) * width;
+            for (int x = 0; x < width; ++x)
+                m[x] = uint16_t(g[x] << 8);
         }
         primed = true;
+        memoryRow = 0;
     }
     // A threshold of 0 would mark every pixel not darker than the background: 1 is the least.
     const int threshold = std::clamp(t.luminance, 1, 255);
@@ -164,11 +212,16 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     changed = 0;
     for (int y = 0; y < height; ++y)
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
-                weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, width,
-                threshold, peak, changed);
+                weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
+                width, threshold, peak, changed);
+
+    for (int y = memoryRow; y < height; y += MemoryStride)
+        FollowRow(grey + size_t(y) * greyStride, memory.data() + size_t(y) * width, width);
+    memoryRow = (memoryRow + 1) % MemoryStride;
 
     // A changed scene has no spots, and tracing its many lit areas would cost the frame time.
     sceneChanged = changed > width * height / SceneChangeShare;
+    stirred = changed > width * height / StirShare;
     if (sceneChanged)
         return peak;
 
@@ -267,6 +320,8 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     if (!ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255)))
         return;
     Spot s;
+    // Back to what the scene held before: no laser light, but light that lingers all the same.
+    s.laser = (g - (memory[size_t(topAt)] >> 8)) * MemoryRiseShare >= g - bInt;
     s.x = sx / sum;
     s.y = sy / sum;
     if (bottomUp)
@@ -280,11 +335,11 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     s.peakColumn = topAt % width;
     s.peakRow = topAt / width;
     s.peakRise = g - bInt;
-    s.elongation = Elongation(count, mx, my, mxx, myy, mxy);
+    SpotShape(count, mx, my, mxx, myy, mxy, s);
     spots.push_back(s);
 }
 
-double Elongation(int count, double mx, double my, double mxx, double myy, double mxy)
+void SpotShape(int count, double mx, double my, double mxx, double myy, double mxy, Spot &spot)
 {
     const double n = count;
     const double cxx = mxx / n - (mx / n) * (mx / n) + 1.0 / 12.0; // a pixel is a unit square
@@ -292,7 +347,19 @@ double Elongation(int count, double mx, double my, double mxx, double myy, doubl
     const double cxy = mxy / n - (mx / n) * (my / n);
     const double mean = (cxx + cyy) / 2.0;
     const double spread = std::sqrt((cxx - cyy) * (cxx - cyy) / 4.0 + cxy * cxy);
-    return std::sqrt((mean + spread) / std::max(mean - spread, 1e-6));
+    const double major = mean + spread, minor = std::max(mean - spread, 1e-6);
+    spot.elongation = std::sqrt(major / minor);
+    // A bar of length L has the variance L^2 / 12 along it; a filled ellipse covers
+    // 4 pi sqrt(major minor), a disc, bar or straight streak about that many pixels.
+    spot.length = std::sqrt(12.0 * major);
+    spot.fill = n / (4.0 * M_PI * std::sqrt(major * minor));
+}
+
+double Elongation(int count, double mx, double my, double mxx, double myy, double mxy)
+{
+    Spot s;
+    SpotShape(count, mx, my, mxx, myy, mxy, s);
+    return s.elongation;
 }
 
 bool ClosesGapToWhite(int background, int peak, int threshold)

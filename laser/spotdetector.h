@@ -26,6 +26,9 @@ public:
     // Whether so many pixels of the last frame moved far from the background, up or down, that
     // the scene changed as a whole (then no spots are reported).
     bool SceneChanged() const { return sceneChanged; }
+    // Whether so many pixels moved that something large moves in the picture (a person, a
+    // projected target), though the scene as a whole stays.
+    bool Stirred() const { return stirred; }
 
 private:
     void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
@@ -33,18 +36,25 @@ private:
 
     std::vector<int16_t> background; // grey level with four fraction bits
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
+    std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
+    int memoryRow = 0;                // the first row the memory follows in the next frame
     std::vector<int> stack;
     int bgWidth = 0;
     int bgHeight = 0;
     bool primed = false;
     int changed = 0;
     bool sceneChanged = false;
+    bool stirred = false;
 };
 
 // Whether a spot whose brightest pixel reached peak over background closes enough of the gap
 // between the background and white to be laser light: threshold/255 of it.
 bool ClosesGapToWhite(int background, int peak, int threshold);
 
-// Ratio of the long to the short axis of an area from its pixel moments (sums of offsets from
-// any origin, their squares and product): 1 for a disc, large for a streak.
+// Shape of an area from its pixel moments (sums of offsets from any origin, their squares and
+// product): elongation, the ratio of the long to the short axis (1 for a disc, large for a
+// streak); length, that of a bar with the same spread; fill, the share of the ellipse with the
+// same moments that the pixels cover (about 1 for a disc, a bar or a straight streak, much less
+// for a crescent, a ring or a ragged patch).
+void SpotShape(int count, double mx, double my, double mxx, double myy, double mxy, Spot &spot);
 double Elongation(int count, double mx, double my, double mxx, double myy, double mxy);

@@ -8,6 +8,7 @@ packages=(
     libqt5svg5-dev
     libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev libv4l-dev
     libpoppler-qt5-dev libbenchmark-dev
+    python3-opencv python3-numpy
     pulseaudio xvfb xauth fonts-dejavu-core
 )
 

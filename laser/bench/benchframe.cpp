@@ -1,10 +1,16 @@
-// laser-bench: time of one 640x480 frame through the pipeline, and of its stages alone.
+// laser-bench: time of one frame through the pipeline (640 x 480, and larger pictures scaled to
+// it), of its stages alone, and of the plain OpenCV way on the same pictures.
 #include "frameprocessor.h"
 #include "homography.h"
+#include "picturescaler.h"
 #include "spotdetector.h"
 
 #include <atomic>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 #include <opencv2/core/utility.hpp>
@@ -24,17 +30,32 @@ extern "C" void *malloc(size_t size)
 namespace {
 
 // A noisy wall with three laser spots, the common case of a frame with shots; shift moves
-// the spots so that consecutive frames show new pulses.
-cv::Mat TestPicture(int shift = 0)
+// the spots so that consecutive frames show new pulses. Spots are drawn at the picture's own
+// scale, as a camera of that size would see them.
+cv::Mat TestPicture(int shift = 0, int width = 640, int height = 480)
 {
-    cv::Mat picture(480, 640, CV_8UC3, cv::Scalar::all(110));
-    cv::Mat noise(480, 640, CV_16SC3);
+    const double sx = width / 640.0, sy = height / 480.0, r = std::sqrt(sx * sy);
+    cv::Mat picture(height, width, CV_8UC3, cv::Scalar::all(110));
+    cv::Mat noise(height, width, CV_16SC3);
     cv::RNG(7).fill(noise, cv::RNG::NORMAL, 0, 3);
     cv::add(picture, noise, picture, cv::noArray(), CV_8UC3);
-    cv::circle(picture, {100 + shift, 120}, 3, cv::Scalar(150, 150, 255), cv::FILLED, cv::LINE_AA);
-    cv::circle(picture, {320 + shift, 240}, 4, cv::Scalar(150, 255, 150), cv::FILLED, cv::LINE_AA);
-    cv::circle(picture, {400 + shift, 400}, 2, cv::Scalar(200, 200, 255), cv::FILLED, cv::LINE_AA);
+    auto spot = [&](int x, int y, double radius, cv::Scalar colour) {
+        cv::circle(picture, {int((x + shift) * sx), int(y * sy)}, int(radius * r + 0.5), colour,
+                   cv::FILLED, cv::LINE_AA);
+    };
+    spot(100, 120, 3, cv::Scalar(150, 150, 255));
+    spot(320, 240, 4, cv::Scalar(150, 255, 150));
+    spot(400, 400, 2, cv::Scalar(200, 200, 255));
     return picture;
+}
+
+std::vector<cv::Mat> Pictures(int width, int height)
+{
+    // Eight pictures in turn, spots 25 px apart: every frame has three new pulses to report.
+    std::vector<cv::Mat> pictures;
+    for (int i = 0; i < 8; ++i)
+        pictures.push_back(TestPicture(25 * i, width, height));
+    return pictures;
 }
 
 Homography Corners()
@@ -47,13 +68,12 @@ Homography Corners()
     return h;
 }
 
+// The library's whole per-frame pipeline on pictures of state.range(0) x state.range(1), asked
+// for at 640 x 480: scaling, flip, grey, detection, shot rules and correction.
 void BM_ProcessFrame(benchmark::State &state)
 {
     cv::setNumThreads(1);
-    // Eight pictures in turn, spots 25 px apart: every frame has three new pulses to report.
-    std::vector<cv::Mat> pictures;
-    for (int i = 0; i < 8; ++i)
-        pictures.push_back(TestPicture(25 * i));
+    const std::vector<cv::Mat> pictures = Pictures(int(state.range(0)), int(state.range(1)));
     const Homography h = Corners();
     FrameProcessor processor;
     FrameData frame;
@@ -61,11 +81,14 @@ void BM_ProcessFrame(benchmark::State &state)
     t.minDistance = 10;
     size_t n = 0;
     long shots = 0;
-    for (int i = 0; i < 16; ++i) // warm up: buffers sized, vectors grown
-        processor.Process(pictures[i % pictures.size()], 640, 480, t, h, frame);
+    int64_t timeUs = 0;
+    // Frames 250 ms apart, so that every picture's spots are new pulses.
+    for (int i = 0; i < 16; ++i, timeUs += 250000) // warm up: buffers sized, vectors grown
+        processor.Process(pictures[i % pictures.size()], timeUs, 640, 480, t, h, frame);
     const long allocationsBefore = g_allocations.load();
     for (auto _ : state) {
-        processor.Process(pictures[n++ % pictures.size()], 640, 480, t, h, frame);
+        processor.Process(pictures[n++ % pictures.size()], timeUs, 640, 480, t, h, frame);
+        timeUs += 250000;
         shots += frame.shotCount;
         benchmark::DoNotOptimize(frame.shots[0].cx);
     }
@@ -73,7 +96,36 @@ void BM_ProcessFrame(benchmark::State &state)
         double(g_allocations.load() - allocationsBefore) / double(state.iterations());
     state.counters["shots/frame"] = double(shots) / double(state.iterations());
 }
-BENCHMARK(BM_ProcessFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProcessFrame)
+    ->Args({640, 480})
+    ->Args({1280, 720})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The plain OpenCV way on the same 640 x 480 pictures: grey, a fixed threshold, connected
+// components with their statistics. No background, no shot rules: the floor any detector built
+// from these calls starts at.
+void BM_OpenCVPipeline(benchmark::State &state)
+{
+    cv::setNumThreads(1);
+    const std::vector<cv::Mat> pictures = Pictures(640, 480);
+    cv::Mat grey, mask, labels, stats, centroids;
+    size_t n = 0;
+    long found = 0;
+    for (auto _ : state) {
+        cv::cvtColor(pictures[n++ % pictures.size()], grey, cv::COLOR_BGR2GRAY);
+        cv::threshold(grey, mask, 160, 255, cv::THRESH_BINARY);
+        found += cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8, CV_32S) - 1;
+        benchmark::DoNotOptimize(centroids.data);
+    }
+    state.counters["spots/frame"] = double(found) / double(state.iterations());
+}
+BENCHMARK(BM_OpenCVPipeline)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_FlipAndGrey(benchmark::State &state)
 {
@@ -87,6 +139,19 @@ void BM_FlipAndGrey(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FlipAndGrey)->Unit(benchmark::kMicrosecond);
+
+// Scaling alone: a picture of state.range(0) x state.range(1) into the bottom-first buffer.
+void BM_Scale(benchmark::State &state)
+{
+    const cv::Mat picture = TestPicture(0, int(state.range(0)), int(state.range(1)));
+    std::vector<uint8_t> out(640 * 3 * 480);
+    PictureScaler scaler;
+    for (auto _ : state) {
+        scaler.Scale(picture, 640, 480, out.data(), 640 * 3, true);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_Scale)->Args({640, 480})->Args({1280, 720})->Unit(benchmark::kMicrosecond);
 
 void BM_Detect(benchmark::State &state)
 {
@@ -103,6 +168,38 @@ void BM_Detect(benchmark::State &state)
 }
 BENCHMARK(BM_Detect)->Unit(benchmark::kMicrosecond);
 
+// Keeps the medians of the two 640 x 480 pipelines to print their ratio after the table.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.aggregate_name != "median")
+                continue;
+            const std::string name = run.benchmark_name();
+            if (name.rfind("BM_ProcessFrame/640/480", 0) == 0)
+                library = run.GetAdjustedCPUTime();
+            else if (name.rfind("BM_OpenCVPipeline", 0) == 0)
+                opencv = run.GetAdjustedCPUTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double library = 0.0;
+    double opencv = 0.0;
+};
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (reporter.library > 0.0 && reporter.opencv > 0.0)
+        std::printf("640 x 480, median CPU time: library %.1f us, OpenCV grey + threshold + components "
+                    "%.1f us: %.1f times faster\n",
+                    reporter.library, reporter.opencv, reporter.opencv / reporter.library);
+    benchmark::Shutdown();
+    return 0;
+}

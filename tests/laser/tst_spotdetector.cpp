@@ -75,6 +75,12 @@ private slots:
     void outshine();
     void edgeOfBrightArea_data();
     void edgeOfBrightArea();
+    void anySourceSize_data();
+    void anySourceSize();
+    void movingThings_data();
+    void movingThings();
+    void uncoveredArea_data();
+    void uncoveredArea();
 };
 
 void TestSpotDetector::thresholds_data()
@@ -157,22 +163,32 @@ void TestSpotDetector::pulses_data()
     QTest::addColumn<QVector<int>>("positions"); // -1: laser off
     QTest::addColumn<QVector<int>>("shots");
     QTest::addColumn<int>("minDistance");
+    QTest::addColumn<int>("fps");
     QTest::newRow("pulse over 3 frames is one shot")
-        << QVector<int>{-1, 40, 40, 40, -1} << QVector<int>{0, 1, 0, 0, 0} << 30;
+        << QVector<int>{-1, 40, 40, 40, -1} << QVector<int>{0, 1, 0, 0, 0} << 30 << 30;
     // 200 ms apart at 30 fps: six frames dark between them.
     QTest::newRow("two pulses 200 ms apart at one place")
         << QVector<int>{-1, 40, 40, -1, -1, -1, -1, -1, -1, 40, 40}
-        << QVector<int>{0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0} << 30;
+        << QVector<int>{0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0} << 30 << 30;
     QTest::newRow("moved within min distance is the same pulse")
-        << QVector<int>{-1, 40, 55, 70} << QVector<int>{0, 1, 0, 0} << 30;
-    QTest::newRow("jump beyond min distance is a new shot")
-        << QVector<int>{-1, 40, 100} << QVector<int>{0, 1, 1} << 30;
+        << QVector<int>{-1, 40, 55, 70} << QVector<int>{0, 1, 0, 0} << 30 << 30;
+    QTest::newRow("hand moving 50 px during the pulse is the same pulse")
+        << QVector<int>{-1, 40, 90} << QVector<int>{0, 1, 0} << 30 << 30;
+    QTest::newRow("far from the pulse in the next frame is a new shot")
+        << QVector<int>{-1, 40, 140} << QVector<int>{0, 1, 1} << 30 << 30;
     QTest::newRow("overlapping spot is the same pulse even at distance 0")
-        << QVector<int>{-1, 40, 43} << QVector<int>{0, 1, 0} << 0;
+        << QVector<int>{-1, 40, 43} << QVector<int>{0, 1, 0} << 0 << 30;
     QTest::newRow("flickering out for two frames is the same pulse")
-        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30;
+        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30 << 30;
     QTest::newRow("dark for four frames: a new pulse")
-        << QVector<int>{-1, 40, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 1} << 30;
+        << QVector<int>{-1, 40, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 1} << 30 << 30;
+    QTest::newRow("60 fps: dark for 83 ms is the same pulse")
+        << QVector<int>{-1, 40, -1, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 0, 0}
+        << 30 << 60;
+    QTest::newRow("8 fps: lit in two frames in a row is one pulse")
+        << QVector<int>{-1, 40, 40} << QVector<int>{0, 1, 0} << 30 << 8;
+    QTest::newRow("8 fps: lit again after a dark frame is a new shot")
+        << QVector<int>{-1, 40, -1, 40} << QVector<int>{0, 1, 0, 1} << 30 << 8;
 }
 
 void TestSpotDetector::pulses()
@@ -180,16 +196,17 @@ void TestSpotDetector::pulses()
     QFETCH(QVector<int>, positions);
     QFETCH(QVector<int>, shots);
     QFETCH(int, minDistance);
+    QFETCH(int, fps);
     DetectorThresholds t;
     t.minDistance = minDistance;
     FrameProcessor processor;
     FrameData frame;
     const Homography h;
     for (int i = 0; i < positions.size(); ++i) {
-        cv::Mat picture(120, 160, CV_8UC3, cv::Scalar::all(80));
+        cv::Mat picture(120, 200, CV_8UC3, cv::Scalar::all(80));
         if (positions[i] >= 0)
             cv::circle(picture, {positions[i], 60}, 3, cv::Scalar(200, 200, 255), cv::FILLED);
-        processor.Process(picture, 160, 120, t, h, frame);
+        processor.Process(picture, int64_t(i) * 1000000 / fps, 200, 120, t, h, frame);
         QVERIFY2(frame.shotCount == shots[i],
                  qPrintable(QString("frame %1: %2 shots").arg(i).arg(frame.shotCount)));
     }
@@ -205,7 +222,7 @@ void TestSpotDetector::strongestFirst()
     QCOMPARE(int(r.spots.size()), 8);
     PulseFilter filter;
     Spot shots[8];
-    const int n = filter.Filter(r.spots, 30, false, shots, 5);
+    const int n = filter.Filter(r.spots, 30, false, 0, shots, 5);
     QCOMPARE(n, 5);
     for (int i = 0; i < n; ++i) // the three faintest (leftmost) are the ones left out
         QVERIFY2(qAbs(shots[i].x - (20 + 45 * (7 - i))) < 0.5, qPrintable(QString::number(shots[i].x)));
@@ -233,7 +250,7 @@ void TestSpotDetector::haloFragmentsAreOneShot()
     QCOMPARE(int(r.spots.size()), 3);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, 0, out, 8), shots);
     QVERIFY(qAbs(out[0].x - 50) < 0.1 && qAbs(out[0].y - 60) < 0.1); // the strong one first
 }
 
@@ -259,9 +276,9 @@ void TestSpotDetector::sceneChangeIsNoShot()
     QCOMPARE(int(r.spots.size()), lights);
     PulseFilter filter;
     Spot out[8];
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), shots);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, 0, out, 8), shots);
     // The lights are remembered all the same: still lit in the next frame, they are no shots.
-    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, out, 8), 0);
+    QCOMPARE(filter.Filter(r.spots, LASER_DEFAULT_MIN_DISTANCE, false, 33333, out, 8), 0);
 }
 
 void TestSpotDetector::wholeFrameChange_data()
@@ -273,7 +290,9 @@ void TestSpotDetector::wholeFrameChange_data()
     QTest::newRow("steady scene") << 0 << 100 << 1;
     QTest::newRow("faint flicker everywhere") << 10 << 100 << 1;
     QTest::newRow("light switched on") << 60 << 100 << 0;
-    QTest::newRow("a tenth of the picture lit up") << 60 << 10 << 0;
+    QTest::newRow("a fifth of the picture lit up") << 60 << 20 << 0;
+    // Something large moving, not the whole scene: a white laser core still counts.
+    QTest::newRow("a twentieth of the picture lit up") << 60 << 5 << 1;
     QTest::newRow("a small patch changed") << 60 << 1 << 1;
 }
 
@@ -520,6 +539,127 @@ void TestSpotDetector::edgeOfBrightArea()
         if (i == 2)
             picture(cv::Rect(150, 60 + gap, 8, 5)) = cv::Scalar::all(level);
         processor.Process(picture, 320, 240, t, h, frame);
+        found += frame.shotCount;
+    }
+    QCOMPARE(found, shots);
+}
+
+void TestSpotDetector::anySourceSize_data()
+{
+    // A spot at (200.5, 150.5) of the asked-for 640 x 480, seen by a camera of another size.
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("1280 x 720") << 1280 << 720;
+    QTest::newRow("1920 x 1080") << 1920 << 1080;
+    QTest::newRow("800 x 600") << 800 << 600;
+    QTest::newRow("320 x 240") << 320 << 240;
+}
+
+void TestSpotDetector::anySourceSize()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    const double sx = width / 640.0, sy = height / 480.0;
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    cv::Mat picture(height, width, CV_8UC3, cv::Scalar::all(60));
+    processor.Process(picture, 0, 640, 480, t, h, frame);
+    // An ellipse as wide and tall as the spot in the camera's own pixels.
+    cv::ellipse(picture, cv::Point(int(200.5 * sx), int(150.5 * sy)),
+                cv::Size(int(4 * sx + 0.5), int(4 * sy + 0.5)), 0, 0, 360, cv::Scalar::all(250),
+                cv::FILLED);
+    processor.Process(picture, 300000, 640, 480, t, h, frame);
+    QCOMPARE(frame.width, 640);
+    QCOMPARE(frame.height, 480);
+    QCOMPARE(frame.shotCount, 1);
+    // The ellipse's centre lies at the middle of its centre pixel.
+    const double x = (int(200.5 * sx) + 0.5) / sx, y = (int(150.5 * sy) + 0.5) / sy;
+    QVERIFY2(qAbs(frame.shots[0].x - x) < 0.5 && qAbs(frame.shots[0].y - y) < 0.5,
+             qPrintable(QString("%1 %2 for %3 %4").arg(frame.shots[0].x).arg(frame.shots[0].y)
+                            .arg(x).arg(y)));
+}
+
+void TestSpotDetector::movingThings_data()
+{
+    // What lights up in one frame on a dim wall; only laser light is a shot.
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("shots");
+    QTest::addColumn<double>("x"); // where the shot is, when there is one
+    QTest::newRow("laser spot") << 0 << 1 << 100.5;
+    QTest::newRow("edge of a person walking in: a tall bar") << 1 << 0 << 0.0;
+    QTest::newRow("a bright thing moved on: a crescent") << 2 << 0 << 0.0;
+    QTest::newRow("spot cut by the picture's edge") << 3 << 0 << 0.0;
+    QTest::newRow("laser on a lit thing that moves") << 4 << 1 << 140.5;
+}
+
+void TestSpotDetector::movingThings()
+{
+    QFETCH(int, kind);
+    QFETCH(int, shots);
+    QFETCH(double, x);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    const cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(60));
+    int found = 0;
+    for (int i = 0; i < 4; ++i) {
+        cv::Mat picture = wall.clone();
+        if (i >= 2) {
+            const cv::Scalar white = cv::Scalar::all(240);
+            if (kind == 0)
+                cv::circle(picture, {100, 120}, 3, white, cv::FILLED);
+            else if (kind == 1)
+                picture(cv::Rect(100, 40, 6, 90)) = white;
+            else if (kind == 2)
+                cv::ellipse(picture, {100, 120}, {22, 22}, 0, -70, 70, white, 5);
+            else if (kind == 3)
+                cv::circle(picture, {1, 120}, 3, white, cv::FILLED);
+            else {
+                // A grey card, 60 px wide, moved into view; the laser lies on it.
+                picture(cv::Rect(110, 90, 60, 60)) = cv::Scalar(120, 130, 140);
+                cv::circle(picture, {140, 120}, 3, cv::Scalar(250, 250, 255), cv::FILLED);
+            }
+        }
+        processor.Process(picture, i * 33333, 320, 240, t, h, frame);
+        found += frame.shotCount;
+        if (frame.shotCount == 1)
+            QVERIFY2(qAbs(frame.shots[0].x - x) < 1.0, qPrintable(QString::number(frame.shots[0].x)));
+    }
+    QCOMPARE(found, shots);
+}
+
+void TestSpotDetector::uncoveredArea_data()
+{
+    // A hand rests on the wall for 40 frames, then moves away; under it a white label, or the
+    // bare wall with a laser spot appearing where the hand was.
+    QTest::addColumn<bool>("label");
+    QTest::addColumn<int>("shots");
+    QTest::newRow("a white label uncovered") << true << 0;
+    QTest::newRow("a laser spot where the hand was") << false << 1;
+}
+
+void TestSpotDetector::uncoveredArea()
+{
+    QFETCH(bool, label);
+    QFETCH(int, shots);
+    FrameProcessor processor;
+    FrameData frame;
+    const Homography h;
+    const DetectorThresholds t;
+    cv::Mat wall(240, 320, CV_8UC3, cv::Scalar::all(70));
+    if (label)
+        wall(cv::Rect(150, 110, 12, 12)) = cv::Scalar::all(235);
+    int found = 0;
+    for (int i = 0; i < 80; ++i) {
+        cv::Mat picture = wall.clone();
+        if (i >= 20 && i < 60)
+            cv::circle(picture, {156, 116}, 25, cv::Scalar::all(30), cv::FILLED);
+        if (!label && i >= 60 && i < 63)
+            cv::circle(picture, {156, 116}, 4, cv::Scalar(235, 235, 255), cv::FILLED);
+        processor.Process(picture, i * 33333, 320, 240, t, h, frame);
         found += frame.shotCount;
     }
     QCOMPARE(found, shots);

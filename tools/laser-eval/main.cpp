@@ -19,6 +19,10 @@
 
 namespace {
 
+// The size the program asks every camera for.
+constexpr int Width = 640;
+constexpr int Height = 480;
+
 // Median of the per-frame times: the first frames of a recording pay for buffers and caches.
 double Median(std::vector<double> values)
 {
@@ -40,16 +44,21 @@ std::vector<std::pair<double, double>> Points(const cv::FileNode &list)
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: laser-eval [-v] [--luminance N] [--min-size N] [--min-distance N]\n"
+                 "usage: laser-eval [-v] [--spots A B] [--luminance N] [--min-size N] [--min-distance N]\n"
                  "                  [--skip-missing] [--min-passed N] [--min-found N]\n"
-                 "                  [--max-false N] MANIFEST\n"
+                 "                  [--max-false N] [--two-frame-pulses FILE] MANIFEST\n"
                  "  -v              print every reported shot\n"
+                 "  --spots A B     print every lit area of frames A to B, laser light or not\n"
                  "  --luminance N, --min-size N, --min-distance N\n"
                  "                  try other thresholds than the defaults\n"
                  "  --skip-missing  exit 77 (skipped) when the manifest does not exist\n"
                  "  --min-passed N  exit 0 when at least N recordings pass (regression floor)\n"
                  "  --min-found N   ... and at least N required shots are found\n"
-                 "  --max-false N   ... and at most N false shots are reported\n");
+                 "  --max-false N   ... and at most N false shots are reported\n"
+                 "  --two-frame-pulses FILE\n"
+                 "                  pulses lit in two frames in a row (two-frame-pulses.py): for\n"
+                 "                  the one recording the file names, a shot at the other\n"
+                 "                  frame's centre matches too\n");
     return 2;
 }
 
@@ -60,7 +69,9 @@ int main(int argc, char **argv)
     bool verbose = false, skipMissing = false;
     DetectorThresholds thresholds; // the library's defaults, the same for every recording
     int minPassed = -1, minFound = -1, maxFalse = -1;
+    long spotsFrom = -1, spotsTo = -2;
     const char *manifestPath = nullptr;
+    const char *twoFramePath = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "-v"))
             verbose = true;
@@ -78,6 +89,11 @@ int main(int argc, char **argv)
             minFound = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--max-false") && i + 1 < argc)
             maxFalse = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--spots") && i + 2 < argc) {
+            spotsFrom = std::atol(argv[++i]);
+            spotsTo = std::atol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--two-frame-pulses") && i + 1 < argc)
+            twoFramePath = argv[++i];
         else if (argv[i][0] == '-')
             return Usage();
         else
@@ -91,6 +107,17 @@ int main(int argc, char **argv)
         return 77;
     }
     cv::setNumThreads(1);
+    cv::FileStorage twoFrame;
+    if (twoFramePath) {
+        try {
+            twoFrame.open(twoFramePath, cv::FileStorage::READ | cv::FileStorage::FORMAT_JSON);
+        } catch (const cv::Exception &) {
+        }
+        if (!twoFrame.isOpened()) {
+            std::fprintf(stderr, "laser-eval: cannot read %s\n", twoFramePath);
+            return 2;
+        }
+    }
     cv::FileStorage manifest;
     try {
         manifest.open(manifestPath, cv::FileStorage::READ | cv::FileStorage::FORMAT_JSON);
@@ -103,8 +130,15 @@ int main(int argc, char **argv)
     std::string folder = manifestPath;
     const size_t slash = folder.find_last_of('/');
     folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
-    const double tolerance = manifest["tolerance_px"].empty() ? 3.0
-                                                              : double(manifest["tolerance_px"]);
+    // One tolerance for both axes, or [x, y] for recordings scaled unevenly.
+    const cv::FileNode toleranceNode = manifest["tolerance_px"];
+    double toleranceX = 3.0, toleranceY = 3.0;
+    if (toleranceNode.isSeq() && toleranceNode.size() == 2) {
+        toleranceX = double(toleranceNode[0]);
+        toleranceY = double(toleranceNode[1]);
+    } else if (!toleranceNode.empty()) {
+        toleranceX = toleranceY = double(toleranceNode);
+    }
 
     int passed = 0, failed = 0, totalRequired = 0, totalFound = 0, totalFalse = 0;
     double totalSeconds = 0.0;
@@ -113,8 +147,18 @@ int main(int argc, char **argv)
     const Homography homography;
     for (const cv::FileNode &rec : manifest["recordings"]) {
         const std::string video = std::string(rec["video"]);
-        FootageMatcher matcher(Points(rec["required"]), Points(rec["optional"]), tolerance);
+        FootageMatcher matcher(Points(rec["required"]), Points(rec["optional"]), toleranceX,
+                               toleranceY);
+        // Only the recording the list was measured on.
+        if (twoFrame.isOpened() && std::string(twoFrame["video"]) == video)
+            for (const cv::FileNode &p : twoFrame["pulses"]) {
+                const std::vector<std::pair<double, double>> c = Points(p["centres"]);
+                if (c.size() == 2 && p["frames"].size() == 2)
+                    matcher.AddTwoFramePulse(int(p["frames"][0]), int(p["frames"][1]), c[0], c[1]);
+            }
         cv::VideoCapture capture(folder + "/" + video);
+        const double rate = capture.get(cv::CAP_PROP_FPS);
+        const double fps = rate > 0.5 && rate < 1000.0 ? rate : 30.0;
         FrameProcessor processor;
         FrameData frame;
         cv::Mat picture;
@@ -123,20 +167,34 @@ int main(int argc, char **argv)
         std::vector<double> times;
         while (capture.isOpened() && capture.read(picture) && !picture.empty()) {
             const auto start = std::chrono::steady_clock::now();
-            processor.Process(picture, picture.cols, picture.rows, thresholds, homography, frame);
+            // As the program opens every camera: 640 x 480, whatever the recording's size.
+            const int64_t timeUs = int64_t(frames * 1e6 / fps);
+            processor.Process(picture, timeUs, Width, Height, thresholds, homography, frame);
             const double took =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             seconds += took;
             times.push_back(took);
+            if (frames >= spotsFrom && frames <= spotsTo)
+                for (const Spot &s : processor.LastSpots())
+                    std::printf("  frame %ld spot %.1f %.1f (%d px, %dx%d, peak rise %d, "
+                                "whiteness %d, elongation %.2f, length %.1f, fill %.2f)%s\n",
+                                frames, s.x * picture.cols / double(Width),
+                                s.y * picture.rows / double(Height), s.pixels, s.width, s.height,
+                                s.peakRise, s.whiteness, s.elongation, s.length, s.fill,
+                                s.laser ? " laser" : "");
             for (int i = 0; i < frame.shotCount; ++i) {
-                const char match = matcher.Report(frame.shots[i].x, frame.shots[i].y);
+                // The manifest counts in the recording's own pixels.
+                const double x = frame.shots[i].x * picture.cols / double(Width);
+                const double y = frame.shots[i].y * picture.rows / double(Height);
+                const char match = matcher.Report(x, y, frames);
                 if (verbose)
                     std::printf("  frame %ld shot %.1f %.1f (%d px, %dx%d, strength %.0f, "
-                                "peak rise %d, whiteness %d, elongation %.2f) %s\n",
-                                frames, frame.shots[i].x, frame.shots[i].y, frame.shots[i].pixels,
+                                "peak rise %d, whiteness %d, elongation %.2f, length %.1f, fill %.2f) %s\n",
+                                frames, x, y, frame.shots[i].pixels,
                                 frame.shots[i].width, frame.shots[i].height,
                                 frame.shots[i].strength, frame.shots[i].peakRise, frame.shots[i].whiteness,
-                                frame.shots[i].elongation,
+                                frame.shots[i].elongation, frame.shots[i].length,
+                                frame.shots[i].fill,
                                 match == 'r' ? "required" : match == 'o' ? "optional" : "false");
             }
             ++frames;
