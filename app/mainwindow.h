@@ -11,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "targetsgraphicscene.h"
 
 class QAbstractGraphicsShapeItem;
@@ -100,6 +102,10 @@ public:
     void RecordShot(Target *target);
     // Every game sound goes through here, so that what played can be observed.
     void PlaySound(QSoundEffect &effect);
+
+    // Asks for the number of rings of a generated ring target; sets *ok false when cancelled.
+    // Empty: the input dialog asks. Tests answer through it instead.
+    std::function<int(bool *ok)> askRingCount;
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
@@ -192,6 +198,9 @@ private slots:
     void on_pushButtonFinishEditing_clicked();
     void on_pushButtonSelectDisplayImage_clicked();
     void on_pushButtonSelectScoreImage_clicked();
+
+    void on_toolButtonSettings_clicked();
+    void on_pushButtonGenerateTarget_clicked();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

@@ -362,5 +362,100 @@
         <source>Image Files (*.png *.jpg *.bmp)</source>
         <translation>Image Files (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Ringscheibe</source>
+        <translation>Ringscheibe</translation>
+    </message>
+    <message>
+        <source>Wie viele Ringe soll die Scheibe haben?</source>
+        <translation>Wie viele Ringe soll die Scheibe haben?</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Ring </translation>
+    </message>
+</context>
+<context>
+    <name>dialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Verschiedenes</source>
+        <translation>Verschiedenes</translation>
+    </message>
+    <message>
+        <source>4 Kameras (experimentell)</source>
+        <translation>4 Kameras (experimentell)</translation>
+    </message>
+    <message>
+        <source>Treffergröße</source>
+        <translation>Treffergröße</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Ziel (getroffen)</source>
+        <translation>Ziel (getroffen)</translation>
+    </message>
+    <message>
+        <source>Startbutton</source>
+        <translation>Startbutton</translation>
+    </message>
+    <message>
+        <source>Ignorierter Bereich</source>
+        <translation>Ignorierter Bereich</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ringscheibe</source>
+        <translation>Entzerrte Ringscheibe</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
 </context>
 </TS>

@@ -362,5 +362,100 @@
         <source>Image Files (*.png *.jpg *.bmp)</source>
         <translation>Image Files (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Ringscheibe</source>
+        <translation>Circle Target</translation>
+    </message>
+    <message>
+        <source>Wie viele Ringe soll die Scheibe haben?</source>
+        <translation>How many rings should the target have?</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Ring </translation>
+    </message>
+</context>
+<context>
+    <name>dialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>volume</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Verschiedenes</source>
+        <translation>miscellaneous</translation>
+    </message>
+    <message>
+        <source>4 Kameras (experimentell)</source>
+        <translation>4 cameras (experimental)</translation>
+    </message>
+    <message>
+        <source>Treffergröße</source>
+        <translation>hit size</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>hit</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>target</translation>
+    </message>
+    <message>
+        <source>Ziel (getroffen)</source>
+        <translation>target (hit)</translation>
+    </message>
+    <message>
+        <source>Startbutton</source>
+        <translation>start button</translation>
+    </message>
+    <message>
+        <source>Ignorierter Bereich</source>
+        <translation>ignored area</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ringscheibe</source>
+        <translation>Corrected Targets</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>standard values</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
 </context>
 </TS>

@@ -362,5 +362,100 @@
         <source>Image Files (*.png *.jpg *.bmp)</source>
         <translation>Archivos de imagen (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Ringscheibe</source>
+        <translation>Diana de anillos</translation>
+    </message>
+    <message>
+        <source>Wie viele Ringe soll die Scheibe haben?</source>
+        <translation>¿Cuántos anillos debe tener la diana?</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Anillo </translation>
+    </message>
+</context>
+<context>
+    <name>dialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Verschiedenes</source>
+        <translation>Varios</translation>
+    </message>
+    <message>
+        <source>4 Kameras (experimentell)</source>
+        <translation>4 cámaras (experimental)</translation>
+    </message>
+    <message>
+        <source>Treffergröße</source>
+        <translation>Tamaño del impacto</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Impacto</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Ziel (getroffen)</source>
+        <translation>Diana (alcanzada)</translation>
+    </message>
+    <message>
+        <source>Startbutton</source>
+        <translation>Botón de inicio</translation>
+    </message>
+    <message>
+        <source>Ignorierter Bereich</source>
+        <translation>Zona ignorada</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ringscheibe</source>
+        <translation>Diana corregida</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>Valores por defecto</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 </TS>

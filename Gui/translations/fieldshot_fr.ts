@@ -362,5 +362,100 @@
         <source>Image Files (*.png *.jpg *.bmp)</source>
         <translation>Fichiers image (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Ringscheibe</source>
+        <translation>Cible à anneaux</translation>
+    </message>
+    <message>
+        <source>Wie viele Ringe soll die Scheibe haben?</source>
+        <translation>Combien d&apos;anneaux la cible doit-elle avoir ?</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Anneau </translation>
+    </message>
+</context>
+<context>
+    <name>dialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Verschiedenes</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>4 Kameras (experimentell)</source>
+        <translation>4 caméras (expérimental)</translation>
+    </message>
+    <message>
+        <source>Treffergröße</source>
+        <translation>Taille de l&apos;impact</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Touché</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Ziel (getroffen)</source>
+        <translation>Cible (touchée)</translation>
+    </message>
+    <message>
+        <source>Startbutton</source>
+        <translation>Bouton de départ</translation>
+    </message>
+    <message>
+        <source>Ignorierter Bereich</source>
+        <translation>Zone ignorée</translation>
+    </message>
+    <message>
+        <source>Entzerrte Ringscheibe</source>
+        <translation>Cible redressée</translation>
+    </message>
+    <message>
+        <source>Standardwerte</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,183 @@
+// Tests of the settings dialog: it shows the main window's settings and writes every change straight back.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "dialogsettings.h"
+#include "ui_dialogsettings.h"
+
+#include "camera.h"
+#include "hit.h"
+#include "laserlibrary.h"
+#include "target.h"
+
+#include <QApplication>
+#include <QGraphicsEllipseItem>
+#include <QtTest>
+
+// The colour buttons in the order of the colour list, and its defaults.
+static const char *const buttonNames[6] = {"pushButtonColHit", "pushButtonColTarget", "pushButtonColStartButton",
+                                           "pushButtonColIgnoredArea", "pushButtonColTargetHit", "pushButtonColICorrectedArea"};
+static const QList<QColor> defaultPalette{QColor("#00FF00"), QColor("#00ABE7"), QColor("#AA55FF"),
+                                          QColor("#D95B48"), QColor(255, 255, 255), QColor("#ffff00")};
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(Laser().LoadFile(QStringLiteral(FIELDSHOT_SCRIPTED_LASER))); }
+    void init() { window = new MainWindow; }
+    void cleanup() { delete window; hitSize = 5; }
+    void opensWithTheSettings_data();
+    void opensWithTheSettings();
+    void languageSwitchRetranslates_data();
+    void languageSwitchRetranslates();
+    void colorButtons_data();
+    void colorButtons();
+    void controlsWriteThrough();
+    void settingsButtonRecoloursTargetsAfterwards();
+
+private:
+    MainWindow *window = nullptr;
+};
+
+void TestSettings::opensWithTheSettings_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<double>("volume");
+    QTest::addColumn<double>("volumeAfter");
+    QTest::newRow("de") << "de" << "radioButtonGerman" << 0.555 << 0.55;
+    QTest::newRow("en") << "en" << "radioButtonEnglish" << 1.0 << 1.0;
+    QTest::newRow("fr") << "fr" << "radioButtonFrench" << 0.29 << 0.29;
+    QTest::newRow("es") << "es" << "radioButtonSpanish" << 0.0 << 0.0;
+    QTest::newRow("EN is no code") << "EN" << "radioButtonGerman" << 0.999 << 0.99;
+}
+
+void TestSettings::opensWithTheSettings()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, radio);
+    QFETCH(double, volume);
+    QFETCH(double, volumeAfter);
+    window->language = language; // only read by the dialog
+    window->SetVolume(volume);
+    window->SetFourCameras(true);
+    hitSize = 7;
+    dialogSettings dialog(window);
+    QVERIFY(dialog.findChild<QRadioButton *>(radio)->isChecked());
+    QCOMPARE(window->volume, volumeAfter);
+    QCOMPARE(dialog.ui->horizontalSliderVolume->value(), qRound(volumeAfter * 100));
+    QVERIFY(dialog.ui->checkBox4Cams->isChecked());
+    QCOMPARE(dialog.ui->spinBoxHitSize->value(), 7);
+    QCOMPARE(hitSize, 7);
+    QCOMPARE(dialog.ui->pushButtonColTarget->styleSheet(), QStringLiteral("background-color: #00abe7"));
+}
+
+void TestSettings::languageSwitchRetranslates_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("languageTitle");
+    QTest::addColumn<QString>("displayTitle"); // a group box of the main window
+    QTest::newRow("en") << "de" << "radioButtonEnglish" << "en" << "Language" << "Display";
+    QTest::newRow("fr") << "de" << "radioButtonFrench" << "fr" << "Langue" << "Affichage";
+    QTest::newRow("es") << "de" << "radioButtonSpanish" << "es" << "Idioma" << "Pantalla";
+    QTest::newRow("de") << "fr" << "radioButtonGerman" << "de" << "Sprache" << "Anzeige";
+}
+
+void TestSettings::languageSwitchRetranslates()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, radio);
+    QFETCH(QString, code);
+    QFETCH(QString, languageTitle);
+    QFETCH(QString, displayTitle);
+    window->SetLanguage(from);
+    dialogSettings dialog(window);
+    dialog.findChild<QRadioButton *>(radio)->click();
+    QCOMPARE(window->language, code);
+    QCOMPARE(dialog.ui->groupBox->title(), languageTitle);
+    QCOMPARE(window->ui->groupBox->title(), displayTitle);
+}
+
+void TestSettings::colorButtons_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < 6; ++i)
+        QTest::newRow(buttonNames[i]) << i;
+}
+
+void TestSettings::colorButtons()
+{
+    QFETCH(int, index);
+    window->colors[3] = Qt::black; // changed before the dialog opened
+    dialogSettings dialog(window);
+    auto *button = dialog.findChild<QPushButton *>(buttonNames[index]);
+    QList<QColor> offered;
+    QList<QColor> answers{QColor(1, 2, 3), QColor()}; // a pick, then a cancelled dialog
+    dialog.pickColor = [&](const QColor &initial) {
+        offered << initial;
+        return answers.takeFirst();
+    };
+    button->click();
+    button->click();
+    QCOMPARE(offered, QList<QColor>({index == 3 ? QColor(Qt::black) : defaultPalette[index], QColor(1, 2, 3)}));
+    QCOMPARE(window->colors.at(index), QColor(1, 2, 3));
+    QCOMPARE(button->styleSheet(), QStringLiteral("background-color: #010203"));
+
+    dialog.ui->pushButtonDefaultColors->click();
+    QCOMPARE(window->colors, defaultPalette);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(dialog.findChild<QPushButton *>(buttonNames[i])->styleSheet(), "background-color: " + defaultPalette[i].name());
+}
+
+void TestSettings::controlsWriteThrough()
+{
+    window->SetPage(1);
+    dialogSettings dialog(window);
+    dialog.ui->horizontalSliderVolume->setValue(37);
+    QCOMPARE(window->soundHorn.volume(), 0.37);
+
+    // Unticking four cameras hides boxes 3 and 4 but keeps camera 3 running.
+    dialog.ui->checkBox4Cams->click();
+    QVERIFY(!window->ui->groupBoxCam3->isHidden());
+    window->ui->groupBoxCam3->setChecked(true);
+    dialog.ui->checkBox4Cams->click();
+    QVERIFY(!window->fourCameras && window->ui->groupBoxCam4->isHidden() && window->ui->groupBoxCam3->isHidden());
+    QVERIFY(window->cameras[2]->active);
+
+    // A new hit size applies to the next marker, not to those already shown.
+    window->Shoot(QPointF(100, 100), QPointF(), false);
+    dialog.ui->spinBoxHitSize->setValue(8);
+    window->Shoot(QPointF(200, 100), QPointF(), false);
+    QCOMPARE(Hit::All().at(0)->marker->rect(), QRectF(-5, -5, 10, 10));
+    QCOMPARE(Hit::All().at(1)->marker->rect(), QRectF(-8, -8, 16, 16));
+}
+
+void TestSettings::settingsButtonRecoloursTargetsAfterwards()
+{
+    window->SetPage(1);
+    window->scene->AddPolygonTarget(QPolygonF(QRectF(10, 10, 40, 40)));
+    Target *target = window->Targets().first();
+    window->SelectTargetsByItems({});
+    QColor colorWhileOpen;
+    QTimer driver;
+    connect(&driver, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<dialogSettings *>(QApplication::activeModalWidget())) {
+            driver.stop();
+            dialog->pickColor = [](const QColor &) { return QColor(10, 20, 30); };
+            dialog->ui->pushButtonColTarget->click();
+            colorWhileOpen = target->item->pen().color();
+            dialog->ui->pushButtonClose->click();
+        }
+    });
+    driver.start(10);
+    QTest::mouseClick(window->ui->toolButtonSettings, Qt::LeftButton);
+    QCOMPARE(colorWhileOpen, defaultPalette.at(1)); // the scene follows only once the dialog is done
+    QCOMPARE(target->item->pen().color(), QColor(10, 20, 30));
+    QTRY_VERIFY(window->findChildren<dialogSettings *>().isEmpty());
+}
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
