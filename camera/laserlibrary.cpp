@@ -94,6 +94,10 @@ bool LaserLibrary::ResolveAll()
     LASER_RESOLVE(CamGetCorner)
     LASER_RESOLVE(CamPreCalculate)
     LASER_RESOLVE(CamSetScreenResolution)
+    LASER_RESOLVE(CamListControls)
+    LASER_RESOLVE(CamGetControlMenuItem)
+    LASER_RESOLVE(CamGetControl)
+    LASER_RESOLVE(CamSetControl)
 #undef LASER_RESOLVE
     resolved = missing.isEmpty();
     if (!resolved) {

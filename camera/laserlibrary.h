@@ -40,6 +40,10 @@ struct LaserApi
     void (*CamGetCorner)(int, double *, double *) = nullptr;
     void (*CamPreCalculate)() = nullptr;
     void (*CamSetScreenResolution)(int, int) = nullptr;
+    int (*CamListControls)(LaserControl *, int) = nullptr;
+    int (*CamGetControlMenuItem)(unsigned int, int, char *) = nullptr;
+    int (*CamGetControl)(unsigned int, int *) = nullptr;
+    int (*CamSetControl)(unsigned int, int) = nullptr;
 };
 
 class LaserLibrary : public LaserApi

@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "camera.h"
+#include "dialogcamerasettings.h"
 #include "laserlibrary.h"
 
 void MainWindow::CreateCameras()
@@ -96,7 +97,10 @@ void MainWindow::OpenCameraSettings(int camera)
 {
     if (cameraCombos[camera]->currentIndex() == 0)
         return;
-    // The camera settings dialog opens here once it exists.
+    // Modal, but without an event loop of its own: the tick keeps the preview live.
+    auto *dialog = new DialogCameraSettings(cameras[camera], this);
+    dialog->setModal(true);
+    dialog->show();
 }
 
 void MainWindow::Cam1FreshlyInitialized(int Err)

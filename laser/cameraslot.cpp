@@ -43,7 +43,10 @@ int CameraSlot::Open(std::unique_ptr<FrameSource> s, const std::string &n, int w
     height = h > 0 ? h : 480;
     if (!s || !s->Open(width, height))
         return -1;
-    source = std::move(s);
+    {
+        std::lock_guard<std::mutex> lock(sourceMutex);
+        source = std::move(s);
+    }
     name = n;
     processor.Reset();
     {
@@ -74,7 +77,10 @@ void CameraSlot::Close()
         stopping = true;
         thread.join();
     }
-    source.reset();
+    {
+        std::lock_guard<std::mutex> lock(sourceMutex);
+        source.reset();
+    }
     queue.Clear();
     gone = false;
 }
@@ -203,4 +209,28 @@ void CameraSlot::SetScreenResolution(int w, int h)
 {
     std::lock_guard<std::mutex> lock(homographyMutex);
     homography.SetScreenResolution(w, h);
+}
+
+std::vector<LaserControl> CameraSlot::Controls()
+{
+    std::lock_guard<std::mutex> lock(sourceMutex);
+    return source ? source->Controls() : std::vector<LaserControl>();
+}
+
+bool CameraSlot::ControlMenuItem(uint32_t id, int index, std::string &itemName)
+{
+    std::lock_guard<std::mutex> lock(sourceMutex);
+    return source && source->ControlMenuItem(id, index, itemName);
+}
+
+bool CameraSlot::GetControl(uint32_t id, int &value)
+{
+    std::lock_guard<std::mutex> lock(sourceMutex);
+    return source && source->GetControl(id, value);
+}
+
+bool CameraSlot::SetControl(uint32_t id, int value)
+{
+    std::lock_guard<std::mutex> lock(sourceMutex);
+    return source && source->SetControl(id, value);
 }

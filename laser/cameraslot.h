@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 struct FrameBlock;
 class FrameSource;
@@ -48,6 +49,13 @@ public:
     void SetScreenResolution(int width, int height);
 
     FrameSource *Source() const { return source.get(); }
+
+    // The driver's controls; none while closed. Held under sourceMutex, so a camera closing
+    // on another thread never pulls the source away in the middle of a call.
+    std::vector<LaserControl> Controls();
+    bool ControlMenuItem(uint32_t id, int index, std::string &name);
+    bool GetControl(uint32_t id, int &value);
+    bool SetControl(uint32_t id, int value);
     std::string Name() const { return name; }
     int Width() const { return width; }
     int Height() const { return height; }
@@ -61,6 +69,7 @@ private:
     bool CaptureOne(int timeoutMs);
 
     std::unique_ptr<FrameSource> source;
+    std::mutex sourceMutex;
     std::string name;
     int width = 640;
     int height = 480;

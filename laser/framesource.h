@@ -1,11 +1,14 @@
 // FrameSource: what a camera grabs its pictures from (a V4L2 device, a video file, a simulator).
 #pragma once
 
+#include "laser.h"
+
 #include <opencv2/core.hpp>
 
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // One driver or emulated setting as the C interface reports it.
 struct SettingInfo
@@ -37,6 +40,12 @@ public:
     virtual void SetSetting(SettingGroup group, int id, int value, int flags) = 0;
     // Device node for the system's settings window; empty for virtual sources.
     virtual std::string Node() const { return {}; }
+
+    // Every control of the driver; virtual sources have none.
+    virtual std::vector<LaserControl> Controls() { return {}; }
+    virtual bool ControlMenuItem(uint32_t /*id*/, int /*index*/, std::string & /*name*/) { return false; }
+    virtual bool GetControl(uint32_t /*id*/, int & /*value*/) { return false; }
+    virtual bool SetControl(uint32_t /*id*/, int /*value*/) { return false; }
 };
 
 // Microseconds of the monotonic clock, the clock V4L2 stamps its buffers with.

@@ -400,4 +400,63 @@ void CamSetScreenResolution(int width, int height)
     Guarded("CamSetScreenResolution", [&] { Selected().SetScreenResolution(width, height); });
 }
 
+// Driver controls. Nothing may escape into the caller: every entry point catches.
+
+int CamListControls(LaserControl *controls, int capacity)
+{
+    try {
+        const std::vector<LaserControl> list = Selected().Controls();
+        const int count = int(list.size());
+        if (controls)
+            std::copy_n(list.begin(), std::clamp(capacity, 0, count), controls);
+        return count;
+    } catch (...) {
+        Log("camera %d: listing controls failed", g_selected.load());
+        return -1;
+    }
+}
+
+int CamGetControlMenuItem(unsigned int id, int index, char *buffer)
+{
+    try {
+        std::string name;
+        const bool ok = Selected().ControlMenuItem(id, index, name);
+        if (buffer) {
+            const size_t n = std::min<size_t>(name.size(), LASER_CONTROL_NAME_SIZE - 1);
+            std::memcpy(buffer, name.data(), n);
+            buffer[n] = '\0';
+        }
+        return ok ? 0 : -1;
+    } catch (...) {
+        if (buffer)
+            buffer[0] = '\0';
+        return -1;
+    }
+}
+
+int CamGetControl(unsigned int id, int *value)
+{
+    try {
+        int v = 0;
+        if (!value || !Selected().GetControl(id, v))
+            return -1;
+        *value = v;
+        return 0;
+    } catch (...) {
+        return -1;
+    }
+}
+
+int CamSetControl(unsigned int id, int value)
+{
+    try {
+        const bool ok = Selected().SetControl(id, value);
+        if (!ok)
+            Log("camera %d: control %#x refused %d", g_selected.load(), id, value);
+        return ok ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}
+
 } // extern "C"

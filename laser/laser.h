@@ -191,6 +191,64 @@ LASER_API void CamGetCorner(int corner, double *x, double *y);
 LASER_API void CamPreCalculate(void);
 LASER_API void CamSetScreenResolution(int width, int height);
 
+/* ---- Driver controls: every control a real camera's driver offers ----
+ * Video-file and simulated cameras, and cameras that are not open, have none. */
+
+/* Control types. Integer menus come as menus whose item names are their numbers. */
+#define LASER_CONTROL_INTEGER 1
+#define LASER_CONTROL_BOOLEAN 2
+#define LASER_CONTROL_MENU 3
+#define LASER_CONTROL_BUTTON 4
+
+/* Control flags. Inactive: the driver ignores the value for now (exposure time while
+ * automatic exposure is on); it can still be set. */
+#define LASER_CONTROL_READ_ONLY 1
+#define LASER_CONTROL_INACTIVE 2
+
+#define LASER_CONTROL_NAME_SIZE 32
+
+#pragma pack(push, 4)
+/* One control: its driver id, type, name (NUL-terminated), range, step, default and current
+ * value. Menus: minimum and maximum are the first and last item index; items may be missing
+ * in between. */
+typedef struct LaserControl {
+    uint32_t id;
+    int32_t type;
+    char name[LASER_CONTROL_NAME_SIZE];
+    int32_t minimum;
+    int32_t maximum;
+    int32_t step;
+    int32_t defaultValue;
+    int32_t value;
+    uint32_t flags;
+} LaserControl;
+#pragma pack(pop)
+
+#ifdef __cplusplus
+static_assert(sizeof(LaserControl) == 64, "LaserControl is 64 bytes");
+static_assert(offsetof(LaserControl, type) == 4, "type at 4");
+static_assert(offsetof(LaserControl, name) == 8, "name at 8");
+static_assert(offsetof(LaserControl, minimum) == 40, "minimum at 40");
+static_assert(offsetof(LaserControl, maximum) == 44, "maximum at 44");
+static_assert(offsetof(LaserControl, step) == 48, "step at 48");
+static_assert(offsetof(LaserControl, defaultValue) == 52, "default at 52");
+static_assert(offsetof(LaserControl, value) == 56, "value at 56");
+static_assert(offsetof(LaserControl, flags) == 60, "flags at 60");
+#else
+_Static_assert(sizeof(LaserControl) == 64, "LaserControl is 64 bytes");
+#endif
+
+/* Writes up to `capacity` controls of the selected camera into `controls` (may be null when
+ * capacity is 0), in the driver's order, and returns how many there are in all; -1 on failure. */
+LASER_API int CamListControls(LaserControl *controls, int capacity);
+/* Name of item `index` of menu control `id` (LASER_CONTROL_NAME_SIZE bytes or more).
+ * Returns 0, or -1 when the menu has no such item (buffer then holds an empty string). */
+LASER_API int CamGetControlMenuItem(unsigned int id, int index, char *buffer);
+/* Current value of control `id`: 0, or -1 when it cannot be read (*value untouched). */
+LASER_API int CamGetControl(unsigned int id, int *value);
+/* Sets control `id`: 0, or -1 when the driver refuses (read-only, busy, no such control). */
+LASER_API int CamSetControl(unsigned int id, int value);
+
 #ifdef __cplusplus
 }
 #endif

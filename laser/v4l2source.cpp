@@ -1,6 +1,7 @@
 // V4L2Source: format negotiation, buffer streaming, decoding and driver controls.
 #include "v4l2source.h"
 
+#include "v4l2controllist.h"
 #include "v4l2controls.h"
 
 #include <libv4l2.h>
@@ -194,7 +195,7 @@ int V4L2Source::Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs)
 bool V4L2Source::SetControl(uint32_t id, int value)
 {
     v4l2_control c{id, value};
-    return Ioctl(VIDIOC_S_CTRL, &c) == 0;
+    return fd >= 0 && Ioctl(VIDIOC_S_CTRL, &c) == 0;
 }
 
 bool V4L2Source::GetSetting(SettingGroup group, int id, SettingInfo &info)
@@ -246,4 +247,28 @@ void V4L2Source::SetSetting(SettingGroup group, int id, int value, int flags)
     if (group == SettingGroup::Filter && id == 6)
         value = value ? 0 : 1;
     SetControl(cid, value);
+}
+
+std::vector<LaserControl> V4L2Source::Controls()
+{
+    if (fd < 0)
+        return {};
+    return ListV4L2Controls([this](unsigned long request, void *arg) { return Ioctl(request, arg); });
+}
+
+bool V4L2Source::ControlMenuItem(uint32_t id, int index, std::string &name)
+{
+    name.clear();
+    return fd >= 0
+        && V4L2MenuItemName([this](unsigned long request, void *arg) { return Ioctl(request, arg); }, id,
+                            index, name);
+}
+
+bool V4L2Source::GetControl(uint32_t id, int &value)
+{
+    v4l2_control c{id, 0};
+    if (fd < 0 || Ioctl(VIDIOC_G_CTRL, &c) < 0)
+        return false;
+    value = c.value;
+    return true;
 }

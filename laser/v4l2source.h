@@ -25,6 +25,10 @@ public:
     bool GetSetting(SettingGroup group, int id, SettingInfo &info) override;
     void SetSetting(SettingGroup group, int id, int value, int flags) override;
     std::string Node() const override { return node; }
+    std::vector<LaserControl> Controls() override;
+    bool ControlMenuItem(uint32_t id, int index, std::string &name) override;
+    bool GetControl(uint32_t id, int &value) override;
+    bool SetControl(uint32_t id, int value) override;
 
 private:
     struct Buffer
@@ -35,7 +39,6 @@ private:
 
     void Close();
     int Ioctl(unsigned long request, void *arg) const;
-    bool SetControl(uint32_t id, int value);
 
     std::string node;
     int fd = -1;

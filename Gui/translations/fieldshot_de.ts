@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DialogCameraSettings</name>
+    <message>
+        <source>FPS:</source>
+        <translation>FPS:</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>S/W</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>Helligkeitsschwelle</source>
+        <translation>Helligkeitsschwelle</translation>
+    </message>
+    <message>
+        <source>Schusserkennung</source>
+        <translation>Schusserkennung</translation>
+    </message>
+    <message>
+        <source>min Size</source>
+        <translation>min Size</translation>
+    </message>
+    <message>
+        <source>max Size</source>
+        <translation>max Size</translation>
+    </message>
+    <message>
+        <source>min Dist.</source>
+        <translation>min Dist.</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>Defaultwerte</translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation>Treiber</translation>
+    </message>
+    <message>
+        <source>Treiberfenster</source>
+        <translation>Treiberfenster</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDriverControls</name>
+    <message>
+        <source>Treiber: %1</source>
+        <translation>Treiber: %1</translation>
+    </message>
+    <message>
+        <source>Diese Kamera bietet keine Treibereinstellungen.</source>
+        <translation>Diese Kamera bietet keine Treibereinstellungen.</translation>
+    </message>
+    <message>
+        <source>Alle auf Standard</source>
+        <translation>Alle auf Standard</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Belichtungsautomatik</source>
+        <translation>Belichtungsautomatik</translation>
+    </message>
+    <message>
+        <source>Weißabgleich automatisch</source>
+        <translation>Weißabgleich automatisch</translation>
+    </message>
+    <message>
+        <source>Netzfrequenz</source>
+        <translation>Netzfrequenz</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Zeitautomatik</source>
+        <translation>Zeitautomatik</translation>
+    </message>
+    <message>
+        <source>Blendenautomatik</source>
+        <translation>Blendenautomatik</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>

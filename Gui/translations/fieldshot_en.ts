@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DialogCameraSettings</name>
+    <message>
+        <source>FPS:</source>
+        <translation>FPS:</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>display</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>colour</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>B/W</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>laser</translation>
+    </message>
+    <message>
+        <source>Helligkeitsschwelle</source>
+        <translation>brightness treshold</translation>
+    </message>
+    <message>
+        <source>Schusserkennung</source>
+        <translation>shot detection</translation>
+    </message>
+    <message>
+        <source>min Size</source>
+        <translation>min. size</translation>
+    </message>
+    <message>
+        <source>max Size</source>
+        <translation>max. size</translation>
+    </message>
+    <message>
+        <source>min Dist.</source>
+        <translation>min. dist.</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>default values</translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation>driver</translation>
+    </message>
+    <message>
+        <source>Treiberfenster</source>
+        <translation>driver window</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>brightness</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>exposure</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDriverControls</name>
+    <message>
+        <source>Treiber: %1</source>
+        <translation>Driver: %1</translation>
+    </message>
+    <message>
+        <source>Diese Kamera bietet keine Treibereinstellungen.</source>
+        <translation>This camera offers no driver settings.</translation>
+    </message>
+    <message>
+        <source>Alle auf Standard</source>
+        <translation>All to defaults</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Belichtungsautomatik</source>
+        <translation>Auto exposure</translation>
+    </message>
+    <message>
+        <source>Weißabgleich automatisch</source>
+        <translation>Auto white balance</translation>
+    </message>
+    <message>
+        <source>Netzfrequenz</source>
+        <translation>Power line frequency</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Zeitautomatik</source>
+        <translation>Shutter priority</translation>
+    </message>
+    <message>
+        <source>Blendenautomatik</source>
+        <translation>Aperture priority</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>

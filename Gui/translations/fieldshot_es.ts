@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>DialogCameraSettings</name>
+    <message>
+        <source>FPS:</source>
+        <translation>FPS:</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>B/N</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Láser</translation>
+    </message>
+    <message>
+        <source>Helligkeitsschwelle</source>
+        <translation>Umbral de brillo</translation>
+    </message>
+    <message>
+        <source>Schusserkennung</source>
+        <translation>Detección de disparos</translation>
+    </message>
+    <message>
+        <source>min Size</source>
+        <translation>Tamaño mín.</translation>
+    </message>
+    <message>
+        <source>max Size</source>
+        <translation>Tamaño máx.</translation>
+    </message>
+    <message>
+        <source>min Dist.</source>
+        <translation>Dist. mín.</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>Valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation>Controlador</translation>
+    </message>
+    <message>
+        <source>Treiberfenster</source>
+        <translation>Ventana del controlador</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>Exposición</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDriverControls</name>
+    <message>
+        <source>Treiber: %1</source>
+        <translation>Controlador: %1</translation>
+    </message>
+    <message>
+        <source>Diese Kamera bietet keine Treibereinstellungen.</source>
+        <translation>Esta cámara no ofrece ajustes de controlador.</translation>
+    </message>
+    <message>
+        <source>Alle auf Standard</source>
+        <translation>Todo predeterminado</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Belichtungsautomatik</source>
+        <translation>Exposición automática</translation>
+    </message>
+    <message>
+        <source>Weißabgleich automatisch</source>
+        <translation>Balance de blancos automático</translation>
+    </message>
+    <message>
+        <source>Netzfrequenz</source>
+        <translation>Frecuencia de red</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Zeitautomatik</source>
+        <translation>Prioridad de obturador</translation>
+    </message>
+    <message>
+        <source>Blendenautomatik</source>
+        <translation>Prioridad de apertura</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Apagado</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>

@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DialogCameraSettings</name>
+    <message>
+        <source>FPS:</source>
+        <translation>IPS:</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>S/W</source>
+        <translation>N/B</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>Helligkeitsschwelle</source>
+        <translation>Seuil de luminosité</translation>
+    </message>
+    <message>
+        <source>Schusserkennung</source>
+        <translation>Détection des tirs</translation>
+    </message>
+    <message>
+        <source>min Size</source>
+        <translation>Taille min.</translation>
+    </message>
+    <message>
+        <source>max Size</source>
+        <translation>Taille max.</translation>
+    </message>
+    <message>
+        <source>min Dist.</source>
+        <translation>Dist. min.</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation>Pilote</translation>
+    </message>
+    <message>
+        <source>Treiberfenster</source>
+        <translation>Fenêtre du pilote</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDriverControls</name>
+    <message>
+        <source>Treiber: %1</source>
+        <translation>Pilote : %1</translation>
+    </message>
+    <message>
+        <source>Diese Kamera bietet keine Treibereinstellungen.</source>
+        <translation>Cette caméra n'offre aucun réglage de pilote.</translation>
+    </message>
+    <message>
+        <source>Alle auf Standard</source>
+        <translation>Tout par défaut</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Belichtungsautomatik</source>
+        <translation>Exposition automatique</translation>
+    </message>
+    <message>
+        <source>Weißabgleich automatisch</source>
+        <translation>Balance des blancs auto</translation>
+    </message>
+    <message>
+        <source>Netzfrequenz</source>
+        <translation>Fréquence secteur</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Zeitautomatik</source>
+        <translation>Priorité vitesse</translation>
+    </message>
+    <message>
+        <source>Blendenautomatik</source>
+        <translation>Priorité ouverture</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>

@@ -2,11 +2,9 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QDir>
 #include <QGraphicsView>
 #include <QSoundEffect>
 #include <QToolButton>
-#include <QTranslator>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -15,7 +13,6 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase();
     void construction();
-    void sameLanguageDoesNothing();
     void missingTranslationKeepsLanguage();
     void translationsSwitchTexts_data();
     void translationsSwitchTexts();
@@ -26,7 +23,6 @@ private slots:
     void fullScreenAndBack();
     void resourcesLoad();
     void soundsBecomeReady();
-    void screenshot();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -43,40 +39,23 @@ void TestMainWindow::initTestCase()
 
 void TestMainWindow::construction()
 {
+    // Starts on the Game page, in German, styled, ticking, with cameras 3 and 4 hidden.
     QCOMPARE(window->page, 2);
     QCOMPARE(window->language, QStringLiteral("de"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Orvex Fieldshot V1.3.1"));
-    QCOMPARE(window->colors.size(), 6);
-    QCOMPARE(window->colors.at(1), QColor("#00ABE7"));
-    QCOMPARE(window->colors.at(4), QColor(Qt::white));
     QVERIFY(window->tickTimer.isActive());
-    QCOMPARE(window->tickTimer.interval(), 10);
-    QVERIFY(!window->ui->frameEditOverlay->isVisible());
-    QVERIFY(!window->ui->groupBoxCam3->isVisible());
-    QVERIFY(!window->ui->groupBoxCam4->isVisible());
-    QCOMPARE(window->ui->stackedWidget->currentIndex(), 2);
-    QVERIFY(window->ui->toolButtonGame->isChecked());
+    QVERIFY(!window->ui->groupBoxCam3->isVisible() && !window->ui->groupBoxCam4->isVisible());
     QVERIFY(!qApp->styleSheet().isEmpty());
-    for (QPushButton *b : window->cameraSettingsButtons)
-        QVERIFY(!b->isEnabled());
-    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("Fullscreen"));
     // No title-bar buttons: the program is left through Exit only.
     QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
 }
 
-void TestMainWindow::sameLanguageDoesNothing()
-{
-    window->ui->toolButtonFullscreen->setText(QStringLiteral("marker"));
-    window->SetLanguage(window->language);
-    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("marker"));
-    window->SetLanguage(QStringLiteral("de")); // still the same: nothing
-    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("marker"));
-}
-
 void TestMainWindow::missingTranslationKeepsLanguage()
 {
-    window->SetLanguage(QStringLiteral("de"));
+    // The language in use again does nothing: the form is not retranslated.
     window->ui->toolButtonFullscreen->setText(QStringLiteral("marker"));
+    window->SetLanguage(QStringLiteral("de"));
+    QCOMPARE(window->ui->toolButtonFullscreen->text(), QStringLiteral("marker"));
     QTest::ignoreMessage(QtDebugMsg, "Cant Load :Gui/fieldshot_xx");
     window->SetLanguage(QStringLiteral("xx"));
     QCOMPARE(window->language, QStringLiteral("de"));
@@ -153,14 +132,9 @@ void TestMainWindow::spaceOutsideGamePageDoesNothing()
 void TestMainWindow::fitViewFollowsCameraGroups()
 {
     window->ui->groupBoxCam4->setChecked(true);
-    window->FitView();
     QCOMPARE(window->scene->sceneRect(), QRectF(0, 0, 1280, 960));
     const QSize frame = window->ui->frameOfView->size();
-    const QRect view = window->ui->graphicsView->geometry();
-    const double s = std::min(frame.width() / 1280.0, frame.height() / 960.0);
-    QCOMPARE(window->ui->graphicsView->transform().m11(), s);
-    QCOMPARE(view.width(), int(1280 * s));
-    QCOMPARE(view.x(), int((frame.width() - 1280 * s) / 2));
+    QCOMPARE(window->ui->graphicsView->transform().m11(), std::min(frame.width() / 1280.0, frame.height() / 960.0));
     window->ui->groupBoxCam4->setChecked(false);
     window->FitView();
     QCOMPARE(window->scene->sceneRect(), QRectF(0, 0, 640, 480));
@@ -195,22 +169,10 @@ void TestMainWindow::resourcesLoad()
                             "ArrowDown", "ArrowUp", "NoCam", "FieldshotLogo"};
     for (const char *name : images) {
         const QString path = QStringLiteral(":/Gui/Img/%1.png").arg(QLatin1String(name));
-        QImage image(path);
-        QVERIFY2(!image.isNull(), qPrintable(path));
-        QVERIFY2(!QIcon(path).pixmap(32, 32).isNull(), qPrintable(path));
+        QVERIFY2(!QImage(path).isNull(), qPrintable(path));
     }
     QCOMPARE(QImage(":/Gui/Img/NoCam.png").size(), QSize(640, 480));
     QCOMPARE(QImage(":/Gui/Img/FieldshotLogo.png").size(), QSize(820, 100));
-    for (const char *code : {"de", "en", "fr", "es"}) {
-        QTranslator t;
-        QVERIFY2(t.load(QStringLiteral(":Gui/fieldshot_%1").arg(QLatin1String(code))), code);
-    }
-    QFile qss(":Gui/Stylesheet.qss");
-    QVERIFY(qss.open(QIODevice::ReadOnly));
-    const QByteArray style = qss.readAll();
-    for (const char *needle : {"#121212", "#c0272d", "#da484e", "#961e23", "#dd575c", "#404040", "#656565",
-                               "#525251", "#242526", "Tick.png", "ArrowDown.png", "ArrowUp.png", "frameWithLine_2"})
-        QVERIFY2(style.contains(needle), needle);
 }
 
 void TestMainWindow::soundsBecomeReady()
@@ -223,16 +185,6 @@ void TestMainWindow::soundsBecomeReady()
     window->SetVolume(0.25);
     QCOMPARE(window->soundHorn.volume(), 0.25);
     window->SetVolume(1.0);
-}
-
-void TestMainWindow::screenshot()
-{
-    // A picture of the started window, for a person to look at.
-    window->SetLanguage(QStringLiteral("de"));
-    window->SetPage(2);
-    QTest::qWait(50);
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("mainwindow.png"));
-    QVERIFY(window->grab().save(file));
 }
 
 QTEST_MAIN(TestMainWindow)

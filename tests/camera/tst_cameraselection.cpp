@@ -1,10 +1,8 @@
 // Tests of camera selection and the corrected ring target's corners, against the scripted library.
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "../common/mainwindowtest.h"
+#include "../common/scriptedlibrary.h"
 
 #include "camera.h"
-#include "script.h"
-#include "target.h"
 
 #include <QApplication>
 #include <QGraphicsPixmapItem>
@@ -19,25 +17,23 @@ private slots:
     void cleanup();
 
     void startTakesTheFirstDevice();
-    void deviceListChangeKeepsCamerasByName();
-    void unpluggedDeviceFreesItsCamera();
+    void deviceListChanges_data();
+    void deviceListChanges();
     void deviceMovesBetweenCameras();
-    void firstDeviceToAppearGoesToCamera1();
-    void sameNamesTakeTheFirst();
     void groupBoxesSwitchCameras();
     void cornersHandedOverOnGamePage();
     void cornersHandedOverWhenCamera1Opens();
     void onlyOneCorrectedTarget();
 
 private:
-    void Start(const char *devices);
+    void Start(const QByteArray &devices);
     // What choosing an entry in a camera's combo box does.
     void Choose(int camera, int index)
     {
         window->cameraCombos[camera]->setCurrentIndex(index);
         emit window->cameraCombos[camera]->activated(index);
     }
-    void Tick() { QMetaObject::invokeMethod(window, "Tick10ms"); }
+    void Tick() { MainWindowTest::Tick(window); }
     QStringList Items(int camera) const;
 
     Script script;
@@ -49,13 +45,12 @@ void TestCameraSelection::initTestCase()
     QVERIFY2(script.Load(), qPrintable(LaserLibrary::Instance().ErrorString()));
 }
 
-void TestCameraSelection::Start(const char *devices)
+void TestCameraSelection::Start(const QByteArray &devices)
 {
     script.Reset();
-    script.SetDevices(devices);
-    window = new MainWindow;
-    QVERIFY(window->IsConfigured());
-    window->tickTimer.stop();
+    script.SetDevices(devices.constData());
+    window = MainWindowTest::Open(2, true);
+    QVERIFY(window);
     window->SetFourCameras(true);
 }
 
@@ -88,43 +83,49 @@ void TestCameraSelection::startTakesTheFirstDevice()
     QCOMPARE(window->cameras[2]->pixmapItem->pos(), QPointF(0, 480));
 }
 
-void TestCameraSelection::deviceListChangeKeepsCamerasByName()
+void TestCameraSelection::deviceListChanges_data()
 {
-    Start("A\nB\nC");
-    Choose(1, 2); // camera 2 on B
-    Tick();
-    QVERIFY(window->cameras[1]->initialised);
-    script.SetDevices("X\nA\nB\nC");
-    Tick();
-    QCOMPARE(Items(0), (QStringList{"-No Camera-", "X", "A", "B", "C"}));
-    QCOMPARE(window->cameraCombos[0]->currentIndex(), 2);
-    QCOMPARE(window->cameraCombos[1]->currentIndex(), 3);
-    QCOMPARE(window->cameras[0]->device, 1);
-    QCOMPARE(window->cameras[1]->device, 2);
-    QVERIFY(window->ui->groupBoxCam2->isChecked());
-    // No refill while the count stays the same.
-    script.ClearLog();
-    for (int i = 0; i < 5; ++i)
-        Tick();
-    QCOMPARE(script.CallCount("CamGetNameOfDevice"), 0);
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QVector<int>>("chosen"); // per camera, 0: left as it is
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QVector<int>>("entries"); // per camera afterwards; the device is one less
+
+    QTest::newRow("a new first device: cameras keep theirs by name")
+        << QByteArray("A\nB\nC") << QVector<int>{0, 2, 0, 0} << QByteArray("X\nA\nB\nC") << QVector<int>{2, 3, 0, 0};
+    QTest::newRow("unplugged device frees its camera")
+        << QByteArray("A\nB\nC") << QVector<int>{0, 0, 3, 0} << QByteArray("A\nB") << QVector<int>{1, 0, 0, 0};
+    QTest::newRow("same names: the first in the list")
+        << QByteArray("Same\nSame") << QVector<int>{0, 2, 0, 0} << QByteArray("Other\nSame\nSame") << QVector<int>{2, 0, 0, 0};
+    QTest::newRow("first device to appear goes to camera 1")
+        << QByteArray() << QVector<int>{0, 0, 0, 0} << QByteArray("New cam") << QVector<int>{1, 0, 0, 0};
 }
 
-void TestCameraSelection::unpluggedDeviceFreesItsCamera()
+void TestCameraSelection::deviceListChanges()
 {
-    Start("A\nB\nC");
-    Choose(2, 3); // camera 3 on C
-    QVERIFY(window->ui->groupBoxCam3->isChecked());
-    QVERIFY(window->cameras[2]->active);
+    QFETCH(QByteArray, before);
+    QFETCH(QVector<int>, chosen);
+    QFETCH(QByteArray, after);
+    QFETCH(QVector<int>, entries);
+    Start(before);
+    for (int n = 0; n < 4; ++n)
+        if (chosen[n])
+            Choose(n, chosen[n]);
     Tick();
-    QVERIFY(window->cameras[2]->initialised);
-    script.SetDevices("A\nB");
+    script.SetDevices(after.constData());
     Tick();
-    QCOMPARE(window->cameraCombos[2]->currentIndex(), 0);
-    QVERIFY(!window->ui->groupBoxCam3->isChecked());
-    QCOMPARE(window->cameras[2]->device, -1);
-    QVERIFY(!window->cameras[2]->initialised);
-    QVERIFY(!window->cameras[2]->active);
-    QCOMPARE(window->cameras[0]->device, 0); // camera 1 keeps A
+    Tick(); // opens what was newly chosen
+    for (int n = 0; n < 4; ++n) {
+        QCOMPARE(window->cameraCombos[n]->currentIndex(), entries[n]);
+        QCOMPARE(window->cameras[n]->device, entries[n] - 1);
+        QCOMPARE(window->cameras[n]->initialised, entries[n] > 0);
+        if (n > 0 && entries[n] > 0) // cameras 2 to 4 are switched on with a device
+            QVERIFY(window->cameras[n]->active);
+    }
+    // The list is not read again while the number of devices stays the same.
+    script.ClearLog();
+    Tick();
+    Tick();
+    QCOMPARE(script.CallCount("CamGetNameOfDevice"), 0);
 }
 
 void TestCameraSelection::deviceMovesBetweenCameras()
@@ -143,31 +144,6 @@ void TestCameraSelection::deviceMovesBetweenCameras()
     Choose(1, 0);
     QVERIFY(!window->ui->groupBoxCam2->isChecked());
     QVERIFY(!window->cameras[1]->active);
-}
-
-void TestCameraSelection::firstDeviceToAppearGoesToCamera1()
-{
-    Start("");
-    QCOMPARE(window->ui->comboBoxCamera1->count(), 1);
-    QCOMPARE(window->cameras[0]->device, -1);
-    Tick();
-    script.SetDevices("New cam");
-    Tick();
-    QCOMPARE(window->ui->comboBoxCamera1->currentIndex(), 1);
-    QCOMPARE(window->cameras[0]->device, 0);
-    Tick();
-    QVERIFY(window->cameras[0]->initialised);
-}
-
-void TestCameraSelection::sameNamesTakeTheFirst()
-{
-    Start("Same\nSame");
-    Choose(1, 2);
-    script.SetDevices("Other\nSame\nSame");
-    Tick();
-    // Both cameras look for "Same": the first one in the list is theirs.
-    QCOMPARE(window->cameraCombos[0]->currentIndex(), 2);
-    QCOMPARE(window->cameraCombos[1]->currentIndex(), 0);
 }
 
 void TestCameraSelection::groupBoxesSwitchCameras()

@@ -17,7 +17,6 @@ private slots:
     void blockBytes();
     void strides_data();
     void strides();
-    void buffersBottomRowFirst();
     void detectionBufferMarksLaserPixels();
 };
 
@@ -71,25 +70,6 @@ void TestFrameLayout::strides()
     QCOMPARE(f.greyStride, greyStride);
     QCOMPARE(int(f.colour.size()), colourStride * 10);
     QCOMPARE(int(f.detection.size()), greyStride * 10);
-}
-
-void TestFrameLayout::buffersBottomRowFirst()
-{
-    // Top row blue, bottom row red; everything else black.
-    cv::Mat picture(480, 640, CV_8UC3, cv::Scalar::all(0));
-    picture.row(0).setTo(cv::Scalar(255, 0, 0));
-    picture.row(479).setTo(cv::Scalar(0, 0, 255));
-    FrameProcessor p;
-    FrameData f;
-    p.Process(picture, 640, 480, DetectorThresholds(), Homography(), f);
-    const uint8_t *first = f.colour.data();
-    const uint8_t *last = f.colour.data() + 479 * f.colourStride;
-    QCOMPARE(int(first[0]), 0);   // B of the buffer's first row: the picture's bottom (red)
-    QCOMPARE(int(first[2]), 255); // R
-    QCOMPARE(int(last[0]), 255);  // the picture's top row (blue) comes last
-    QCOMPARE(int(last[2]), 0);
-    QCOMPARE(int(f.grey[0]), 76);   // grey of pure red
-    QCOMPARE(int(f.grey[479 * f.greyStride]), 29); // grey of pure blue
 }
 
 void TestFrameLayout::detectionBufferMarksLaserPixels()

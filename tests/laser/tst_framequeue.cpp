@@ -47,31 +47,36 @@ void TestFrameQueue::oldestFirst()
 
 void TestFrameQueue::dropsOldestKeepingShots_data()
 {
+    QTest::addColumn<int>("depth");
     QTest::addColumn<QVector<int>>("shotsPerFrame");
     QTest::addColumn<int>("expectedFirstPeak");
     QTest::addColumn<QVector<double>>("expectedFirstShots");
     QTest::addColumn<long>("expectedDropped");
     // Depth 2: frames 1-4 published, 1 and 2 dropped, 3 is handed out with their shots.
-    QTest::newRow("shots move on") << QVector<int>{1, 1, 1, 0} << 3
+    QTest::newRow("shots move on") << 2 << QVector<int>{1, 1, 1, 0} << 3
                                    << QVector<double>{100, 200, 300} << 2L;
-    QTest::newRow("no shots, nothing added") << QVector<int>{0, 0, 0, 0} << 3
+    QTest::newRow("no shots, nothing added") << 2 << QVector<int>{0, 0, 0, 0} << 3
                                              << QVector<double>{} << 2L;
-    QTest::newRow("at most eight, oldest first") << QVector<int>{5, 5, 2, 0} << 3
+    QTest::newRow("at most eight, oldest first") << 2 << QVector<int>{5, 5, 2, 0} << 3
                                                  << QVector<double>{100, 101, 102, 103, 104, 200, 201, 202}
                                                  << 2L;
+    // Depth 1: a dropped frame leaves nothing waiting, so its shots wait for the next frame,
+    // and are handed on once only.
+    QTest::newRow("depth 1, carried once") << 1 << QVector<int>{1, 0, 0} << 3 << QVector<double>{100} << 2L;
 }
 
 void TestFrameQueue::dropsOldestKeepingShots()
 {
+    QFETCH(int, depth);
     QFETCH(QVector<int>, shotsPerFrame);
     QFETCH(int, expectedFirstPeak);
     QFETCH(QVector<double>, expectedFirstShots);
     QFETCH(long, expectedDropped);
-    FrameQueue q(2);
+    FrameQueue q(depth);
     for (int i = 0; i < shotsPerFrame.size(); ++i)
         PublishFrame(q, i + 1, shotsPerFrame[i]);
     QCOMPARE(q.Dropped(), expectedDropped);
-    QCOMPARE(q.Waiting(), 2);
+    QCOMPARE(q.Waiting(), depth);
     FrameData *f = q.Take();
     QCOMPARE(f->peak, expectedFirstPeak);
     QVector<double> xs;

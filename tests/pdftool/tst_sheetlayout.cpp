@@ -1,4 +1,4 @@
-// Tests of the target sheet geometry: grid centres, rings, preview fit.
+// Tests of the target sheet grid: where the targets of a sheet sit.
 #include "pdftool/sheetlayout.h"
 
 #include <QtTest>
@@ -14,10 +14,6 @@ class tst_SheetLayout : public QObject
 private slots:
     void targetCentres_data();
     void targetCentres();
-    void rings_data();
-    void rings();
-    void previewViewRect_data();
-    void previewViewRect();
 };
 
 static bool Near(double a, double b, double tolerance = 1e-9)
@@ -69,57 +65,6 @@ void tst_SheetLayout::targetCentres()
         QVERIFY2(Near(got[k].x(), centres[k].x()) && Near(got[k].y(), centres[k].y()),
                  qPrintable(QStringLiteral("target %1 at (%2, %3)").arg(k).arg(got[k].x()).arg(got[k].y())));
     }
-}
-
-void tst_SheetLayout::rings_data()
-{
-    QTest::addColumn<double>("outerDiameter");
-    QTest::addColumn<int>("circles");
-    QTest::addColumn<double>("innermost");
-    QTest::addColumn<double>("bullseye");
-
-    QTest::newRow("display target, 20 circles") << 460.0 << 20 << 23.0 << 11.5;
-    QTest::newRow("no circles") << 200.0 << 0 << 0.0 << 0.0;
-}
-
-void tst_SheetLayout::rings()
-{
-    QFETCH(double, outerDiameter);
-    QFETCH(int, circles);
-    QFETCH(double, innermost);
-    QFETCH(double, bullseye);
-
-    const double step = RingStep(outerDiameter, circles);
-    QVERIFY(Near(CircleDiameter(1, step), innermost));
-    QVERIFY(Near(BullseyeDiameter(step), bullseye));
-    if (circles > 0)
-        QVERIFY(Near(CircleDiameter(circles, step), outerDiameter));
-}
-
-void tst_SheetLayout::previewViewRect_data()
-{
-    QTest::addColumn<QSize>("frame");
-    QTest::addColumn<bool>("landscape");
-    QTest::addColumn<QRect>("view");
-    QTest::addColumn<double>("scale");
-
-    QTest::newRow("portrait in a tall frame: full width")
-        << QSize(600, 900) << false << QRect(0, 25, 600, 848) << 600.0 / 210;
-    QTest::newRow("portrait in a wide frame: full height")
-        << QSize(800, 594) << false << QRect(190, 0, 420, 594) << 2.0;
-    QTest::newRow("landscape, fractions dropped")
-        << QSize(600, 900) << true << QRect(0, 237, 600, 424) << 600.0 / 297;
-}
-
-void tst_SheetLayout::previewViewRect()
-{
-    QFETCH(QSize, frame);
-    QFETCH(bool, landscape);
-    QFETCH(QRect, view);
-    QFETCH(double, scale);
-    double f = 0;
-    QCOMPARE(PreviewViewRect(frame, PageSize(landscape), &f), view);
-    QVERIFY(Near(f, scale));
 }
 
 QTEST_APPLESS_MAIN(tst_SheetLayout)

@@ -1,6 +1,8 @@
 // Scripted camera library for GUI tests: the real entry points, answering what a test queued.
 #include "scriptedlaser.h"
 
+#include <linux/videodev2.h>
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -30,9 +32,48 @@ struct Setting
     int minimum = 0, maximum = 255, value = 128;
 };
 
+// A driver control of the scripted camera, with its menu items by index.
+struct Control
+{
+    LaserControl control;
+    std::map<int, std::string> items;
+};
+
+Control MakeControl(uint32_t id, int type, const char *name, int minimum, int maximum, int value,
+                    uint32_t flags = 0, std::map<int, std::string> items = {})
+{
+    Control c{LaserControl(), std::move(items)};
+    c.control.id = id;
+    c.control.type = type;
+    std::snprintf(c.control.name, sizeof c.control.name, "%s", name);
+    c.control.minimum = minimum;
+    c.control.maximum = maximum;
+    c.control.step = 1;
+    c.control.defaultValue = value;
+    c.control.value = value;
+    c.control.flags = flags;
+    return c;
+}
+
+// What a typical USB camera offers; exposure time is inactive while exposure is automatic.
+std::vector<Control> DefaultControls()
+{
+    return {MakeControl(V4L2_CID_BRIGHTNESS, LASER_CONTROL_INTEGER, "Brightness", -64, 64, 0),
+            MakeControl(V4L2_CID_AUTO_WHITE_BALANCE, LASER_CONTROL_BOOLEAN, "White Balance, Automatic", 0, 1, 1),
+            MakeControl(V4L2_CID_POWER_LINE_FREQUENCY, LASER_CONTROL_MENU, "Power Line Frequency", 0, 2, 2, 0,
+                        {{0, "Disabled"}, {1, "50 Hz"}, {2, "60 Hz"}}),
+            MakeControl(V4L2_CID_EXPOSURE_AUTO, LASER_CONTROL_MENU, "Auto Exposure", 0, 3, 3, 0,
+                        {{1, "Manual Mode"}, {3, "Aperture Priority Mode"}}),
+            MakeControl(V4L2_CID_EXPOSURE_ABSOLUTE, LASER_CONTROL_INTEGER, "Exposure Time, Absolute", 3, 2047, 250,
+                        LASER_CONTROL_INACTIVE),
+            MakeControl(V4L2_CID_FOCUS_ABSOLUTE, LASER_CONTROL_INTEGER, "Focus, Absolute", 0, 250, 0,
+                        LASER_CONTROL_READ_ONLY)};
+}
+
 struct CameraState
 {
     bool open = false;
+    std::vector<Control> controls = DefaultControls();
     int initResult = 1;
     std::deque<ScriptedFrame> frames;
     ScriptedFrame current;
@@ -352,5 +393,61 @@ void CamSetCorner(int corner, double x, double y) { Log("CamSetCorner(%d,%g,%g)"
 void CamGetCorner(int, double *x, double *y) { *x = 0; *y = 0; }
 void CamPreCalculate(void) { Log("CamPreCalculate()"); }
 void CamSetScreenResolution(int width, int height) { Log("CamSetScreenResolution(%d,%d)", width, height); }
+
+static Control *FindControl(unsigned int id)
+{
+    for (Control &c : Selected().controls)
+        if (c.control.id == id)
+            return &c;
+    return nullptr;
+}
+
+int CamListControls(LaserControl *controls, int capacity)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    Count("CamListControls");
+    CameraState &cam = Selected();
+    if (!cam.open)
+        return 0;
+    for (int i = 0; controls && i < capacity && i < int(cam.controls.size()); ++i)
+        controls[i] = cam.controls[size_t(i)].control;
+    return int(cam.controls.size());
+}
+
+int CamGetControlMenuItem(unsigned int id, int index, char *buffer)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    const Control *c = Selected().open ? FindControl(id) : nullptr;
+    const auto item = c ? c->items.find(index) : std::map<int, std::string>::const_iterator();
+    const bool found = c && item != c->items.end();
+    std::snprintf(buffer, LASER_CONTROL_NAME_SIZE, "%s", found ? item->second.c_str() : "");
+    return found ? 0 : -1;
+}
+
+int CamGetControl(unsigned int id, int *value)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    const Control *c = Selected().open ? FindControl(id) : nullptr;
+    if (!c)
+        return -1;
+    *value = c->control.value;
+    return 0;
+}
+
+int CamSetControl(unsigned int id, int value)
+{
+    std::lock_guard<std::mutex> lock(scriptMutex);
+    Log("CamSetControl(%#x,%d)", id, value);
+    Control *c = Selected().open ? FindControl(id) : nullptr;
+    if (!c || (c->control.flags & LASER_CONTROL_READ_ONLY) || value < c->control.minimum
+        || value > c->control.maximum)
+        return -1;
+    c->control.value = value;
+    // As a driver does: exposure time counts only in manual exposure.
+    if (id == V4L2_CID_EXPOSURE_AUTO)
+        if (Control *time = FindControl(V4L2_CID_EXPOSURE_ABSOLUTE))
+            time->control.flags = value == V4L2_EXPOSURE_MANUAL ? 0 : LASER_CONTROL_INACTIVE;
+    return 0;
+}
 
 }

@@ -31,6 +31,9 @@ LASER_API void ScriptSetSetting(int kind, int id, int minimum, int maximum, int 
 LASER_API int ScriptGetSettingValue(int camera, int kind, int id);
 /* The threshold value the library reports. */
 LASER_API void ScriptSetThresholdValue(int camera, int kind, int value);
+/* Open cameras offer six driver controls: brightness, automatic white balance, power-line
+ * frequency, automatic exposure (a menu with items 1 and 3 only; 1 manual makes exposure time
+ * active), exposure time (inactive at first) and a read-only focus. Closed cameras offer none. */
 /* Every call except the polled ones (CamListDevices, CamReadFrame, CamSelectCamera, buffer
  * getters), one line each such as "3 CamSetCorner(1,512.5,96.5)" with the selected camera first. */
 LASER_API const char *ScriptCallLog(void);
