@@ -5,7 +5,7 @@
 #include "camera.h"
 #include "hit.h"
 #include "projectdata.h"
-#include "script.h"
+#include "../common/scriptedlibrary.h"
 #include "target.h"
 #include "targetsgraphicscene.h"
 

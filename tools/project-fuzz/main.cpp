@@ -7,7 +7,7 @@
 
 #include "laserlibrary.h"
 #include "projectmutator.h"
-#include "script.h"
+#include "scriptedlibrary.h"
 #include "target.h"
 
 #include <QApplication>
