@@ -151,6 +151,7 @@ MainWindow::~MainWindow()
 void MainWindow::StartupLoad()
 {
     FitView();
+    LoadProject(QStringLiteral("Fieldshot.fsp"));
 }
 
 void MainWindow::LoadStyleSheet()

@@ -26,7 +26,7 @@ class QGraphicsItem;
 class QGraphicsPixmapItem;
 struct Target;
 class FormTargetPDFTool;
-struct Target;
+struct ProjectData;
 
 namespace Ui {
 class MainWindow;
@@ -80,6 +80,12 @@ public:
     void PollDevices();
     void OpenCameraSettings(int camera);
     void SendCorrectedCorners();
+
+    // Project files (project/): "Kann nicht öffnen" on the debug output when a file cannot be used.
+    void LoadProject(const QString &fileName);
+    bool SaveProject(const QString &fileName);
+    ProjectData CurrentProject();
+    void ApplyProject(const ProjectData &p);
 
     // Display target (display/): a drawn ring target or a picture in camera 1's area.
     void UpdateDisplayTarget();
@@ -182,6 +188,10 @@ private slots:
     void on_pushButtonCorrectedTarget_clicked();
     void Cam1FreshlyInitialized(int Err);
     void StartGame();
+    void on_toolButtonSave_clicked();
+    void on_toolButtonOpen_clicked();
+    void on_toolButtonNew_clicked();
+
     void on_radioButtonDispTarget_clicked();
     void on_radioButtonDispCamera_clicked();
     void on_radioButtonCircleTarget_clicked();
@@ -202,6 +212,8 @@ private slots:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    // Asks for a project file to save to or to open; an empty name cancels.
+    virtual QString AskProjectFileName(bool save);
 
 private:
     void UpdateFullscreenText();

@@ -88,23 +88,6 @@ void MainWindow::DeleteSelectedTargets()
         RemoveTarget(t);
 }
 
-void MainWindow::ClearProject()
-{
-    ui->radioButtonDispCamera->setChecked(true);
-    RemoveDisplayTargetItems();
-    SetImageItemsVisible(false);
-    ui->radioButtonDispTarget->setEnabled(false);
-    ui->listWidgetTargets->clearSelection();
-    scene->SelectItem(nullptr);
-    while (ui->listWidgetTargets->count() > 0) {
-        QListWidgetItem *row = ui->listWidgetTargets->item(0);
-        if (Target *t = TargetOfRow(row))
-            RemoveTarget(t);
-        else
-            delete ui->listWidgetTargets->takeItem(0);
-    }
-}
-
 void MainWindow::DuplicateSelectedTargets()
 {
     QList<Target *> sources;

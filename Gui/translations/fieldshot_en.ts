@@ -469,8 +469,8 @@
         <translation>-No Camera-</translation>
     </message>
     <message>
-        <source>Als CSV speichern</source>
-        <translation>Save as CSV</translation>
+        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
+        <translation>Picture too large, not loaded: %1 (%2 x %3 pixels)</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
@@ -493,6 +493,10 @@
         <translation>Not saved: %1</translation>
     </message>
     <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Image Files (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
         <source>Ringscheibe</source>
         <translation>Circle Target</translation>
     </message>
@@ -505,16 +509,12 @@
         <translation>Ring </translation>
     </message>
     <message>
-        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
-        <translation>Picture too large, not loaded: %1 (%2 x %3 pixels)</translation>
-    </message>
-    <message>
         <source>Open Image</source>
         <translation>Open Image</translation>
     </message>
     <message>
-        <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation>Image Files (*.png *.jpg *.bmp)</translation>
+        <source>Als CSV speichern</source>
+        <translation>Save as CSV</translation>
     </message>
 </context>
 <context>

@@ -469,8 +469,8 @@
         <translation>-Sin cámara-</translation>
     </message>
     <message>
-        <source>Als CSV speichern</source>
-        <translation>Guardar como CSV</translation>
+        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
+        <translation>Imagen demasiado grande, no cargada: %1 (%2 x %3 píxeles)</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
@@ -493,6 +493,10 @@
         <translation>No guardado: %1</translation>
     </message>
     <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Archivos de imagen (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
         <source>Ringscheibe</source>
         <translation>Diana de anillos</translation>
     </message>
@@ -505,16 +509,12 @@
         <translation>Anillo </translation>
     </message>
     <message>
-        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
-        <translation>Imagen demasiado grande, no cargada: %1 (%2 x %3 píxeles)</translation>
-    </message>
-    <message>
         <source>Open Image</source>
         <translation>Abrir imagen</translation>
     </message>
     <message>
-        <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation>Archivos de imagen (*.png *.jpg *.bmp)</translation>
+        <source>Als CSV speichern</source>
+        <translation>Guardar como CSV</translation>
     </message>
 </context>
 <context>

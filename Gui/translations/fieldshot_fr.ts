@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Diese Kamera bietet keine Treibereinstellungen.</source>
-        <translation>Cette caméra n'offre aucun réglage de pilote.</translation>
+        <translation>Cette caméra n&apos;offre aucun réglage de pilote.</translation>
     </message>
     <message>
         <source>Alle auf Standard</source>
@@ -469,8 +469,8 @@
         <translation>-Aucune caméra-</translation>
     </message>
     <message>
-        <source>Als CSV speichern</source>
-        <translation>Enregistrer en CSV</translation>
+        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
+        <translation>Image trop grande, non chargée : %1 (%2 x %3 pixels)</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
@@ -493,6 +493,10 @@
         <translation>Non enregistré : %1</translation>
     </message>
     <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Fichiers image (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
         <source>Ringscheibe</source>
         <translation>Cible à anneaux</translation>
     </message>
@@ -505,16 +509,12 @@
         <translation>Anneau </translation>
     </message>
     <message>
-        <source>Bild zu groß, nicht geladen: %1 (%2 x %3 Pixel)</source>
-        <translation>Image trop grande, non chargée : %1 (%2 x %3 pixels)</translation>
-    </message>
-    <message>
         <source>Open Image</source>
         <translation>Ouvrir une image</translation>
     </message>
     <message>
-        <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation>Fichiers image (*.png *.jpg *.bmp)</translation>
+        <source>Als CSV speichern</source>
+        <translation>Enregistrer en CSV</translation>
     </message>
 </context>
 <context>
