@@ -104,12 +104,14 @@ void TestGame::targetGameEndsAtShotCount()
     QVERIFY(window->gameTimer.isValid());
     QCOMPARE(Sounds(), QStringList{"Peep"});
 
-    QTest::qWait(30); // the clock runs from the start
+    // The clock runs from the start: the tick shows it on the time label.
+    const QRegularExpression running(QStringLiteral("^\\d+,\\d\\ds$"));
+    QTRY_VERIFY_WITH_TIMEOUT(running.match(window->ui->labelTotaltime->text()).hasMatch(), 5000);
     Click(window->scene, QPointF(150, 150));
     QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
     QCOMPARE(Cell(0, 0), QStringLiteral("Plate"));
     QCOMPARE(Cell(0, 1), QStringLiteral("3"));
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d+,\\d\\ds$")).match(Cell(0, 2)).hasMatch());
+    QVERIFY(running.match(Cell(0, 2)).hasMatch());
     QCOMPARE(Sounds(), (QStringList{"Gunshot", "TargetHit"}));
     Click(window->scene, QPointF(10, 10)); // a miss is a shot too
     QCOMPARE(Cell(1, 0), QStringLiteral("Missed"));
@@ -164,8 +166,9 @@ void TestGame::falseStartDuringHold()
     QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Start"));
     QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
     QCOMPARE(Hit::All().size(), 1); // the marker stays until the next start
-    // The hold's end no longer starts anything.
-    QTest::qWait(2100);
+    // The hold's end no longer starts anything: wait until its timer is over (at once when it
+    // was stopped, else after its at most 2 s have run out).
+    QTRY_VERIFY_WITH_TIMEOUT(!window->startDelayTimer.isActive(), 5000);
     QCOMPARE(window->gameState, int(GameState::Idle));
     QVERIFY(Sounds().isEmpty());
     QCOMPARE(Hit::All().size(), 1);
@@ -197,8 +200,9 @@ void TestGame::timeGameEndsWhenEveryTargetIsHit()
     window->Shoot(QPointF(50, 50), QPointF(), false);
     window->Shoot(QPointF(60, 60), QPointF(), false);
     QCOMPARE(a->hits, 2);
-    // A target hit in a time game stays lit until the game is reset.
-    QTest::qWait(300);
+    // A target hit in a time game stays lit until the game is reset: no set-back is pending.
+    for (const Hit *hit : Hit::All())
+        QVERIFY(!hit->targetBackTimer.isActive());
     QCOMPARE(PenColour(a), QColor(Qt::white));
     QCOMPARE(window->gameState, int(GameState::Running));
     window->Shoot(QPointF(450, 50), QPointF(), false); // the start button is no target: a miss
@@ -254,7 +258,8 @@ void TestGame::nextStartClearsResults()
     QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("4"));
     const QString time = window->ui->labelTotaltime->text();
-    QTest::qWait(50);
+    // Nothing to poll for: the check is that the clock stays still over a few 10 ms ticks.
+    QTest::qWait(30);
     QCOMPARE(window->ui->labelTotaltime->text(), time);
     QCOMPARE(Hit::All().size(), 1);
     window->ui->pushButtonGameStart->click();
@@ -303,7 +308,8 @@ void TestGame::overlappingFlashesAreCutShort()
     Target *t = AddTarget(QRectF(100, 100, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
     window->Shoot(QPointF(150, 150), QPointF(), false);
     QPointer<Hit> first = Hit::All().first();
-    QTest::qWait(100);
+    // The second shot comes while the first flash is at least half over.
+    QTRY_VERIFY_WITH_TIMEOUT(first && first->targetBackTimer.remainingTime() <= 100, 5000);
     window->Shoot(QPointF(160, 150), QPointF(), false);
     QCOMPARE(PenColour(t), QColor(Qt::white));
     // The first set-back (200 ms after the first shot) already restores the colour.
@@ -407,12 +413,13 @@ void TestGame::deletedTargetIsForgotten()
 {
     Target *t = AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
     window->Shoot(QPointF(50, 50), QPointF(), false);
-    Hit *hit = Hit::All().first();
+    QPointer<Hit> hit = Hit::All().first();
     QCOMPARE(hit->target, t);
     window->RemoveTarget(t);
     QCOMPARE(hit->target, nullptr);
     QVERIFY(hit->marker); // the marker stays
-    QTest::qWait(300); // the set-back fires and touches nothing
+    // The set-back fires and touches nothing.
+    QTRY_VERIFY_WITH_TIMEOUT(!hit || !hit->targetBackTimer.isActive(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(Hit::All().isEmpty(), 1500);
 }
 
