@@ -1,6 +1,5 @@
 // Tests of the display target through the real main window: modes, drawing, pictures, scoring.
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "../common/mainwindowtest.h"
 
 #include "gamestate.h"
 #include "hit.h"
@@ -40,9 +39,8 @@ private:
 
 void TestDisplay::init()
 {
-    window = new MainWindow;
-    QVERIFY(window->IsConfigured());
-    window->SetPage(2);
+    window = MainWindowTest::Open(2);
+    QVERIFY(window);
 }
 
 void TestDisplay::cleanup()

@@ -1,7 +1,6 @@
 // Tests of the table of hits as text (CSV quoting, the copied text) and of its context menu.
+#include "../common/mainwindowtest.h"
 #include "hitsexport.h"
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
 
 #include <QClipboard>
 #include <QMenu>

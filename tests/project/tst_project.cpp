@@ -121,11 +121,11 @@ QStringList TestProject::Facts() const
     }
     for (const Target *t : window->Targets()) {
         QString shape;
-        if (auto *p = qgraphicsitem_cast<QGraphicsPolygonItem *>(t->item))
+        if (auto *p = qgraphicsitem_cast<QGraphicsPolygonItem *>(t->item)) {
             for (const QPointF &q : p->polygon().mid(0, 3))
                 shape += QStringLiteral("%1,%2 ").arg(q.x()).arg(q.y());
-        if (auto *p = qgraphicsitem_cast<QGraphicsPolygonItem *>(t->item))
             shape += QStringLiteral("(%1 points)").arg(p->polygon().size());
+        }
         if (auto *e = qgraphicsitem_cast<QGraphicsEllipseItem *>(t->item))
             shape = QStringLiteral("ellipse %1,%2 %3x%4").arg(e->rect().x()).arg(e->rect().y()).arg(e->rect().width())
                         .arg(e->rect().height());

@@ -1,6 +1,5 @@
 // Tests of the ring target generator on the real main window: geometry, names, scores, rows and selection.
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "../common/mainwindowtest.h"
 
 #include "laserlibrary.h"
 #include "ringgenerator.h"
@@ -34,10 +33,10 @@ private:
 
 void TestRingGenerator::init()
 {
-    window = new MainWindow;
-    window->SetPage(1);
+    window = MainWindowTest::Open(1);
+    QVERIFY(window);
     // A target made before the rings; it stays in front of them.
-    window->scene->AddPolygonTarget(QPolygonF(QRectF(500, 20, 40, 40)));
+    MainWindowTest::AddRect(window, QRectF(500, 20, 40, 40));
 }
 
 void TestRingGenerator::rings_data()
