@@ -25,6 +25,7 @@ void TestDisplayTargetFrame::circleScore_data()
     QTest::newRow("10: on the first line") << 28.0 << 10 << 5 << 9;
     QTest::newRow("10: last ring") << 234.9 << 10 << 5 << 1;
     QTest::newRow("10: outer edge") << 235.0 << 10 << 5 << 0;
+    QTest::newRow("10: far outside") << 300.0 << 10 << 5 << 0; // never below zero
     QTest::newRow("10: no marker allowance") << 23.0 << 10 << 0 << 9;
     QTest::newRow("1: inside") << 234.9 << 1 << 5 << 1;
     QTest::newRow("1: outside") << 235.0 << 1 << 5 << 0;
