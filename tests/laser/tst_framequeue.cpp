@@ -1,10 +1,16 @@
-// Tests of the frame queue: order, the drop-oldest rule with its shots, and two threads.
+// Tests of the frame hand-over: FrameBlock bytes, buffer conventions, and the queue between
+// the camera thread and the program with its drop-oldest rule.
 #include "framequeue.h"
+#include "frameprocessor.h"
+#include "homography.h"
 
 #include <QtTest>
 
 #include <atomic>
+#include <cstring>
 #include <thread>
+
+extern "C" int LaserHeaderBlockSize(void);
 
 namespace {
 
@@ -26,63 +32,129 @@ class TestFrameQueue : public QObject
     Q_OBJECT
 
 private slots:
-    void oldestFirst();
+    void blockBytes();
+    void strides_data();
+    void strides();
+    void detectionBufferMarksLaserPixels();
     void dropsOldestKeepingShots_data();
     void dropsOldestKeepingShots();
     void currentStaysUntilNextTake();
     void concurrentWriterAndReader();
 };
 
-void TestFrameQueue::oldestFirst()
+void TestFrameQueue::blockBytes()
 {
-    FrameQueue q(3);
-    QVERIFY(!q.Take());
-    PublishFrame(q, 1, 0);
-    PublishFrame(q, 2, 0);
-    QCOMPARE(q.Take()->peak, 1);
-    QCOMPARE(q.Take()->peak, 2);
-    QVERIFY(!q.Take());
-    QCOMPARE(q.Dropped(), 0L);
+    QCOMPARE(LaserHeaderBlockSize(), 324);
+    FrameData f;
+    f.shotCount = 2;
+    f.shots[0].x = 10.25;
+    f.shots[0].y = 20.5;
+    f.shots[0].cx = 300.0;
+    f.shots[0].cy = 400.0;
+    f.shots[1].x = 1.0;
+    f.peak = 201;
+    FrameBlock block;
+    std::memset(&block, 0xAB, sizeof block);
+    f.WriteBlock(&block);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(&block);
+    auto i32 = [&](int offset) { int32_t v; std::memcpy(&v, bytes + offset, 4); return v; };
+    auto f64 = [&](int offset) { double v; std::memcpy(&v, bytes + offset, 8); return v; };
+    QCOMPARE(i32(4), 1);
+    QCOMPARE(QList<double>({f64(8), f64(16), f64(24), f64(32)}), QList<double>({10.25, 20.5, 300, 400}));
+    QCOMPARE(i32(40 + 4), 1);
+    QCOMPARE(f64(40 + 8), 1.0);
+    for (int k = 2; k < 8; ++k) // unused records are cleared, not left over
+        QCOMPARE(i32(40 * k + 4), 0);
+    QCOMPARE(i32(320), 201);
+}
+
+void TestFrameQueue::strides_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("colourStride");
+    QTest::addColumn<int>("greyStride");
+    QTest::newRow("640") << 640 << 1920 << 640;
+    QTest::newRow("641") << 641 << 1924 << 644;
+    QTest::newRow("322") << 322 << 968 << 324;
+}
+
+void TestFrameQueue::strides()
+{
+    QFETCH(int, width);
+    QFETCH(int, colourStride);
+    QFETCH(int, greyStride);
+    FrameData f;
+    f.Resize(width, 10);
+    QCOMPARE(f.colourStride, colourStride);
+    QCOMPARE(f.greyStride, greyStride);
+    QCOMPARE(int(f.colour.size()), colourStride * 10);
+    QCOMPARE(int(f.detection.size()), greyStride * 10);
+}
+
+void TestFrameQueue::detectionBufferMarksLaserPixels()
+{
+    cv::Mat dark(480, 640, CV_8UC3, cv::Scalar::all(0));
+    FrameProcessor p;
+    FrameData f;
+    p.Process(dark, 640, 480, DetectorThresholds(), Homography(), f); // background
+    cv::Mat lit = dark.clone();
+    lit(cv::Rect(100, 50, 3, 3)).setTo(cv::Scalar::all(250));
+    p.Process(lit, 640, 480, DetectorThresholds(), Homography(), f);
+    QCOMPARE(f.shotCount, 1);
+    QCOMPARE(f.peak, 250);
+    // Bottom row first: laser pixels are 0, black picture pixels are raised to 1, never 0.
+    cv::Mat detection(480, 640, CV_8UC1, f.detection.data(), size_t(f.greyStride));
+    cv::Mat expected(480, 640, CV_8UC1, cv::Scalar(1));
+    expected(cv::Rect(100, 479 - 52, 3, 3)) = 0;
+    QCOMPARE(cv::countNonZero(detection != expected), 0);
+    // Upright coordinates, pixel centres at +0.5: the 3x3 square's centre is (101.5, 51.5).
+    QCOMPARE(f.shots[0].x, 101.5);
+    QCOMPARE(f.shots[0].y, 51.5);
+    QCOMPARE(f.shots[0].pixels, 9);
 }
 
 void TestFrameQueue::dropsOldestKeepingShots_data()
 {
+    // Frames 1, 2, ... published with these shots, then all taken: the frames handed out, and
+    // every shot they carry in order.
     QTest::addColumn<int>("depth");
     QTest::addColumn<QVector<int>>("shotsPerFrame");
-    QTest::addColumn<int>("expectedFirstPeak");
-    QTest::addColumn<QVector<double>>("expectedFirstShots");
-    QTest::addColumn<long>("expectedDropped");
+    QTest::addColumn<QVector<int>>("taken");
+    QTest::addColumn<QVector<double>>("shots");
+    QTest::newRow("oldest first") << 3 << QVector<int>{0, 0} << QVector<int>{1, 2} << QVector<double>{};
     // Depth 2: frames 1-4 published, 1 and 2 dropped, 3 is handed out with their shots.
-    QTest::newRow("shots move on") << 2 << QVector<int>{1, 1, 1, 0} << 3
-                                   << QVector<double>{100, 200, 300} << 2L;
-    QTest::newRow("no shots, nothing added") << 2 << QVector<int>{0, 0, 0, 0} << 3
-                                             << QVector<double>{} << 2L;
-    QTest::newRow("at most eight, oldest first") << 2 << QVector<int>{5, 5, 2, 0} << 3
-                                                 << QVector<double>{100, 101, 102, 103, 104, 200, 201, 202}
-                                                 << 2L;
+    QTest::newRow("shots move on") << 2 << QVector<int>{1, 1, 1, 0} << QVector<int>{3, 4}
+                                   << QVector<double>{100, 200, 300};
+    QTest::newRow("at most eight, oldest first")
+        << 2 << QVector<int>{5, 5, 2, 0} << QVector<int>{3, 4}
+        << QVector<double>{100, 101, 102, 103, 104, 200, 201, 202};
     // Depth 1: a dropped frame leaves nothing waiting, so its shots wait for the next frame,
     // and are handed on once only.
-    QTest::newRow("depth 1, carried once") << 1 << QVector<int>{1, 0, 0} << 3 << QVector<double>{100} << 2L;
+    QTest::newRow("depth 1, carried once") << 1 << QVector<int>{1, 0, 0} << QVector<int>{3}
+                                           << QVector<double>{100};
 }
 
 void TestFrameQueue::dropsOldestKeepingShots()
 {
     QFETCH(int, depth);
     QFETCH(QVector<int>, shotsPerFrame);
-    QFETCH(int, expectedFirstPeak);
-    QFETCH(QVector<double>, expectedFirstShots);
-    QFETCH(long, expectedDropped);
+    QFETCH(QVector<int>, taken);
+    QFETCH(QVector<double>, shots);
     FrameQueue q(depth);
+    QVERIFY(!q.Take());
     for (int i = 0; i < shotsPerFrame.size(); ++i)
         PublishFrame(q, i + 1, shotsPerFrame[i]);
-    QCOMPARE(q.Dropped(), expectedDropped);
-    QCOMPARE(q.Waiting(), depth);
-    FrameData *f = q.Take();
-    QCOMPARE(f->peak, expectedFirstPeak);
+    QCOMPARE(q.Dropped(), long(shotsPerFrame.size() - taken.size()));
+    QCOMPARE(q.Waiting(), taken.size());
+    QVector<int> peaks;
     QVector<double> xs;
-    for (int i = 0; i < f->shotCount; ++i)
-        xs << f->shots[i].x;
-    QCOMPARE(xs, expectedFirstShots);
+    while (FrameData *f = q.Take()) {
+        peaks << f->peak;
+        for (int i = 0; i < f->shotCount; ++i)
+            xs << f->shots[i].x;
+    }
+    QCOMPARE(peaks, taken);
+    QCOMPARE(xs, shots);
 }
 
 void TestFrameQueue::currentStaysUntilNextTake()

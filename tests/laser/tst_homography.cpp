@@ -8,97 +8,62 @@ class TestHomography : public QObject
     Q_OBJECT
 
 private slots:
-    void mapsCorners_data();
-    void mapsCorners();
-    void handComputedPoints_data();
-    void handComputedPoints();
-    void scalesBeforeCorners();
-    void rejectsDegenerateCorners();
+    void maps_data();
+    void maps();
 };
 
-void TestHomography::mapsCorners_data()
+void TestHomography::maps_data()
 {
+    // Corners (none: never set) onto a screen of `screen` x `screen`; each point's image.
     QTest::addColumn<QVector<QPointF>>("corners");
-    QTest::newRow("axis-aligned") << QVector<QPointF>{{128, 96}, {512, 96}, {128, 384}, {512, 384}};
-    QTest::newRow("angled") << QVector<QPointF>{{150, 80}, {520, 110}, {120, 420}, {540, 400}};
-    QTest::newRow("strong perspective")
-        << QVector<QPointF>{{250, 100}, {390, 100}, {20, 470}, {620, 470}};
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("solved");
+    QTest::addColumn<QVector<QPointF>>("points");
+    QTest::addColumn<QVector<QPointF>>("expected");
+    const QVector<QPointF> screenCorners{{0, 0}, {1000, 0}, {0, 1000}, {1000, 1000}};
+    const QVector<QPointF> square{{128, 96}, {512, 96}, {128, 384}, {512, 384}};
+    const QVector<QPointF> angled{{150, 80}, {520, 110}, {120, 420}, {540, 400}};
+    const QVector<QPointF> perspective{{250, 100}, {390, 100}, {20, 470}, {620, 470}};
+    QTest::newRow("axis-aligned corners") << square << 1000 << true << square << screenCorners;
+    QTest::newRow("angled corners") << angled << 1000 << true << angled << screenCorners;
+    QTest::newRow("strong perspective") << perspective << 1000 << true << perspective << screenCorners;
+    // Trapezoid (0,0) (4,0) (1,2) (3,2) onto the unit square, worked out by hand: its sides
+    // meet at (2, 4), so the horizon is y = 4 and along the axis x = 2 the mapping is u = 1/2,
+    // v = y / (4 - y); the top edge is parallel to the horizon, so along it u = x / 4.
+    QTest::newRow("hand-computed points")
+        << QVector<QPointF>{{0, 0}, {4, 0}, {1, 2}, {3, 2}} << 1 << true
+        << QVector<QPointF>{{2, 2}, {2, 4.0 / 3.0}, {1, 0}, {2, 3}}
+        << QVector<QPointF>{{0.5, 1}, {0.5, 0.5}, {0.25, 0}, {0.5, 3}};
+    // Before corners, and with corners on one line, the 640 x 480 picture is scaled.
+    QTest::newRow("scaled before corners") << QVector<QPointF>{} << 1000 << false
+                                           << QVector<QPointF>{{320, 120}}
+                                           << QVector<QPointF>{{500, 250}};
+    QTest::newRow("degenerate corners keep the scaling")
+        << QVector<QPointF>{{0, 0}, {10, 10}, {20, 20}, {30, 30}} << 1000 << false
+        << QVector<QPointF>{{64, 48}} << QVector<QPointF>{{100, 100}};
 }
 
-void TestHomography::mapsCorners()
+void TestHomography::maps()
 {
     QFETCH(QVector<QPointF>, corners);
+    QFETCH(int, screen);
+    QFETCH(bool, solved);
+    QFETCH(QVector<QPointF>, points);
+    QFETCH(QVector<QPointF>, expected);
     Homography h;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < corners.size(); ++i)
         h.SetCorner(i, corners[i].x(), corners[i].y());
-    QVERIFY(h.PreCalculate());
-    h.SetScreenResolution(1000, 1000);
-    const QPointF expected[4] = {{0, 0}, {1000, 0}, {0, 1000}, {1000, 1000}};
-    for (int i = 0; i < 4; ++i) {
+    if (!corners.isEmpty())
+        QCOMPARE(h.PreCalculate(), solved);
+    QCOMPARE(h.IsSolved(), solved);
+    h.SetScreenResolution(screen, screen);
+    for (int i = 0; i < points.size(); ++i) {
         double cx, cy;
-        h.Map(corners[i].x(), corners[i].y(), &cx, &cy);
+        h.Map(points[i].x(), points[i].y(), &cx, &cy);
         QVERIFY2(qAbs(cx - expected[i].x()) < 1e-9 && qAbs(cy - expected[i].y()) < 1e-9,
-                 qPrintable(QString("corner %1 -> %2, %3").arg(i).arg(cx).arg(cy)));
+                 qPrintable(QString("point %1 -> (%2, %3)").arg(i).arg(cx, 0, 'g', 17)
+                                .arg(cy, 0, 'g', 17)));
     }
-}
-
-void TestHomography::handComputedPoints_data()
-{
-    // Trapezoid (0,0) (4,0) (1,2) (3,2) onto the unit square (screen 1 x 1), worked out by hand:
-    // its sides meet at (2, 4), so the horizon is y = 4 and along the axis x = 2 the mapping is
-    // u = 1/2, v = y / (4 - y); the top edge is parallel to the horizon, so along it the
-    // mapping is linear, u = x / 4.
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("u");
-    QTest::addColumn<double>("v");
-    QTest::newRow("bottom middle") << 2.0 << 2.0 << 0.5 << 1.0;
-    QTest::newRow("diagonals cross") << 2.0 << 4.0 / 3.0 << 0.5 << 0.5;
-    QTest::newRow("top quarter") << 1.0 << 0.0 << 0.25 << 0.0;
-    QTest::newRow("outside, beyond the bottom") << 2.0 << 3.0 << 0.5 << 3.0;
-}
-
-void TestHomography::handComputedPoints()
-{
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(double, u);
-    QFETCH(double, v);
-    Homography h;
-    h.SetCorner(0, 0, 0);
-    h.SetCorner(1, 4, 0);
-    h.SetCorner(2, 1, 2);
-    h.SetCorner(3, 3, 2);
-    QVERIFY(h.PreCalculate());
-    h.SetScreenResolution(1, 1);
-    double cx, cy;
-    h.Map(x, y, &cx, &cy);
-    QVERIFY2(qAbs(cx - u) < 1e-12 && qAbs(cy - v) < 1e-12,
-             qPrintable(QString("(%1, %2)").arg(cx, 0, 'g', 17).arg(cy, 0, 'g', 17)));
-}
-
-void TestHomography::scalesBeforeCorners()
-{
-    Homography h;
-    h.SetPictureSize(640, 480);
-    h.SetScreenResolution(1000, 1000);
-    double cx, cy;
-    h.Map(320, 120, &cx, &cy);
-    QCOMPARE(cx, 500.0);
-    QCOMPARE(cy, 250.0);
-}
-
-void TestHomography::rejectsDegenerateCorners()
-{
-    Homography h;
-    for (int i = 0; i < 4; ++i)
-        h.SetCorner(i, 10 * i, 10 * i); // all on one line
-    QVERIFY(!h.PreCalculate());
-    QVERIFY(!h.IsSolved());
-    double cx, cy;
-    h.Map(64, 48, &cx, &cy);
-    QCOMPARE(cx, 100.0); // the picture scaling stays in force
-    QCOMPARE(cy, 100.0);
 }
 
 QTEST_APPLESS_MAIN(TestHomography)
