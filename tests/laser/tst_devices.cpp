@@ -1,16 +1,80 @@
-// Tests of the device list (node order, capture capability, LASER_SOURCES), setting mapping
-// and the decoding of captured V4L2 buffers.
+// Tests of the camera sources: the device list, settings and driver controls against a fake
+// device, decoding of captured V4L2 buffers, and the virtual sources (scenarios, video files).
 #include "deviceenumerator.h"
 #include "pictureadjustment.h"
+#include "scenario.h"
+#include "simulatorsource.h"
+#include "v4l2controllist.h"
 #include "v4l2controls.h"
 #include "v4l2source.h"
+#include "videofilesource.h"
 
 #include <QtTest>
 
 #include <linux/videodev2.h>
 #include <opencv2/imgcodecs.hpp>
+#include <opencv2/videoio.hpp>
 
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <map>
+
+namespace {
+
+// A device answering control ioctls from a table, walked with V4L2_CTRL_FLAG_NEXT_CTRL.
+struct FakeDevice
+{
+    struct Control
+    {
+        v4l2_queryctrl query;
+        int value;
+        std::map<uint32_t, std::string> items; // an integer menu keeps its numbers as text
+    };
+    std::map<uint32_t, Control> controls;
+
+    void Add(uint32_t id, uint32_t type, const char *name, int value, uint32_t flags = 0,
+             std::map<uint32_t, std::string> items = {})
+    {
+        v4l2_queryctrl q{};
+        q.id = id;
+        q.type = type;
+        std::snprintf(reinterpret_cast<char *>(q.name), sizeof q.name, "%s", name);
+        q.maximum = 2047;
+        q.flags = flags;
+        controls[id] = {q, value, std::move(items)};
+    }
+
+    int Ioctl(unsigned long request, void *arg) const
+    {
+        const uint32_t id = *static_cast<uint32_t *>(arg); // every request here starts with the id
+        auto it = controls.find(id);
+        if (request == VIDIOC_QUERYCTRL && (id & V4L2_CTRL_FLAG_NEXT_CTRL))
+            it = controls.upper_bound(id & ~V4L2_CTRL_FLAG_NEXT_CTRL);
+        if (it == controls.end())
+            return errno = EINVAL, -1;
+        const Control &c = it->second;
+        if (request == VIDIOC_QUERYCTRL)
+            *static_cast<v4l2_queryctrl *>(arg) = c.query;
+        else if (request == VIDIOC_G_CTRL)
+            static_cast<v4l2_control *>(arg)->value = c.value;
+        else if (request != VIDIOC_QUERYMENU)
+            return errno = ENOTTY, -1;
+        if (request != VIDIOC_QUERYMENU)
+            return 0;
+        auto *m = static_cast<v4l2_querymenu *>(arg);
+        if (!c.items.count(m->index))
+            return errno = EINVAL, -1;
+        if (c.query.type == V4L2_CTRL_TYPE_INTEGER_MENU)
+            m->value = std::stoll(c.items.at(m->index));
+        else
+            std::snprintf(reinterpret_cast<char *>(m->name), sizeof m->name, "%s", c.items.at(m->index).c_str());
+        return 0;
+    }
+
+    V4L2Ioctl Bound() const { return [this](unsigned long r, void *a) { return Ioctl(r, a); }; }
+};
+
+} // namespace
 
 class TestDevices : public QObject
 {
@@ -21,15 +85,18 @@ private slots:
     void captureNodes_data();
     void captureNodes();
     void sourceList();
-    void listsVirtualSourcesAfterNodes();
     void valueForFraction_data();
     void valueForFraction();
-    void controlMapping();
-    void emulatedSettings();
+    void settingMapping();
     void formatChoice_data();
     void formatChoice();
     void decodesCapturedBuffers_data();
     void decodesCapturedBuffers();
+    void controlTypesAndFlags_data();
+    void controlTypesAndFlags();
+    void listsAndNamesDriverControls();
+    void readsScenario();
+    void videoFilePlaysAndEnds();
 };
 
 void TestDevices::nodeOrder()
@@ -61,37 +128,43 @@ void TestDevices::captureNodes()
 
 void TestDevices::sourceList()
 {
-    const QString dir = QDir::tempPath() + "/tst_devices_scenario.json";
-    {
-        std::ofstream out(dir.toStdString());
-        out << R"({"name": "Angled screen", "shots": []})";
-    }
-    const std::vector<DeviceEntry> list = ParseSourceList(
-        " /videos/range day.mp4 ;demo;;" + dir.toStdString() + ";/missing/plain.json");
-    QCOMPARE(int(list.size()), 4);
-    QCOMPARE(QString::fromStdString(list[0].name), QString("Video: range day.mp4"));
-    QVERIFY(list[0].kind == DeviceEntry::Kind::Video);
-    QCOMPARE(QString::fromStdString(list[0].path), QString("/videos/range day.mp4"));
-    QCOMPARE(QString::fromStdString(list[1].name), QString("Simulator: Demo"));
-    QCOMPARE(QString::fromStdString(list[2].name), QString("Simulator: Angled screen"));
-    // An unreadable source stays listed, under its file name.
-    QCOMPARE(QString::fromStdString(list[3].name), QString("Simulator: plain.json"));
-    QVERIFY(!CreateSource(list[3]));
-    QFile::remove(dir);
-}
-
-void TestDevices::listsVirtualSourcesAfterNodes()
-{
-    // A folder with node-like names that are not devices: none of them is listed.
+    // A folder with a node-like name that is no device, a scenario with an image background
+    // beside it, and a list with blanks, a video, the demo and a missing scenario.
     QTemporaryDir dir;
     QFile(dir.filePath("video0")).open(QIODevice::WriteOnly);
-    qputenv("LASER_SOURCES", "demo;/a/b.mp4");
+    QVERIFY(cv::imwrite(dir.filePath("red.png").toStdString(), cv::Mat(60, 80, CV_8UC3, cv::Scalar(0, 0, 200))));
+    QFile scene(dir.filePath("scene.json"));
+    QVERIFY(scene.open(QIODevice::WriteOnly));
+    scene.write(R"({"noise": 0, "background": {"kind": "image", "image": "red.png", "brightness": 255}})");
+    scene.close();
+    qputenv("LASER_SOURCES", " /videos/range day.mp4 ;demo;;" + scene.fileName().toUtf8() + ";/missing/plain.json");
     DeviceEnumerator e(dir.path().toStdString());
-    QCOMPARE(e.Count(), 2);
-    DeviceEntry entry;
-    QVERIFY(e.Entry(1, entry));
-    QCOMPARE(QString::fromStdString(entry.name), QString("Video: b.mp4"));
-    QVERIFY(!e.Entry(2, entry));
+    QCOMPARE(e.Count(), 4);
+    QStringList names;
+    std::vector<DeviceEntry> list(4);
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(e.Entry(i, list[size_t(i)]));
+        names << QString::fromStdString(list[size_t(i)].name);
+    }
+    QVERIFY(!e.Entry(4, list[0]));
+    // An unreadable source stays listed, under its file name.
+    QCOMPARE(names, QStringList({"Video: range day.mp4", "Simulator: Demo", "Simulator: scene.json",
+                                 "Simulator: plain.json"}));
+    QVERIFY(list[0].kind == DeviceEntry::Kind::Video);
+    QCOMPARE(QString::fromStdString(list[0].path), QString("/videos/range day.mp4"));
+    QVERIFY(!CreateSource(list[3]));
+    // The image, found beside the scenario, fills the picture.
+    std::unique_ptr<FrameSource> source = CreateSource(list[2]);
+    QVERIFY(source && source->Open(640, 480));
+    cv::Mat picture;
+    int64_t stamp;
+    QCOMPARE(source->Grab(picture, stamp, 1000), 1);
+    QCOMPARE(picture.size(), cv::Size(640, 480));
+    QCOMPARE(picture.at<cv::Vec3b>(240, 320), cv::Vec3b(0, 0, 200));
+    // Without its image the scenario cannot be opened: such a camera fails to open.
+    QFile::remove(dir.filePath("red.png"));
+    source = CreateSource(list[2]);
+    QVERIFY(!source || !source->Open(640, 480));
     qputenv("LASER_SOURCES", "demo");
     QCOMPARE(e.Count(), 1); // a changed list is seen at the next call
     qunsetenv("LASER_SOURCES");
@@ -127,7 +200,7 @@ void TestDevices::valueForFraction()
     QCOMPARE(ValueForFraction(info, fraction), value);
 }
 
-void TestDevices::controlMapping()
+void TestDevices::settingMapping()
 {
     // The two groups are told apart, unmapped and out-of-range numbers give no control, and
     // exposure's automatic switch takes a menu value rather than a boolean.
@@ -135,10 +208,7 @@ void TestDevices::controlMapping()
     QCOMPARE(V4L2ControlFor(SettingGroup::Camera, 2), 0u); // no roll control in V4L2
     QCOMPARE(V4L2ControlFor(SettingGroup::Filter, 10), 0u);
     QCOMPARE(V4L2AutoValue(V4L2_CID_EXPOSURE_AUTO, false), int(V4L2_EXPOSURE_MANUAL));
-}
-
-void TestDevices::emulatedSettings()
-{
+    // Without a driver, brightness and exposure are emulated on the picture.
     PictureAdjustment a;
     SettingInfo info;
     QVERIFY(a.GetSetting(SettingGroup::Filter, 0, info));
@@ -180,33 +250,23 @@ void TestDevices::decodesCapturedBuffers_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<int>("bytesPerLine");
     QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("blue"); // of the pixel at (5, 3), -1: not checked
+    QTest::addColumn<int>("blue"); // of the pixel at (5, 3)
 
     // 16 x 8 pictures: blue 40, green 120, red 200 everywhere.
-    cv::Mat bgr(8, 16, CV_8UC3, cv::Scalar(40, 120, 200));
     std::vector<uint8_t> jpeg;
-    cv::imencode(".jpg", bgr, jpeg, {cv::IMWRITE_JPEG_QUALITY, 95});
+    cv::imencode(".jpg", cv::Mat(8, 16, CV_8UC3, cv::Scalar(40, 120, 200)), jpeg, {cv::IMWRITE_JPEG_QUALITY, 95});
     QTest::newRow("MJPEG") << uint(V4L2_PIX_FMT_MJPEG)
                            << QByteArray(reinterpret_cast<const char *>(jpeg.data()), int(jpeg.size()))
                            << 0 << true << 40;
-    QTest::newRow("corrupt MJPEG") << uint(V4L2_PIX_FMT_MJPEG) << QByteArray(200, 'x') << 0 << false << -1;
-
+    QTest::newRow("corrupt MJPEG") << uint(V4L2_PIX_FMT_MJPEG) << QByteArray(200, 'x') << 0 << false << 0;
     // BGR24 with rows padded to 64 bytes.
-    QByteArray padded(64 * 8, char(0));
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) {
-            padded[64 * y + 3 * x] = char(40);
-            padded[64 * y + 3 * x + 1] = char(120);
-            padded[64 * y + 3 * x + 2] = char(200);
-        }
+    const QByteArray padded = (QByteArray("\x28\x78\xc8").repeated(16) + QByteArray(16, 0)).repeated(8);
     QTest::newRow("BGR24, padded rows") << uint(V4L2_PIX_FMT_BGR24) << padded << 64 << true << 40;
-    QTest::newRow("BGR24, short buffer") << uint(V4L2_PIX_FMT_BGR24) << padded.left(64 * 7) << 64
-                                         << false << -1;
-
+    QTest::newRow("BGR24, short buffer") << uint(V4L2_PIX_FMT_BGR24) << padded.left(64 * 7) << 64 << false << 0;
     // YUYV of mid grey: Y 128, U and V 128 (no colour).
-    QByteArray yuyv(16 * 2 * 8, char(128));
+    const QByteArray yuyv(16 * 2 * 8, char(128));
     QTest::newRow("YUYV") << uint(V4L2_PIX_FMT_YUYV) << yuyv << 32 << true << 128;
-    QTest::newRow("unknown format") << uint(V4L2_PIX_FMT_NV12) << yuyv << 16 << false << -1;
+    QTest::newRow("unknown format") << uint(V4L2_PIX_FMT_NV12) << yuyv << 16 << false << 0;
 }
 
 void TestDevices::decodesCapturedBuffers()
@@ -217,16 +277,138 @@ void TestDevices::decodesCapturedBuffers()
     QFETCH(bool, ok);
     QFETCH(int, blue);
     cv::Mat picture;
-    QCOMPARE(DecodeV4L2Frame(format, data.constData(), size_t(data.size()), 16, 8, bytesPerLine,
-                             picture),
-             ok);
+    QCOMPARE(DecodeV4L2Frame(format, data.constData(), size_t(data.size()), 16, 8, bytesPerLine, picture), ok);
     if (!ok)
         return;
     QCOMPARE(picture.type(), CV_8UC3);
-    QCOMPARE(picture.cols, 16);
-    QCOMPARE(picture.rows, 8);
+    QCOMPARE(picture.size(), cv::Size(16, 8));
     QVERIFY2(qAbs(picture.at<cv::Vec3b>(3, 5)[0] - blue) <= 3,
              qPrintable(QString::number(picture.at<cv::Vec3b>(3, 5)[0])));
+}
+
+void TestDevices::controlTypesAndFlags_data()
+{
+    QTest::addColumn<uint>("v4l2Type");
+    QTest::addColumn<uint>("v4l2Flags");
+    QTest::addColumn<int>("type"); // 0: not shown
+    QTest::addColumn<uint>("flags");
+    QTest::newRow("integer") << uint(V4L2_CTRL_TYPE_INTEGER) << 0u << LASER_CONTROL_INTEGER << 0u;
+    QTest::newRow("boolean") << uint(V4L2_CTRL_TYPE_BOOLEAN) << 0u << LASER_CONTROL_BOOLEAN << 0u;
+    QTest::newRow("menu") << uint(V4L2_CTRL_TYPE_MENU) << 0u << LASER_CONTROL_MENU << 0u;
+    QTest::newRow("integer menu") << uint(V4L2_CTRL_TYPE_INTEGER_MENU) << 0u << LASER_CONTROL_MENU << 0u;
+    QTest::newRow("button") << uint(V4L2_CTRL_TYPE_BUTTON) << 0u << LASER_CONTROL_BUTTON << 0u;
+    QTest::newRow("read-only") << uint(V4L2_CTRL_TYPE_INTEGER) << uint(V4L2_CTRL_FLAG_READ_ONLY)
+                               << LASER_CONTROL_INTEGER << uint(LASER_CONTROL_READ_ONLY);
+    QTest::newRow("grabbed") << uint(V4L2_CTRL_TYPE_INTEGER) << uint(V4L2_CTRL_FLAG_GRABBED)
+                             << LASER_CONTROL_INTEGER << uint(LASER_CONTROL_READ_ONLY);
+    QTest::newRow("inactive slider") << uint(V4L2_CTRL_TYPE_INTEGER)
+                                     << uint(V4L2_CTRL_FLAG_INACTIVE | V4L2_CTRL_FLAG_SLIDER)
+                                     << LASER_CONTROL_INTEGER << uint(LASER_CONTROL_INACTIVE);
+    QTest::newRow("disabled") << uint(V4L2_CTRL_TYPE_INTEGER) << uint(V4L2_CTRL_FLAG_DISABLED) << 0 << 0u;
+    QTest::newRow("class") << uint(V4L2_CTRL_TYPE_CTRL_CLASS) << 0u << 0 << 0u;
+    QTest::newRow("string") << uint(V4L2_CTRL_TYPE_STRING) << 0u << 0 << 0u;
+    QTest::newRow("64-bit") << uint(V4L2_CTRL_TYPE_INTEGER64) << 0u << 0 << 0u;
+}
+
+void TestDevices::controlTypesAndFlags()
+{
+    QFETCH(uint, v4l2Type);
+    QFETCH(uint, v4l2Flags);
+    QFETCH(int, type);
+    QFETCH(uint, flags);
+    v4l2_queryctrl q{};
+    q.id = V4L2_CID_BRIGHTNESS;
+    q.type = v4l2Type;
+    q.flags = v4l2Flags;
+    q.minimum = -64;
+    q.maximum = 64;
+    q.step = 2;
+    q.default_value = 4;
+    std::memset(q.name, 'N', sizeof q.name); // unterminated: cut and terminated
+    LaserControl c;
+    QCOMPARE(LaserControlFromQuery(q, c), type != 0);
+    if (type == 0)
+        return;
+    QCOMPARE(c.type, type);
+    QCOMPARE(c.flags, flags);
+    QCOMPARE(QByteArray(c.name), QByteArray(LASER_CONTROL_NAME_SIZE - 1, 'N'));
+    QCOMPARE(QList<int>({c.minimum, c.maximum, c.step, c.defaultValue}), QList<int>({-64, 64, 2, 4}));
+}
+
+void TestDevices::listsAndNamesDriverControls()
+{
+    FakeDevice device;
+    QVERIFY(ListV4L2Controls(device.Bound()).empty());
+    device.Add(V4L2_CID_CAMERA_CLASS, V4L2_CTRL_TYPE_CTRL_CLASS, "Camera Controls", 0);
+    device.Add(V4L2_CID_EXPOSURE_ABSOLUTE, V4L2_CTRL_TYPE_INTEGER, "Exposure Time", 250, V4L2_CTRL_FLAG_INACTIVE);
+    device.Add(V4L2_CID_EXPOSURE_AUTO, V4L2_CTRL_TYPE_MENU, "Auto Exposure", 3, 0, {{1, "Manual"}, {3, "Aperture"}});
+    device.Add(V4L2_CID_BRIGHTNESS, V4L2_CTRL_TYPE_INTEGER, "Brightness", 10);
+    device.Add(V4L2_CID_HUE, V4L2_CTRL_TYPE_INTEGER, "Hue", 5, V4L2_CTRL_FLAG_DISABLED);
+    device.Add(V4L2_CID_POWER_LINE_FREQUENCY, V4L2_CTRL_TYPE_INTEGER_MENU, "Frequency", 1, 0, {{0, "0"}, {1, "50"}});
+    QStringList shown;
+    for (const LaserControl &c : ListV4L2Controls(device.Bound()))
+        shown << QStringLiteral("%1=%2").arg(c.name).arg(c.value);
+    // In id order as the driver walks them, without the class heading and the disabled hue.
+    QCOMPARE(shown, QStringList({"Brightness=10", "Frequency=1", "Auto Exposure=3", "Exposure Time=250"}));
+
+    std::string name = "stale";
+    QVERIFY(V4L2MenuItemName(device.Bound(), V4L2_CID_EXPOSURE_AUTO, 3, name));
+    QCOMPARE(name, std::string("Aperture"));
+    QVERIFY(V4L2MenuItemName(device.Bound(), V4L2_CID_POWER_LINE_FREQUENCY, 1, name));
+    QCOMPARE(name, std::string("50"));
+    QVERIFY(!V4L2MenuItemName(device.Bound(), V4L2_CID_EXPOSURE_AUTO, 2, name)); // a gap in the menu
+    QCOMPARE(name, std::string());
+    QVERIFY(!V4L2MenuItemName(device.Bound(), V4L2_CID_EXPOSURE_AUTO, -1, name));
+    QVERIFY(!V4L2MenuItemName(device.Bound(), V4L2_CID_BRIGHTNESS, 0, name)); // not a menu
+}
+
+void TestDevices::readsScenario()
+{
+    Scenario s;
+    QVERIFY(!Scenario::FromJson("[1, 2, 3]", s));
+    QVERIFY(!Scenario::FromJson(R"({"name": "x", "shots": [)", s));
+    QVERIFY(Scenario::FromJson(R"({
+        "name": "Range", "fps": 25, "noise": 1.5,
+        "background": {"kind": "rings", "brightness": 140},
+        "screen": [[100, 50], [540, 60], [90, 430], [550, 420]],
+        "shots": [{"t": 100, "x": 320.5, "y": 240.25, "ms": 80, "radius": 4, "colour": "green", "intensity": 200},
+                  {"t": 500, "sx": 0, "sy": 0}],
+        "random": {"every_ms": 700}, "loop": true})", s));
+    QCOMPARE(s.fps, 25.0);
+    QVERIFY(s.hasScreen && s.loop);
+    QCOMPARE(int(s.shots.size()), 2);
+    QVERIFY(s.shots[0].green && !s.shots[1].green && s.shots[1].onScreen);
+    QCOMPARE(s.shots[0].intensity, 200);
+    QCOMPARE(QPointF(s.shots[1].x, s.shots[1].y), QPointF(100, 50)); // the screen's corner
+    QCOMPARE(s.randomEveryMs, 700.0);
+    QCOMPARE(s.ScriptLength(), 600.0); // second shot: 500 + default 100 ms
+}
+
+void TestDevices::videoFilePlaysAndEnds()
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("clip.avi").toStdString();
+    {
+        cv::VideoWriter writer(path, cv::VideoWriter::fourcc('M', 'J', 'P', 'G'), 50.0,
+                               cv::Size(320, 240));
+        if (!writer.isOpened())
+            QSKIP("no video writer for MJPEG here");
+        for (int i = 0; i < 10; ++i)
+            writer.write(cv::Mat(240, 320, CV_8UC3, cv::Scalar::all(20 * i)));
+    }
+    VideoFileSource video(path);
+    QVERIFY(video.Open(640, 480));
+    QCOMPARE(video.FramesPerSecond(), 50.0);
+    cv::Mat picture;
+    int64_t first = 0, stamp = 0;
+    int frames = 0, r;
+    while ((r = video.Grab(picture, stamp, 100)) >= 0)
+        if (r == 1 && frames++ == 0)
+            first = stamp;
+    QCOMPARE(frames, 10);
+    // Played at its own rate: nine frame intervals of 20 ms.
+    QVERIFY2(stamp - first >= 170000, qPrintable(QString::number(stamp - first)));
+    QVERIFY(!VideoFileSource("/nonexistent/clip.mp4").Open(640, 480));
 }
 
 QTEST_APPLESS_MAIN(TestDevices)
