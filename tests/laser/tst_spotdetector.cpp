@@ -454,6 +454,9 @@ void TestSpotDetector::whiteCore_data()
     QTest::newRow("noise dims the brightest pixel of a white core") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 200 << 255 << QVector<int>{255, 255, 120} << QVector<int>{};
     QTest::newRow("one white pixel beside a yellow patch's peak") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40 << QVector<int>{} << QVector<int>{255, 255, 255};
     QTest::newRow("darker than the wall") << QVector<int>{200, 200, 200} << QVector<int>{150, 150, 150} << 0 << 0 << QVector<int>{} << QVector<int>{};
+    // Around a spot on a saturated wall only a saturated core tells laser light.
+    QTest::newRow("white core on a saturated wall") << QVector<int>{255, 255, 255} << QVector<int>{255, 255, 255} << 255 << 255 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("yellowish core on a saturated wall") << QVector<int>{255, 255, 255} << QVector<int>{255, 255, 200} << 0 << 0 << QVector<int>{} << QVector<int>{};
 }
 
 void TestSpotDetector::whiteCore()
