@@ -440,23 +440,24 @@ void TestSpotDetector::anySourceSize()
 void TestSpotDetector::whiteCore_data()
 {
     // A spot's brightest pixel against the colour of the wall around it.
+    using Rgb = QVector<int>;
     QTest::addColumn<QVector<int>>("wall"); // red, green, blue
     QTest::addColumn<QVector<int>>("core");
     QTest::addColumn<int>("least"); // whiteness at least
     QTest::addColumn<int>("most");  // and at most
     QTest::addColumn<QVector<int>>("peak");  // the brightest pixel, when it differs from the core
     QTest::addColumn<QVector<int>>("beside"); // one pixel beside it, when it differs
-    QTest::newRow("white core on a dark wall") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 255 << 255 << QVector<int>{} << QVector<int>{};
-    QTest::newRow("red laser core on a dark wall") << QVector<int>{30, 25, 25} << QVector<int>{255, 230, 230} << 200 << 255 << QVector<int>{} << QVector<int>{};
-    QTest::newRow("green laser on a bright scene") << QVector<int>{230, 250, 120} << QVector<int>{250, 255, 230} << 200 << 255 << QVector<int>{} << QVector<int>{};
-    QTest::newRow("bright yellow patch on the same scene") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40 << QVector<int>{} << QVector<int>{};
-    QTest::newRow("saturated green patch on a dark wall") << QVector<int>{20, 40, 20} << QVector<int>{40, 255, 40} << 0 << 40 << QVector<int>{} << QVector<int>{};
-    QTest::newRow("noise dims the brightest pixel of a white core") << QVector<int>{30, 30, 30} << QVector<int>{255, 255, 255} << 200 << 255 << QVector<int>{255, 255, 120} << QVector<int>{};
-    QTest::newRow("one white pixel beside a yellow patch's peak") << QVector<int>{230, 250, 120} << QVector<int>{255, 255, 140} << 0 << 40 << QVector<int>{} << QVector<int>{255, 255, 255};
-    QTest::newRow("darker than the wall") << QVector<int>{200, 200, 200} << QVector<int>{150, 150, 150} << 0 << 0 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("white core on a dark wall") << Rgb{30, 30, 30} << Rgb{255, 255, 255} << 255 << 255 << Rgb() << Rgb();
+    QTest::newRow("red laser core on a dark wall") << Rgb{30, 25, 25} << Rgb{255, 230, 230} << 200 << 255 << Rgb() << Rgb();
+    QTest::newRow("green laser on a bright scene") << Rgb{230, 250, 120} << Rgb{250, 255, 230} << 200 << 255 << Rgb() << Rgb();
+    QTest::newRow("bright yellow patch on the same scene") << Rgb{230, 250, 120} << Rgb{255, 255, 140} << 0 << 40 << Rgb() << Rgb();
+    QTest::newRow("saturated green patch on a dark wall") << Rgb{20, 40, 20} << Rgb{40, 255, 40} << 0 << 40 << Rgb() << Rgb();
+    QTest::newRow("noise dims the brightest pixel of a white core") << Rgb{30, 30, 30} << Rgb{255, 255, 255} << 200 << 255 << Rgb{255, 255, 120} << Rgb();
+    QTest::newRow("one white pixel beside a yellow patch's peak") << Rgb{230, 250, 120} << Rgb{255, 255, 140} << 0 << 40 << Rgb() << Rgb{255, 255, 255};
+    QTest::newRow("darker than the wall") << Rgb{200, 200, 200} << Rgb{150, 150, 150} << 0 << 0 << Rgb() << Rgb();
     // Around a spot on a saturated wall only a saturated core tells laser light.
-    QTest::newRow("white core on a saturated wall") << QVector<int>{255, 255, 255} << QVector<int>{255, 255, 255} << 255 << 255 << QVector<int>{} << QVector<int>{};
-    QTest::newRow("yellowish core on a saturated wall") << QVector<int>{255, 255, 255} << QVector<int>{255, 255, 200} << 0 << 0 << QVector<int>{} << QVector<int>{};
+    QTest::newRow("white core on a saturated wall") << Rgb{255, 255, 255} << Rgb{255, 255, 255} << 255 << 255 << Rgb() << Rgb();
+    QTest::newRow("yellowish core on a saturated wall") << Rgb{255, 255, 255} << Rgb{255, 255, 200} << 0 << 0 << Rgb() << Rgb();
 }
 
 void TestSpotDetector::whiteCore()
