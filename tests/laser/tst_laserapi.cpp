@@ -7,6 +7,7 @@
 #include <linux/videodev2.h>
 
 #include <cmath>
+#include <functional>
 #include <thread>
 
 namespace {
