@@ -1,6 +1,9 @@
-// Tests of the display target through the real main window: modes, drawing, pictures, scoring.
+// Tests of the display target: ring scoring and picture placement, and through the real main
+// window its modes, drawing, pictures and scores, end to end through the library's simulator.
 #include "../common/mainwindowtest.h"
 
+#include "camera.h"
+#include "displaytargetframe.h"
 #include "gamestate.h"
 #include "hit.h"
 #include "target.h"
@@ -9,6 +12,7 @@
 #include <QDataStream>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPixmapItem>
+#include <QGraphicsPolygonItem>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,9 +20,13 @@ class TestDisplay : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void initTestCase();
     void cleanup();
 
+    void circleScore_data();
+    void circleScore();
+    void pictureFit_data();
+    void pictureFit();
     void modeFollowsPageAndCorrectedTarget_data();
     void modeFollowsPageAndCorrectedTarget();
     void innerCirclesFollowCircleCount_data();
@@ -27,8 +35,10 @@ private slots:
     void imageTargetScores();
     void badPictureChangesNothing_data();
     void badPictureChangesNothing();
+    void simulatedScreenShotsScoreOnTheRings();
 
 private:
+    void Open();
     void ShowDisplayTarget(bool image);
     QList<QGraphicsItem *> RingItems() const;
     QString SavePicture(const QString &name, const QImage &image) const;
@@ -37,15 +47,93 @@ private:
     QTemporaryDir dir;
 };
 
-void TestDisplay::init()
+void TestDisplay::initTestCase()
 {
-    window = MainWindowTest::Open(2);
+    QVERIFY(dir.isValid());
+    QFile scenario(dir.filePath(QStringLiteral("screen.json")));
+    QVERIFY(scenario.open(QIODevice::WriteOnly));
+    // The screen's corners in the picture: top-left, top-right, bottom-left, bottom-right. The
+    // shots are placed on the screen (0..1000), in the middle of rings 10, 6 and 2 of 10.
+    scenario.write(R"({
+        "name": "Screen", "fps": 30, "noise": 2,
+        "background": {"kind": "wall", "brightness": 70},
+        "screen": [[150, 80], [520, 110], [120, 420], [540, 400]],
+        "shots": [
+            {"t": 1200, "sx": 500, "sy": 500, "ms": 90, "radius": 3, "intensity": 255},
+            {"t": 1800, "sx": 500, "sy": 264, "ms": 90, "radius": 3, "intensity": 255},
+            {"t": 2400, "sx": 936, "sy": 500, "ms": 90, "radius": 3, "intensity": 255}
+        ],
+        "loop": true
+    })");
+    scenario.close();
+    qputenv("LASER_SOURCES", scenario.fileName().toLocal8Bit());
+}
+
+// The simulated camera stays shut while the test ticks by hand.
+void TestDisplay::Open()
+{
+    window = MainWindowTest::Open(2, true);
     QVERIFY(window);
 }
 
 void TestDisplay::cleanup()
 {
     delete window;
+    window = nullptr;
+}
+
+void TestDisplay::circleScore_data()
+{
+    QTest::addColumn<double>("distance");
+    QTest::addColumn<int>("rings");
+    QTest::addColumn<int>("hitSize");
+    QTest::addColumn<int>("ring");
+    // Ring width 230 / n; the marker radius pulls a shot inwards.
+    QTest::newRow("10: centre") << 0.0 << 10 << 5 << 10;
+    QTest::newRow("10: just inside the first line") << 27.9 << 10 << 5 << 10;
+    QTest::newRow("10: on the first line") << 28.0 << 10 << 5 << 9;
+    QTest::newRow("10: last ring") << 234.9 << 10 << 5 << 1;
+    QTest::newRow("10: outer edge") << 235.0 << 10 << 5 << 0;
+    QTest::newRow("10: far outside") << 300.0 << 10 << 5 << 0; // never below zero
+    QTest::newRow("10: no marker allowance") << 23.0 << 10 << 0 << 9;
+    QTest::newRow("1: inside") << 234.9 << 1 << 5 << 1;
+    QTest::newRow("1: outside") << 235.0 << 1 << 5 << 0;
+    QTest::newRow("3: second line") << 158.2 << 3 << 5 << 2;
+    QTest::newRow("3: past it") << 158.4 << 3 << 5 << 1;
+    QTest::newRow("20: first line") << 16.5 << 20 << 5 << 19;
+    QTest::newRow("20: outside") << 236.0 << 20 << 5 << 0;
+}
+
+void TestDisplay::circleScore()
+{
+    QFETCH(double, distance);
+    QFETCH(int, rings);
+    QFETCH(int, hitSize);
+    QFETCH(int, ring);
+    for (QPointF direction : {QPointF(1, 0), QPointF(0, -1), QPointF(-1, 0), QPointF(0, 1)})
+        QCOMPARE(CircleTargetScore(QPointF(320, 240) + direction * distance, rings, hitSize), ring);
+}
+
+void TestDisplay::pictureFit_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("working");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("4:3 fills the area") << QSize(800, 600) << QSize(2560, 1920) << QPoint(0, 0) << QSize(640, 480);
+    QTest::newRow("square") << QSize(1000, 1000) << QSize(1920, 1920) << QPoint(80, 0) << QSize(480, 480);
+    QTest::newRow("odd margin rounds down") << QSize(2555, 1920) << QSize(2555, 1920) << QPoint(0, 0) << QSize(639, 480);
+}
+
+void TestDisplay::pictureFit()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, working);
+    QFETCH(QPoint, position);
+    QFETCH(QSize, shown);
+    QCOMPARE(DisplayImageWorkingSize(picture), working);
+    QCOMPARE(DisplayImagePosition(working), position);
+    QCOMPARE(DisplayImageShownSize(working), shown);
 }
 
 void TestDisplay::ShowDisplayTarget(bool image)
@@ -89,6 +177,7 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget()
     QFETCH(int, page);
     QFETCH(bool, targetChosen);
     QFETCH(bool, drawn);
+    Open();
     if (corrected)
         window->ui->pushButtonCorrectedTarget->click();
     window->ui->comboBoxGametype->setCurrentIndex(1);
@@ -133,6 +222,7 @@ void TestDisplay::innerCirclesFollowCircleCount()
     QFETCH(int, inner);
     QFETCH(int, circles);
     QFETCH(int, innerAfter);
+    Open();
     ShowDisplayTarget(false);
     window->ui->spinBoxCircles->setValue(10);
     window->ui->spinBoxInnerCircles->setValue(inner);
@@ -174,6 +264,7 @@ void TestDisplay::imageTargetScores()
     QFETCH(bool, fromCamera);
     QFETCH(int, score);
     QFETCH(QPointF, marker);
+    Open();
     QImage points(8, 4, QImage::Format_RGB32);
     points.fill(qRgb(0, 255, 255));
     points.setPixel(7, 3, qRgb(255, 0, 0));
@@ -224,6 +315,7 @@ void TestDisplay::badPictureChangesNothing()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(bool, tooLarge);
+    Open();
     ShowDisplayTarget(true);
     window->LoadDisplayImage(SavePicture(QStringLiteral("good.png"), QImage(800, 600, QImage::Format_RGB32)));
     window->LoadScoreImage(SavePicture(QStringLiteral("goodpoints.png"), QImage(20, 10, QImage::Format_RGB32)));
@@ -249,6 +341,38 @@ void TestDisplay::badPictureChangesNothing()
     QCOMPARE(window->ui->labelDisplayImage->text(), QStringLiteral("good"));
     QCOMPARE(window->ui->labelScoreImage->text(), QStringLiteral("goodpoints"));
     QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("16000 x 16000")), tooLarge);
+}
+
+void TestDisplay::simulatedScreenShotsScoreOnTheRings()
+{
+    window = MainWindowTest::Open(1);
+    QVERIFY(window);
+    window->ui->pushButtonCorrectedTarget->click();
+    auto *corrected = dynamic_cast<QGraphicsPolygonItem *>(window->FindCorrectedTarget()->item);
+    QVERIFY(corrected);
+    corrected->setPolygon(QPolygonF({QPointF(150, 80), QPointF(520, 110), QPointF(540, 400), QPointF(120, 420), QPointF(150, 80)}));
+
+    // The corners reach the library again when the camera opens after the page switch.
+    window->SetPage(2);
+    const int index = window->ui->comboBoxCamera1->findText(QStringLiteral("Simulator: Screen"));
+    QVERIFY(index > 0);
+    window->ui->comboBoxCamera1->setCurrentIndex(index);
+    window->SelectCameraDevice(0, index);
+    window->ui->radioButtonDispTarget->click();
+    window->ui->spinBoxCircles->setValue(10);
+    window->ui->spinBoxSchotCount->setValue(3);
+    window->ui->pushButtonGameStart->click();
+    QCOMPARE(window->gameState, int(GameState::Running));
+
+    QTRY_COMPARE_WITH_TIMEOUT(window->gameState, int(GameState::Idle), 8000);
+    QStringList rows;
+    for (int row = 0; row < window->ui->tableWidgetHits->rowCount(); ++row)
+        rows << window->ui->tableWidgetHits->item(row, 0)->text();
+    QCOMPARE(rows, QStringList({"Ring 10", "Ring 6", "Ring 2"}));
+    QCOMPARE(window->totalScore, 18);
+    // The first marker sits on the middle of the drawn target, not where the camera saw it.
+    const QPointF centre = Hit::All().first()->marker->pos();
+    QVERIFY2(QLineF(centre, QPointF(320, 240)).length() < 5, qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
 }
 
 QTEST_MAIN(TestDisplay)
