@@ -44,10 +44,9 @@ private slots:
 
     void brightnessAndExposureSnap_data();
     void brightnessAndExposureSnap();
-    void thresholdsShownClampedNotWrittenBack_data();
-    void thresholdsShownClampedNotWrittenBack();
+    void thresholdsClampedAndDefaults_data();
+    void thresholdsClampedAndDefaults();
     void laserModeMarksShotsUntilOk();
-    void defaultValuesLeaveBrightnessThreshold();
     void driverControlsChangeLive();
 
 private:
@@ -471,25 +470,27 @@ void TestCamera::brightnessAndExposureSnap()
     QCOMPARE(script.GetSettingValue(0, exposure ? 1 : 0, exposure ? 4 : 0), qBound(minimum, value, maximum));
 }
 
-void TestCamera::thresholdsShownClampedNotWrittenBack_data()
+void TestCamera::thresholdsClampedAndDefaults_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("reported");
     QTest::addColumn<int>("shown");
-    QTest::newRow("luminance above") << 1 << 300 << 255;
-    QTest::newRow("min size below") << 2 << 0 << 1;
-    QTest::newRow("min size above") << 2 << 80 << 50;
-    QTest::newRow("max size below") << 3 << 10 << 50;
-    QTest::newRow("max size above") << 3 << 20000 << 10000;
-    QTest::newRow("min distance above") << 4 << 150 << 100;
-    QTest::newRow("min size inside") << 2 << 7 << 7;
+    QTest::addColumn<int>("byDefault"); // after "default values"; the brightness threshold stays
+    QTest::newRow("luminance above") << 1 << 300 << 255 << 300;
+    QTest::newRow("min size below") << 2 << 0 << 1 << 1;
+    QTest::newRow("min size above") << 2 << 80 << 50 << 1;
+    QTest::newRow("max size below") << 3 << 10 << 50 << 5000;
+    QTest::newRow("max size above") << 3 << 20000 << 10000 << 5000;
+    QTest::newRow("min distance above") << 4 << 150 << 100 << 30;
+    QTest::newRow("min size inside") << 2 << 7 << 7 << 1;
 }
 
-void TestCamera::thresholdsShownClampedNotWrittenBack()
+void TestCamera::thresholdsClampedAndDefaults()
 {
     QFETCH(int, kind);
     QFETCH(int, reported);
     QFETCH(int, shown);
+    QFETCH(int, byDefault);
     Start();
     script.SetThresholdValue(0, kind, reported);
     Tick();
@@ -498,9 +499,15 @@ void TestCamera::thresholdsShownClampedNotWrittenBack()
     QVERIFY(dialog);
     QSlider *sliders[] = {dialog->ui->horizontalSliderLumi, dialog->ui->horizontalSliderMinPix,
                           dialog->ui->horizontalSliderMaxPix, dialog->ui->horizontalSliderMinDist};
+    // Shown within the slider's range, but not written back.
     QCOMPARE(sliders[kind - 1]->value(), shown);
     QCOMPARE(script.CallCount("CamSetThreshold"), 0);
     QCOMPARE(window->cameras[0]->GetThreshold(kind), reported);
+
+    QTest::mouseClick(dialog->ui->pushButtonDefaultVals, Qt::LeftButton);
+    QCOMPARE(window->cameras[0]->GetThreshold(kind), byDefault);
+    QCOMPARE(sliders[kind - 1]->value(), qMin(byDefault, sliders[kind - 1]->maximum()));
+    QVERIFY(dialog->ui->horizontalSliderMinDist->isHidden());
 }
 
 void TestCamera::laserModeMarksShotsUntilOk()
@@ -543,25 +550,6 @@ void TestCamera::laserModeMarksShotsUntilOk()
     QVERIFY(Hit::All().isEmpty());
     QVERIFY(!dialog->isVisible());
     QTRY_VERIFY(dialog.isNull());
-}
-
-void TestCamera::defaultValuesLeaveBrightnessThreshold()
-{
-    Start();
-    script.SetThresholdValue(0, 1, 140);
-    script.SetThresholdValue(0, 2, 9);
-    Tick();
-    DialogCameraSettings *dialog = OpenDialog();
-    QVERIFY(dialog);
-    QTest::mouseClick(dialog->ui->pushButtonDefaultVals, Qt::LeftButton);
-    const QSlider *sliders[] = {dialog->ui->horizontalSliderLumi, dialog->ui->horizontalSliderMinPix,
-                                dialog->ui->horizontalSliderMaxPix, dialog->ui->horizontalSliderMinDist};
-    const int expected[] = {140, 1, 5000, 30};
-    for (int kind = 1; kind <= 4; ++kind) {
-        QCOMPARE(window->cameras[0]->GetThreshold(kind), expected[kind - 1]);
-        QCOMPARE(sliders[kind - 1]->value(), expected[kind - 1]);
-    }
-    QVERIFY(dialog->ui->horizontalSliderMinDist->isHidden());
 }
 
 void TestCamera::driverControlsChangeLive()
