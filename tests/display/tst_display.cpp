@@ -29,8 +29,6 @@ private slots:
     void pictureFit();
     void modeFollowsPageAndCorrectedTarget_data();
     void modeFollowsPageAndCorrectedTarget();
-    void innerCirclesFollowCircleCount_data();
-    void innerCirclesFollowCircleCount();
     void imageTargetScores_data();
     void imageTargetScores();
     void badPictureChangesNothing_data();
@@ -40,7 +38,6 @@ private slots:
 private:
     void Open();
     void ShowDisplayTarget(bool image);
-    QList<QGraphicsItem *> RingItems() const;
     QString SavePicture(const QString &name, const QImage &image) const;
 
     MainWindow *window = nullptr;
@@ -144,15 +141,6 @@ void TestDisplay::ShowDisplayTarget(bool image)
     (image ? window->ui->radioButtonImageTarget : window->ui->radioButtonCircleTarget)->click();
 }
 
-QList<QGraphicsItem *> TestDisplay::RingItems() const
-{
-    QList<QGraphicsItem *> found;
-    for (QGraphicsItem *item : window->scene->items())
-        if (item->zValue() >= 800 && item->zValue() <= 900)
-            found << item;
-    return found;
-}
-
 QString TestDisplay::SavePicture(const QString &name, const QImage &image) const
 {
     const QString path = dir.filePath(name);
@@ -165,10 +153,14 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<bool>("targetChosen");
     QTest::addColumn<bool>("drawn"); // the ring target is shown and the game type fixed
-    QTest::newRow("no corrected target") << false << 2 << true << false;
-    QTest::newRow("ring target") << true << 2 << true << true;
-    QTest::newRow("camera picture") << true << 2 << false << false;
-    QTest::newRow("targets page") << true << 1 << true << false;
+    QTest::addColumn<int>("inner");  // set at 10 circles, before the circle count
+    QTest::addColumn<int>("circles");
+    QTest::addColumn<int>("innerAfter");
+    QTest::newRow("no corrected target") << false << 2 << true << false << 5 << 1 << 1;
+    QTest::newRow("ring target, fewer circles lower the inner count") << true << 2 << true << true << 8 << 3 << 3;
+    QTest::newRow("ring target, more circles keep it") << true << 2 << true << true << 2 << 20 << 2;
+    QTest::newRow("camera picture") << true << 2 << false << false << 4 << 10 << 4;
+    QTest::newRow("targets page") << true << 1 << true << false << 4 << 10 << 4;
 }
 
 void TestDisplay::modeFollowsPageAndCorrectedTarget()
@@ -177,17 +169,35 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget()
     QFETCH(int, page);
     QFETCH(bool, targetChosen);
     QFETCH(bool, drawn);
+    QFETCH(int, inner);
+    QFETCH(int, circles);
+    QFETCH(int, innerAfter);
     Open();
     if (corrected)
         window->ui->pushButtonCorrectedTarget->click();
     window->ui->comboBoxGametype->setCurrentIndex(1);
     window->SetPage(2);
     (targetChosen ? window->ui->radioButtonDispTarget : window->ui->radioButtonDispCamera)->click();
+    window->ui->spinBoxCircles->setValue(10);
+    window->ui->spinBoxInnerCircles->setValue(inner);
+    window->ui->spinBoxCircles->setValue(circles);
     window->SetPage(page);
 
     QCOMPARE(window->ui->radioButtonDispTarget->isEnabled(), corrected);
     QCOMPARE(window->ui->radioButtonDispTarget->isChecked(), corrected && targetChosen);
-    QCOMPARE(RingItems().isEmpty(), !drawn);
+    QCOMPARE(window->ui->spinBoxInnerCircles->maximum(), circles);
+    QCOMPARE(window->ui->spinBoxInnerCircles->value(), innerAfter);
+    // One drawing: n circles and the bullseye, of which the inner ones and the bullseye are filled.
+    int rings = 0, filled = 0;
+    for (QGraphicsItem *item : window->scene->items()) {
+        auto *ellipse = dynamic_cast<QGraphicsEllipseItem *>(item);
+        if (ellipse && item->zValue() >= 800 && item->zValue() <= 900) {
+            ++rings;
+            filled += ellipse->brush().style() != Qt::NoBrush;
+        }
+    }
+    QCOMPARE(rings, drawn ? circles + 1 : 0);
+    QCOMPARE(filled, drawn ? innerAfter + 1 : 0);
     if (page == 2) {
         QCOMPARE(window->ui->comboBoxGametype->isEnabled(), !drawn);
         QCOMPARE(window->ui->comboBoxGametype->currentIndex(), drawn ? 0 : 1);
@@ -207,61 +217,25 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget()
     QCOMPARE(marker->pos(), QPointF(550, 10));
 }
 
-void TestDisplay::innerCirclesFollowCircleCount_data()
-{
-    QTest::addColumn<int>("inner");
-    QTest::addColumn<int>("circles");
-    QTest::addColumn<int>("innerAfter");
-    QTest::newRow("fewer circles lower the inner count") << 8 << 3 << 3;
-    QTest::newRow("more circles keep it") << 2 << 20 << 2;
-    QTest::newRow("one circle") << 5 << 1 << 1;
-}
-
-void TestDisplay::innerCirclesFollowCircleCount()
-{
-    QFETCH(int, inner);
-    QFETCH(int, circles);
-    QFETCH(int, innerAfter);
-    Open();
-    ShowDisplayTarget(false);
-    window->ui->spinBoxCircles->setValue(10);
-    window->ui->spinBoxInnerCircles->setValue(inner);
-    window->ui->spinBoxCircles->setValue(circles);
-    QCOMPARE(window->ui->spinBoxInnerCircles->maximum(), circles);
-    QCOMPARE(window->ui->spinBoxInnerCircles->value(), innerAfter);
-
-    // One drawing: n circles and the bullseye, of which the inner ones and the bullseye are filled.
-    int rings = 0, filled = 0;
-    for (QGraphicsItem *item : RingItems())
-        if (auto *ellipse = dynamic_cast<QGraphicsEllipseItem *>(item)) {
-            ++rings;
-            filled += ellipse->brush().style() != Qt::NoBrush;
-        }
-    QCOMPARE(rings, circles + 1);
-    QCOMPARE(filled, innerAfter + 1);
-}
-
 void TestDisplay::imageTargetScores_data()
 {
     QTest::addColumn<QPointF>("pos");
-    QTest::addColumn<QPointF>("corrected");
-    QTest::addColumn<bool>("fromCamera");
+    QTest::addColumn<QPointF>("corrected"); // from the camera when the mouse position is unset
     QTest::addColumn<int>("score");
     QTest::addColumn<QPointF>("marker");
     // The 400 x 200 picture shows as 640 x 320 at (0, 80); the score image is 8 x 4.
-    QTest::newRow("red 255, last pixel") << QPointF() << QPointF(1000, 1000) << true << 25 << QPointF(640, 400);
-    QTest::newRow("red 10") << QPointF() << QPointF(10, 10) << true << 1 << QPointF(6.4, 83.2);
-    QTest::newRow("red 9") << QPointF() << QPointF(130, 10) << true << 0 << QPointF(83.2, 83.2);
-    QTest::newRow("red 0") << QPointF() << QPointF(500, 500) << true << 0 << QPointF(320, 240);
-    QTest::newRow("mouse on red 10") << QPointF(40, 90) << QPointF() << false << 1 << QPointF(40, 90);
-    QTest::newRow("mouse above the picture") << QPointF(40, 70) << QPointF() << false << 0 << QPointF(-100, -100);
+    QTest::newRow("red 255, last pixel") << QPointF() << QPointF(1000, 1000) << 25 << QPointF(640, 400);
+    QTest::newRow("red 10") << QPointF() << QPointF(10, 10) << 1 << QPointF(6.4, 83.2);
+    QTest::newRow("red 9") << QPointF() << QPointF(130, 10) << 0 << QPointF(83.2, 83.2);
+    QTest::newRow("red 0") << QPointF() << QPointF(500, 500) << 0 << QPointF(320, 240);
+    QTest::newRow("mouse on red 10") << QPointF(40, 90) << QPointF() << 1 << QPointF(40, 90);
+    QTest::newRow("mouse above the picture") << QPointF(40, 70) << QPointF() << 0 << QPointF(-100, -100);
 }
 
 void TestDisplay::imageTargetScores()
 {
     QFETCH(QPointF, pos);
     QFETCH(QPointF, corrected);
-    QFETCH(bool, fromCamera);
     QFETCH(int, score);
     QFETCH(QPointF, marker);
     Open();
@@ -277,7 +251,7 @@ void TestDisplay::imageTargetScores()
 
     if (marker != QPointF(-100, -100))
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
-    window->Shoot(pos, corrected, fromCamera);
+    window->Shoot(pos, corrected, pos.isNull());
     QCOMPARE(window->ui->tableWidgetHits->item(0, 0)->text(), score ? QStringLiteral("Treffer") : QStringLiteral("Missed"));
     QCOMPARE(window->totalScore, score);
     QCOMPARE(Hit::All().first()->marker->pos(), marker);
