@@ -138,7 +138,12 @@ void TestCamera::spotsBecomeShots()
     QCOMPARE(shots.at(0), (QVariantList{QPointF(10.25, 120.5), QPointF(480, 510), true}));
     QCOMPARE(shots.at(1).at(0).toPointF(), QPointF(200, 200));
     QCOMPARE(shots.at(2).at(0).toPointF(), QPointF(120, 20));
-    QCOMPARE(Hit::All().first()->pos, QPointF(10.25, 120.5)); // through Shoot: a marker there
+    // The shots went through Shoot: markers where the spots were, off the picture with a new game.
+    QCOMPARE(Hit::All().first()->pos, QPointF(10.25, 120.5));
+    const QGraphicsItem *marker = Hit::All().first()->marker;
+    window->ResetGame();
+    QVERIFY(Hit::All().isEmpty());
+    QVERIFY(!window->scene->items().contains(const_cast<QGraphicsItem *>(marker)));
 
     // Camera 2 sits right of camera 1 in the scene.
     window->SelectCameraDevice(1, 2);
