@@ -177,16 +177,17 @@ void tst_PdfTool::sheetGrid()
     const auto grey = [&](QPointF mm) { return qGray(image.pixel((mm * 150 / 25.4).toPoint())); };
     for (const QPointF &centre : centres) {
         QVERIFY(grey(centre) < 60); // four inner circles: the centre is printed black
-        // The outer ring within a quarter millimetre of its place, on rays that miss the ring
-        // numbers (on the axes) and the position crosses (beyond the circle on the diagonals).
+        // The outer ring within a quarter millimetre of its place and paper a millimetre either
+        // side, on rays that miss the ring numbers (on the axes) and the position crosses
+        // (beyond the circle on the diagonals).
         for (int k = 0; k < 8; ++k) {
             const double angle = (22.5 + 45 * k) * M_PI / 180;
-            const QPointF ray = QPointF(std::cos(angle), std::sin(angle)) * 0.05;
-            const QPointF ring = centre + ray * (diameter / 2 / 0.05);
+            const QPointF ray(std::cos(angle), std::sin(angle));
+            const QPointF ring = centre + ray * diameter / 2;
             int darkest = 255;
-            for (int step = -5; step <= 5; ++step)
-                darkest = std::min(darkest, grey(ring + ray * step));
-            QVERIFY2(darkest < 160 && grey(ring - ray * 20) > 160 && grey(ring + ray * 20) > 160,
+            for (double t = -0.25; t <= 0.25; t += 0.05)
+                darkest = std::min(darkest, grey(ring + ray * t));
+            QVERIFY2(darkest < 160 && grey(ring - ray) > 160 && grey(ring + ray) > 160,
                      qPrintable(QStringLiteral("around (%1, %2) at %3 degrees").arg(centre.x()).arg(centre.y()).arg(22.5 + 45 * k)));
         }
     }
