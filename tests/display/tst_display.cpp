@@ -37,8 +37,7 @@ private slots:
 
 private:
     void Open();
-    void ShowDisplayTarget(bool image);
-    QString SavePicture(const QString &name, const QImage &image) const;
+    void ShowImageTarget(const QImage &picture, const QImage &points);
 
     MainWindow *window = nullptr;
     QTemporaryDir dir;
@@ -133,18 +132,17 @@ void TestDisplay::pictureFit()
     QCOMPARE(DisplayImageShownSize(working), shown);
 }
 
-void TestDisplay::ShowDisplayTarget(bool image)
+// The drawn target showing a picture, scored by a score image; both saved as picture.png and points.png.
+void TestDisplay::ShowImageTarget(const QImage &picture, const QImage &points)
 {
+    Open();
     window->ui->pushButtonCorrectedTarget->click();
     window->SetPage(2);
     window->ui->radioButtonDispTarget->click();
-    (image ? window->ui->radioButtonImageTarget : window->ui->radioButtonCircleTarget)->click();
-}
-
-QString TestDisplay::SavePicture(const QString &name, const QImage &image) const
-{
-    const QString path = dir.filePath(name);
-    return image.save(path) ? path : QString();
+    window->ui->radioButtonImageTarget->click();
+    QVERIFY(picture.save(dir.filePath(QStringLiteral("picture.png"))) && points.save(dir.filePath(QStringLiteral("points.png"))));
+    window->LoadDisplayImage(dir.filePath(QStringLiteral("picture.png")));
+    window->LoadScoreImage(dir.filePath(QStringLiteral("points.png")));
 }
 
 void TestDisplay::modeFollowsPageAndCorrectedTarget_data()
@@ -238,15 +236,12 @@ void TestDisplay::imageTargetScores()
     QFETCH(QPointF, corrected);
     QFETCH(int, score);
     QFETCH(QPointF, marker);
-    Open();
     QImage points(8, 4, QImage::Format_RGB32);
     points.fill(qRgb(0, 255, 255));
     points.setPixel(7, 3, qRgb(255, 0, 0));
     points.setPixel(0, 0, qRgb(10, 0, 0));
     points.setPixel(1, 0, qRgb(9, 255, 255));
-    ShowDisplayTarget(true);
-    window->LoadDisplayImage(SavePicture(QStringLiteral("wide.png"), QImage(400, 200, QImage::Format_RGB32)));
-    window->LoadScoreImage(SavePicture(QStringLiteral("points.bmp"), points));
+    ShowImageTarget(QImage(400, 200, QImage::Format_RGB32), points);
     window->ui->pushButtonGameStart->click();
 
     if (marker != QPointF(-100, -100))
@@ -289,10 +284,7 @@ void TestDisplay::badPictureChangesNothing()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(bool, tooLarge);
-    Open();
-    ShowDisplayTarget(true);
-    window->LoadDisplayImage(SavePicture(QStringLiteral("good.png"), QImage(800, 600, QImage::Format_RGB32)));
-    window->LoadScoreImage(SavePicture(QStringLiteral("goodpoints.png"), QImage(20, 10, QImage::Format_RGB32)));
+    ShowImageTarget(QImage(800, 600, QImage::Format_RGB32), QImage(20, 10, QImage::Format_RGB32));
     const QGraphicsPixmapItem *item = window->displayImageItem;
     const qint64 pixmapKey = item->pixmap().cacheKey();
     const qint64 scoreKey = window->scoreImage.cacheKey();
@@ -310,10 +302,10 @@ void TestDisplay::badPictureChangesNothing()
     QCOMPARE(window->displayImageItem, item);
     QCOMPARE(item->pixmap().cacheKey(), pixmapKey);
     QCOMPARE(window->scoreImage.cacheKey(), scoreKey);
-    QCOMPARE(window->targetImageFilename, dir.filePath(QStringLiteral("good.png")));
-    QCOMPARE(window->scoreImageFilename, dir.filePath(QStringLiteral("goodpoints.png")));
-    QCOMPARE(window->ui->labelDisplayImage->text(), QStringLiteral("good"));
-    QCOMPARE(window->ui->labelScoreImage->text(), QStringLiteral("goodpoints"));
+    QCOMPARE(window->targetImageFilename, dir.filePath(QStringLiteral("picture.png")));
+    QCOMPARE(window->scoreImageFilename, dir.filePath(QStringLiteral("points.png")));
+    QCOMPARE(window->ui->labelDisplayImage->text(), QStringLiteral("picture"));
+    QCOMPARE(window->ui->labelScoreImage->text(), QStringLiteral("points"));
     QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("16000 x 16000")), tooLarge);
 }
 
