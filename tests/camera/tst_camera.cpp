@@ -53,7 +53,6 @@ private:
     // A main window on the game page with four cameras shown; the test ticks by hand.
     void Start(const QByteArray &devices = "Cam A\nCam B");
     void Tick() { MainWindowTest::Tick(window); }
-    Camera *OpenCamera0();
     // What choosing an entry in a camera's combo box does.
     void Choose(int camera, int index)
     {
@@ -91,14 +90,6 @@ void TestCamera::cleanup()
 {
     delete window;
     window = nullptr;
-}
-
-Camera *TestCamera::OpenCamera0()
-{
-    Start();
-    Camera *camera = window->cameras[0];
-    Tick(); // not open yet: CamInit
-    return camera->device == 0 && camera->initialised ? camera : nullptr;
 }
 
 DialogCameraSettings *TestCamera::OpenDialog()
@@ -159,8 +150,10 @@ void TestCamera::spotsBecomeShots()
 
 void TestCamera::framesAndPictures()
 {
-    Camera *camera = OpenCamera0();
-    QVERIFY(camera);
+    Start();
+    Camera *camera = window->cameras[0];
+    Tick();
+    QVERIFY(camera->initialised);
     QSignalSpy frames(camera, &Camera::NewFrame);
     // Every waiting frame is read, but only the last becomes the picture.
     for (int peak : {10, 80, 30}) {
