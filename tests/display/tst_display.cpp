@@ -176,6 +176,7 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget()
     window->ui->comboBoxGametype->setCurrentIndex(1);
     window->SetPage(2);
     (targetChosen ? window->ui->radioButtonDispTarget : window->ui->radioButtonDispCamera)->click();
+    window->ui->radioButtonCircleTarget->click();
     window->ui->spinBoxCircles->setValue(10);
     window->ui->spinBoxInnerCircles->setValue(inner);
     window->ui->spinBoxCircles->setValue(circles);
