@@ -2,7 +2,6 @@
 // window its modes, drawing, pictures and scores, end to end through the library's simulator.
 #include "../common/mainwindowtest.h"
 
-#include "camera.h"
 #include "displaytargetframe.h"
 #include "gamestate.h"
 #include "hit.h"
