@@ -30,8 +30,7 @@ private slots:
     void cleanup();
     void drawThreshold_data();
     void drawThreshold();
-    void drawPolygon();
-    void removeAndAddCorners();
+    void polygon();
     void clickAndCtrlClick();
     void pressInsideFrameKeepsSelection();
     void rubberBand_data();
@@ -39,7 +38,6 @@ private slots:
     void transformMixedSelection_data();
     void transformMixedSelection();
     void boxCornerCrossingDoesNotMirror();
-    void dragPolygonCornerAndSide();
     void correctedTargetRules();
     void otherPagesDoNotEdit();
     void deleteWithMarkerOnTarget();
@@ -158,7 +156,7 @@ void TestTargetsGraphicScene::drawThreshold()
     QCOMPARE(window->SelectedTarget(), t);
 }
 
-void TestTargetsGraphicScene::drawPolygon()
+void TestTargetsGraphicScene::polygon()
 {
     // Two corners make no target.
     DrawPolygon(Poly({{100, 100}, {200, 100}}));
@@ -166,7 +164,7 @@ void TestTargetsGraphicScene::drawPolygon()
     QCOMPARE(ShapeCount(), 0);
 
     // While drawing, the floating point follows the pointer.
-    const QPolygonF corners({{100, 100}, {200, 90}, {250, 150}, {180, 220}, {90, 180}});
+    const QPolygonF corners = Poly({{300, 100}, {400, 100}, {400, 200}, {300, 200}});
     DrawPolygon(corners, false);
     Move(scene, QPointF(333, 222), Qt::NoButton);
     QVERIFY(scene->DrawnPolygon());
@@ -175,31 +173,32 @@ void TestTargetsGraphicScene::drawPolygon()
     Click(scene, corners.last(), Qt::RightButton);
     QCOMPARE(scene->DrawnPolygon(), nullptr);
     QCOMPARE(ShapeCount(), 1);
-    QCOMPARE(Points(window->Targets().first()), QPolygonF(corners) << corners.first());
-    // Selected at once, with a handle on every corner.
-    QCOMPARE(scene->PolygonCornerHandles().size(), corners.size());
-}
+    Target *t = window->Targets().first();
+    QCOMPARE(Points(t), QPolygonF(corners) << corners.first());
+    // Selected at once, with a handle on every corner; side handles follow a dragged corner.
+    QCOMPARE(scene->PolygonCornerHandles().size(), 4);
+    Drag(scene, {400, 100}, {430, 80});
+    QCOMPARE(scene->PolygonEdgeHandles().at(0)->pos(), QPointF(365, 90));
+    // The first corner moves the closing point too; the closing side moves both its ends.
+    Drag(scene, {300, 100}, {290, 110});
+    QCOMPARE(Points(t).last(), QPointF(290, 110));
+    const QPointF side = scene->PolygonEdgeHandles().at(3)->pos();
+    Drag(scene, side, side + QPointF(-20, 0));
+    QCOMPARE(Points(t), Poly({{270, 110}, {430, 80}, {400, 200}, {280, 200}, {270, 110}}));
+    QCOMPARE(t->item->pos(), QPointF(0, 0));
 
-void TestTargetsGraphicScene::removeAndAddCorners()
-{
-    // A triangle keeps its three corners.
-    DrawPolygon(Poly({{100, 100}, {200, 100}, {150, 200}}));
-    Target *triangle = window->Targets().first();
-    Click(scene, {200, 100}, Qt::RightButton);
-    QCOMPARE(Points(triangle).size(), 4);
-
-    DrawPolygon(Poly({{300, 100}, {400, 100}, {400, 200}, {300, 200}}));
-    Target *t = window->Targets().last();
-    // Losing the first corner, it stays closed.
-    Click(scene, {300, 100}, Qt::RightButton);
-    QCOMPARE(Points(t), Poly({{400, 100}, {400, 200}, {300, 200}, {400, 100}}));
-    QCOMPARE(scene->PolygonCornerHandles().size(), 3);
-    QCOMPARE(scene->PolygonCornerHandles().first()->pos(), QPointF(400, 100));
     // A double click on a side adds a corner there, which can be dragged out at once.
-    DoubleClick(scene, QPointF(400, 150));
-    QCOMPARE(Points(t), Poly({{400, 100}, {400, 150}, {400, 200}, {300, 200}, {400, 100}}));
-    Drag(scene, QPointF(400, 150), QPointF(440, 150));
-    QCOMPARE(Points(t).at(1), QPointF(440, 150));
+    DoubleClick(scene, QPointF(340, 200));
+    Drag(scene, QPointF(340, 200), QPointF(340, 240));
+    QCOMPARE(Points(t), Poly({{270, 110}, {430, 80}, {400, 200}, {340, 240}, {280, 200}, {270, 110}}));
+    // Losing its first corner, it stays closed; a triangle keeps its three corners.
+    Click(scene, {270, 110}, Qt::RightButton);
+    QCOMPARE(Points(t), Poly({{430, 80}, {400, 200}, {340, 240}, {280, 200}, {430, 80}}));
+    QCOMPARE(scene->PolygonCornerHandles().first()->pos(), QPointF(430, 80));
+    Click(scene, {340, 240}, Qt::RightButton);
+    Click(scene, {400, 200}, Qt::RightButton);
+    QCOMPARE(Points(t), Poly({{430, 80}, {400, 200}, {280, 200}, {430, 80}}));
+    QCOMPARE(scene->PolygonCornerHandles().size(), 3);
 }
 
 void TestTargetsGraphicScene::clickAndCtrlClick()
@@ -334,26 +333,6 @@ void TestTargetsGraphicScene::boxCornerCrossingDoesNotMirror()
     QCOMPARE(points.at(2), bounds.bottomRight());
     // The handles are back in their corner order around the new frame.
     QCOMPARE(scene->BoxCornerHandle(0)->pos(), scene->Frame()->rect().topLeft());
-}
-
-void TestTargetsGraphicScene::dragPolygonCornerAndSide()
-{
-    DrawPolygon(Poly({{100, 100}, {200, 100}, {150, 200}}));
-    Target *t = window->Targets().first();
-    Drag(scene, {200, 100}, {230, 80});
-    QCOMPARE(Points(t), Poly({{100, 100}, {230, 80}, {150, 200}, {100, 100}}));
-    QCOMPARE(scene->PolygonEdgeHandles().at(0)->pos(), QPointF(165, 90));
-
-    // The first corner moves the closing point too.
-    Drag(scene, {100, 100}, {90, 110});
-    QCOMPARE(Points(t).first(), QPointF(90, 110));
-    QCOMPARE(Points(t).last(), QPointF(90, 110));
-
-    // The side from the last corner back to the first moves both ends.
-    const QPointF side = scene->PolygonEdgeHandles().at(2)->pos();
-    Drag(scene, side, side + QPointF(-20, 0));
-    QCOMPARE(Points(t), Poly({{70, 110}, {230, 80}, {130, 200}, {70, 110}}));
-    QCOMPARE(t->item->pos(), QPointF(0, 0));
 }
 
 void TestTargetsGraphicScene::correctedTargetRules()
