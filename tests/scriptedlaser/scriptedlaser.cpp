@@ -38,35 +38,21 @@ struct Control
     std::map<int, std::string> items;
 };
 
-Control MakeControl(uint32_t id, int type, const char *name, int minimum, int maximum, int value,
-                    uint32_t flags = 0, std::map<int, std::string> items = {})
-{
-    Control c{LaserControl(), std::move(items)};
-    c.control.id = id;
-    c.control.type = type;
-    std::snprintf(c.control.name, sizeof c.control.name, "%s", name);
-    c.control.minimum = minimum;
-    c.control.maximum = maximum;
-    c.control.step = 1;
-    c.control.defaultValue = value;
-    c.control.value = value;
-    c.control.flags = flags;
-    return c;
-}
-
 // What a typical USB camera offers; exposure time is inactive while exposure is automatic.
 std::vector<Control> DefaultControls()
 {
-    return {MakeControl(V4L2_CID_BRIGHTNESS, LASER_CONTROL_INTEGER, "Brightness", -64, 64, 0),
-            MakeControl(V4L2_CID_AUTO_WHITE_BALANCE, LASER_CONTROL_BOOLEAN, "White Balance, Automatic", 0, 1, 1),
-            MakeControl(V4L2_CID_POWER_LINE_FREQUENCY, LASER_CONTROL_MENU, "Power Line Frequency", 0, 2, 2, 0,
-                        {{0, "Disabled"}, {1, "50 Hz"}, {2, "60 Hz"}}),
-            MakeControl(V4L2_CID_EXPOSURE_AUTO, LASER_CONTROL_MENU, "Auto Exposure", 0, 3, 3, 0,
-                        {{1, "Manual Mode"}, {3, "Aperture Priority Mode"}}),
-            MakeControl(V4L2_CID_EXPOSURE_ABSOLUTE, LASER_CONTROL_INTEGER, "Exposure Time, Absolute", 3, 2047, 250,
-                        LASER_CONTROL_INACTIVE),
-            MakeControl(V4L2_CID_FOCUS_ABSOLUTE, LASER_CONTROL_INTEGER, "Focus, Absolute", 0, 250, 0,
-                        LASER_CONTROL_READ_ONLY)};
+    // id, type, name, minimum, maximum, step, default, value, flags; menu items
+    return {{{V4L2_CID_BRIGHTNESS, LASER_CONTROL_INTEGER, "Brightness", -64, 64, 1, 0, 0, 0}, {}},
+            {{V4L2_CID_AUTO_WHITE_BALANCE, LASER_CONTROL_BOOLEAN, "White Balance, Automatic", 0, 1, 1, 1, 1, 0}, {}},
+            {{V4L2_CID_POWER_LINE_FREQUENCY, LASER_CONTROL_MENU, "Power Line Frequency", 0, 2, 1, 2, 2, 0},
+             {{0, "Disabled"}, {1, "50 Hz"}, {2, "60 Hz"}}},
+            {{V4L2_CID_EXPOSURE_AUTO, LASER_CONTROL_MENU, "Auto Exposure", 0, 3, 1, 3, 3, 0},
+             {{1, "Manual Mode"}, {3, "Aperture Priority Mode"}}},
+            {{V4L2_CID_EXPOSURE_ABSOLUTE, LASER_CONTROL_INTEGER, "Exposure Time, Absolute", 3, 2047, 1, 250, 250,
+              LASER_CONTROL_INACTIVE},
+             {}},
+            {{V4L2_CID_FOCUS_ABSOLUTE, LASER_CONTROL_INTEGER, "Focus, Absolute", 0, 250, 1, 0, 0, LASER_CONTROL_READ_ONLY},
+             {}}};
 }
 
 struct CameraState
