@@ -5,7 +5,6 @@
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPolygonItem>
-#include <QGraphicsRectItem>
 #include <QtTest>
 
 using namespace SceneMouse;
@@ -31,29 +30,23 @@ private slots:
     void drawThreshold_data();
     void drawThreshold();
     void polygon();
-    void clickAndCtrlClick();
-    void pressInsideFrameKeepsSelection();
-    void rubberBand_data();
-    void rubberBand();
+    void selection_data();
+    void selection();
     void transformMixedSelection_data();
     void transformMixedSelection();
     void boxCornerCrossingDoesNotMirror();
     void correctedTargetRules();
-    void otherPagesDoNotEdit();
     void deleteWithMarkerOnTarget();
 
 private:
     Target *Draw(bool ellipse, QPointF from, QPointF to);
     void DrawPolygon(const QPolygonF &corners, bool finish = true);
-    void SelectRectAndEllipse();
     QPolygonF Points(Target *t) const;
     QRectF EllipseRect(Target *t) const;
     int ShapeCount() const;
 
     MainWindow *window = nullptr;
     TargetsGraphicScene *scene = nullptr;
-    Target *rect = nullptr;
-    Target *ellipse = nullptr;
 };
 
 void TestTargetsGraphicScene::init()
@@ -87,15 +80,6 @@ void TestTargetsGraphicScene::DrawPolygon(const QPolygonF &corners, bool finish)
     }
     if (finish)
         Click(scene, corners.last(), Qt::RightButton);
-}
-
-// A rectangle and an ellipse, both caught by a rubber band.
-void TestTargetsGraphicScene::SelectRectAndEllipse()
-{
-    rect = Draw(false, {20, 20}, {80, 80});
-    ellipse = Draw(true, {150, 30}, {250, 100});
-    Drag(scene, {10, 10}, {300, 150});
-    QCOMPARE(scene->selectedItems.size(), 2);
 }
 
 QPolygonF TestTargetsGraphicScene::Points(Target *t) const
@@ -201,77 +185,73 @@ void TestTargetsGraphicScene::polygon()
     QCOMPARE(scene->PolygonCornerHandles().size(), 3);
 }
 
-void TestTargetsGraphicScene::clickAndCtrlClick()
+void TestTargetsGraphicScene::selection_data()
 {
-    Target *a = Draw(false, {20, 20}, {80, 80});
-    Target *b = Draw(true, {200, 20}, {260, 80});
-    Target *c = Draw(false, {400, 20}, {460, 80});
-
-    Click(scene, {50, 50});
-    QCOMPARE(scene->selectedItems, QList<QAbstractGraphicsShapeItem *>({a->item}));
-
-    Click(scene, {230, 50}, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->ui->listWidgetTargets->selectedItems().size(), 2);
-    QVERIFY(scene->Frame()->isVisible() && scene->Frame()->rect().contains(b->item->sceneBoundingRect()));
-    // Ctrl+click on a selected shape does not remove it.
-    Click(scene, {230, 50}, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(scene->selectedItems.size(), 2);
-
-    // A plain click on another shape selects it alone; the others get their colours back.
-    Click(scene, {430, 50});
-    QCOMPARE(window->SelectedTarget(), c);
-    QCOMPARE(a->item->pen().color(), window->colors.at(1));
-
-    // A click on empty space selects nothing.
-    Click(scene, {300, 300});
-    QVERIFY(window->ui->listWidgetTargets->selectedItems().isEmpty());
-    QVERIFY(!scene->Frame()->isVisible());
+    // Shapes: 0 rect (20,20)-(80,80), 1 ellipse (150,30)-(250,100), 2 rect (280,100)-(400,200) and
+    // 3 a small ellipse (100,40)-(120,60), inside the frame of 0 and 1.
+    QTest::addColumn<QString>("gestures");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QPointF>("moved"); // how far shape 0 moved
+    QTest::newRow("click") << "click 50 50" << QList<int>{0} << QPointF();
+    QTest::newRow("ctrl+click adds") << "click 50 50; ctrl 200 65" << QList<int>{0, 1} << QPointF();
+    QTest::newRow("ctrl+click on a selected shape keeps it") << "click 50 50; ctrl 200 65; ctrl 200 65"
+                                                             << QList<int>{0, 1} << QPointF();
+    QTest::newRow("a plain click selects alone") << "click 50 50; ctrl 200 65; click 340 150" << QList<int>{2}
+                                                 << QPointF();
+    QTest::newRow("a click on empty space") << "click 50 50; click 500 400" << QList<int>() << QPointF();
+    QTest::newRow("rubber band, shapes wholly inside") << "drag 10 10 270 150" << QList<int>{0, 1, 3} << QPointF();
+    QTest::newRow("rubber band backwards") << "drag 270 150 10 10" << QList<int>{0, 1, 3} << QPointF();
+    QTest::newRow("a press on a shape under the frame drags the selection")
+        << "click 50 50; ctrl 200 65; drag 110 50 130 60" << QList<int>{0, 1} << QPointF(20, 10);
+    QTest::newRow("camera page: no selecting, moving or drawing")
+        << "page 0; click 50 50; drag 50 50 150 150; drag 5 5 500 400; mode r; drag 300 300 400 400; "
+           "mode p; click 300 300"
+        << QList<int>() << QPointF();
+    QTest::newRow("game page: the same") << "page 2; click 50 50; drag 50 50 150 150; mode r; drag 300 300 400 400"
+                                         << QList<int>() << QPointF();
 }
 
-void TestTargetsGraphicScene::pressInsideFrameKeepsSelection()
+// Plays the gestures ("click x y", "ctrl x y", "drag x y x2 y2", "page n", "mode r|p") and checks
+// what is selected, in the scene and in the list, and what moved.
+void TestTargetsGraphicScene::selection()
 {
-    Target *a = Draw(false, {20, 20}, {100, 40});
-    Target *b = Draw(false, {20, 200}, {100, 220});
-    Target *inside = Draw(true, {50, 100}, {70, 120}); // lies between them, inside their frame
-    Click(scene, {60, 30});
-    Click(scene, {60, 210}, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(scene->selectedItems.size(), 2);
-    // Pressing on the ellipse under the frame drags the selection; the ellipse is not picked.
-    const QPolygonF before = Points(a);
-    Drag(scene, {60, 110}, {80, 120});
-    QCOMPARE(scene->selectedItems.size(), 2);
-    QVERIFY(!scene->selectedItems.contains(inside->item));
-    QCOMPARE(Points(a), before.translated(20, 10));
-    QCOMPARE(Points(b).first(), QPointF(40, 210));
-}
-
-void TestTargetsGraphicScene::rubberBand_data()
-{
-    QTest::addColumn<QPointF>("from");
-    QTest::addColumn<QPointF>("to");
-    QTest::newRow("top-left to bottom-right") << QPointF(10, 10) << QPointF(270, 150);
-    QTest::newRow("bottom-right to top-left") << QPointF(270, 150) << QPointF(10, 10);
-}
-
-void TestTargetsGraphicScene::rubberBand()
-{
-    QFETCH(QPointF, from);
-    QFETCH(QPointF, to);
-    Target *a = Draw(false, {20, 20}, {80, 80});
-    Target *b = Draw(true, {150, 30}, {250, 100});
-    Target *partly = Draw(false, {280, 100}, {400, 200});
-    Click(scene, {500, 400}); // nothing selected
-
-    Press(scene, from);
-    Move(scene, to);
-    QVERIFY(scene->RubberBand()->isVisible());
-    Release(scene, to);
-
+    QFETCH(QString, gestures);
+    QFETCH(QList<int>, selected);
+    QFETCH(QPointF, moved);
+    const QList<Target *> shapes{Draw(false, {20, 20}, {80, 80}), Draw(true, {150, 30}, {250, 100}),
+                                 Draw(false, {280, 100}, {400, 200}), Draw(true, {100, 40}, {120, 60})};
+    const QPolygonF before = Points(shapes[0]);
+    for (const QString &step : gestures.split(';')) {
+        const QStringList w = step.simplified().split(' ');
+        QList<qreal> n;
+        for (int i = 1; i < w.size(); ++i)
+            n << w[i].toDouble();
+        if (w[0] == "page")
+            window->SetPage(int(n[0]));
+        else if (w[0] == "mode")
+            window->addMode = w[1] == "r" ? AddMode::Rect : AddMode::Polygon;
+        else if (w[0] == "drag")
+            Drag(scene, {n[0], n[1]}, {n[2], n[3]});
+        else
+            Click(scene, {n[0], n[1]}, Qt::LeftButton, w[0] == "ctrl" ? Qt::ControlModifier : Qt::NoModifier);
+    }
+    QList<QAbstractGraphicsShapeItem *> expected;
+    for (int i : selected)
+        expected << shapes[i]->item;
+    QCOMPARE(QSet<QAbstractGraphicsShapeItem *>(scene->selectedItems.begin(), scene->selectedItems.end()),
+             QSet<QAbstractGraphicsShapeItem *>(expected.begin(), expected.end()));
+    QCOMPARE(window->ui->listWidgetTargets->selectedItems().size(), selected.size());
+    QCOMPARE(Points(shapes[0]), before.translated(moved));
+    // The frame spans the selection; the others have their colours back (on the Game page a click
+    // is a shot and flashes its target); nothing half-drawn stays.
+    QCOMPARE(scene->Frame()->isVisible(), !selected.isEmpty());
+    for (int i : selected)
+        QVERIFY(scene->Frame()->rect().contains(shapes[i]->item->sceneBoundingRect()));
+    for (Target *t : shapes)
+        QVERIFY(window->page == 2 || expected.contains(t->item) || t->item->pen().color() == window->colors.at(1));
     QVERIFY(!scene->RubberBand()->isVisible());
-    QCOMPARE(scene->selectedItems.size(), 2);
-    QVERIFY(scene->selectedItems.contains(a->item) && scene->selectedItems.contains(b->item));
-    QVERIFY(!scene->selectedItems.contains(partly->item));
-    QVERIFY(scene->PolygonCornerHandles().isEmpty()); // several shapes: no polygon handles
+    QCOMPARE(scene->DrawnPolygon(), nullptr);
+    QCOMPARE(ShapeCount(), 4);
 }
 
 void TestTargetsGraphicScene::transformMixedSelection_data()
@@ -291,9 +271,10 @@ void TestTargetsGraphicScene::transformMixedSelection()
     QFETCH(int, grab);
     QFETCH(QPointF, delta);
     QFETCH(QMarginsF, growth);
-    SelectRectAndEllipse();
-    if (QTest::currentTestFailed())
-        return;
+    Target *rect = Draw(false, {20, 20}, {80, 80});
+    Target *ellipse = Draw(true, {150, 30}, {250, 100});
+    Drag(scene, {10, 10}, {300, 150}); // both in a rubber band
+    QCOMPARE(scene->selectedItems.size(), 2);
     const QPolygonF points = Points(rect);
     const QRectF ellipseRect = EllipseRect(ellipse);
     const QRectF oldBox = scene->Frame()->rect();
@@ -373,27 +354,6 @@ void TestTargetsGraphicScene::correctedTargetRules()
     QCOMPARE(scene->selectedItems.size(), 2);
     Drag(scene, {40, 420}, {80, 440});
     QCOMPARE(Points(t), shaped);
-}
-
-void TestTargetsGraphicScene::otherPagesDoNotEdit()
-{
-    Target *t = Draw(false, {100, 100}, {200, 200});
-    const QPolygonF points = Points(t);
-    for (int page : {0, 2}) { // camera and game
-        window->SetPage(page);
-        Click(scene, {150, 150});
-        QVERIFY(scene->selectedItems.isEmpty());
-        // No rubber band, no moving, no drawing.
-        Drag(scene, {150, 150}, {250, 250});
-        QVERIFY(!scene->RubberBand()->isVisible());
-        QCOMPARE(Points(t), points);
-        window->addMode = AddMode::Rect;
-        Drag(scene, {300, 300}, {400, 400});
-        window->addMode = AddMode::Polygon;
-        Click(scene, {300, 300});
-        QCOMPARE(scene->DrawnPolygon(), nullptr);
-        QCOMPARE(ShapeCount(), 1);
-    }
 }
 
 void TestTargetsGraphicScene::deleteWithMarkerOnTarget()
