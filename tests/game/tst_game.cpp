@@ -53,7 +53,7 @@ private:
     QString Cell(int row, int column) const;
     QColor PenColour(const Target *t) const { return t->item->pen().color(); }
     int State() const { return window->gameState; }
-    QString StartText() const { return window->ui->pushButtonGameStart->text(); }
+    QString Game() const;
 
     MainWindow *window = nullptr;
     QSignalSpy *sounds = nullptr;
@@ -104,6 +104,15 @@ QStringList TestGame::Sounds() const
     return names;
 }
 
+// The game as the page shows it: state, start button text, rows of hits.
+QString TestGame::Game() const
+{
+    const char *states[] = {"Idle", "Waiting", "Running"};
+    return QStringLiteral("%1 %2 %3").arg(QLatin1String(states[window->gameState]),
+                                          window->ui->pushButtonGameStart->text(),
+                                          QString::number(window->ui->tableWidgetHits->rowCount()));
+}
+
 QString TestGame::Cell(int row, int column) const
 {
     QTableWidgetItem *item = window->ui->tableWidgetHits->item(row, column);
@@ -131,8 +140,7 @@ void TestGame::endsByShotCount()
         Shoot(50, 50);
     QCOMPARE(State(), int(GameState::Running));
     Shoot(50, 50);
-    QCOMPARE(State(), int(GameState::Idle));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), shots);
+    QCOMPARE(Game(), QStringLiteral("Idle Start %1").arg(shots));
 }
 
 void TestGame::targetGameRowsAndSounds()
@@ -142,8 +150,7 @@ void TestGame::targetGameRowsAndSounds()
     AddTarget(QRectF(500, 100, 100, 100), TargetType::Target, 0, QStringLiteral("Zero"));
     window->ui->spinBoxSchotCount->setValue(5);
     QTest::mouseClick(window->ui->pushButtonGameStart, Qt::LeftButton);
-    QCOMPARE(State(), int(GameState::Running));
-    QCOMPARE(StartText(), QStringLiteral("Stop"));
+    QCOMPARE(Game(), QStringLiteral("Running Stop 0"));
     QVERIFY(window->gameTimer.isValid());
     QCOMPARE(Sounds(), QStringList{"Peep"});
 
@@ -161,10 +168,9 @@ void TestGame::targetGameRowsAndSounds()
     Click(window->scene, QPointF(550, 150));
     // A negative score still rings the plate; a zero score does not.
     QCOMPARE(Sounds(), (QStringList{"Gunshot", "TargetHit", "Gunshot", "Gunshot", "TargetHit", "Gunshot"}));
-    QCOMPARE(State(), int(GameState::Running));
+    QCOMPARE(Game(), QStringLiteral("Running Stop 4"));
     Click(window->scene, QPointF(150, 150));
-    QCOMPARE(State(), int(GameState::Idle));
-    QCOMPARE(StartText(), QStringLiteral("Start"));
+    QCOMPARE(Game(), QStringLiteral("Idle Start 5"));
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("1"));
     QCOMPARE(window->Targets().first()->hits, 2);
     QVERIFY(!window->gameTimer.isValid());
@@ -179,13 +185,11 @@ void TestGame::timeGameHoldsThenEndsWhenEveryTargetIsHit()
     AddTarget(QRectF(400, 0, 100, 100), TargetType::StartButton, 0, QStringLiteral("Go"));
     window->ui->comboBoxGametype->setCurrentIndex(1);
     window->ui->pushButtonGameStart->click();
-    QCOMPARE(State(), int(GameState::Waiting));
-    QCOMPARE(StartText(), QStringLiteral("Hold"));
+    QCOMPARE(Game(), QStringLiteral("Waiting Hold 0"));
     QCOMPARE(Sounds(), QStringList{"Reload"});
     QVERIFY(window->startDelayTimer.interval() >= 1000 && window->startDelayTimer.interval() <= 1999);
     QVERIFY(window->startDelayTimer.isActive() && !window->gameTimer.isValid());
-    QTRY_COMPARE_WITH_TIMEOUT(State(), int(GameState::Running), 2500);
-    QCOMPARE(StartText(), QStringLiteral("Stop"));
+    QTRY_COMPARE_WITH_TIMEOUT(Game(), QStringLiteral("Running Stop 0"), 2500);
     QCOMPARE(Sounds(), QStringList{"Peep"});
 
     Shoot(50, 50);
@@ -195,18 +199,17 @@ void TestGame::timeGameHoldsThenEndsWhenEveryTargetIsHit()
     for (const Hit *hit : Hit::All())
         QVERIFY(!hit->targetBackTimer.isActive());
     QCOMPARE(PenColour(a), QColor(Qt::white));
-    QCOMPARE(State(), int(GameState::Running));
     Shoot(450, 50); // the start button is no target: a miss
     QCOMPARE(Cell(2, 0), QStringLiteral("Missed"));
     Shoot(250, 50);
     QCOMPARE(b->hits, 1);
-    QCOMPARE(State(), int(GameState::Idle));
+    QCOMPARE(Game(), QStringLiteral("Idle Start 4"));
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("9"));
     // The next start resets hits and colours.
     Start(0);
     QCOMPARE(a->hits, 0);
     QCOMPARE(PenColour(a), window->colors.at(1));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
+    QCOMPARE(Game(), QStringLiteral("Running Stop 0"));
 }
 
 void TestGame::holdIgnoresStartAndEndsOnFalseStart()
@@ -217,16 +220,13 @@ void TestGame::holdIgnoresStartAndEndsOnFalseStart()
     const int interval = window->startDelayTimer.interval();
     QTest::keyClick(window, Qt::Key_Space);
     window->ui->pushButtonGameStart->click();
-    QCOMPARE(State(), int(GameState::Waiting));
-    QCOMPARE(StartText(), QStringLiteral("Hold"));
+    QCOMPARE(Game(), QStringLiteral("Waiting Hold 0"));
     QCOMPARE(window->startDelayTimer.interval(), interval);
     QVERIFY(Sounds().isEmpty());
 
     Shoot(300, 300);
     QCOMPARE(Sounds(), (QStringList{"Gunshot", "Horn"}));
-    QCOMPARE(State(), int(GameState::Idle));
-    QCOMPARE(StartText(), QStringLiteral("Start"));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
+    QCOMPARE(Game(), QStringLiteral("Idle Start 0"));
     // The hold's end no longer starts anything: wait until its timer is over (at once when it
     // was stopped, else after its at most 2 s have run out). The marker stays until the next start.
     QTRY_VERIFY_WITH_TIMEOUT(!window->startDelayTimer.isActive(), 5000);
@@ -241,8 +241,7 @@ void TestGame::nextStartClearsResults()
     Start(0);
     Shoot(50, 50);
     window->ui->pushButtonGameStart->click(); // stop keeps the results
-    QCOMPARE(State(), int(GameState::Idle));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
+    QCOMPARE(Game(), QStringLiteral("Idle Start 1"));
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("4"));
     const QString time = window->ui->labelTotaltime->text();
     // Nothing to poll for: the check is that the clock stays still over a few 10 ms ticks.
@@ -285,8 +284,7 @@ void TestGame::flashWithoutGame()
     QCOMPARE(PenColour(t), QColor(Qt::white));
     QTRY_COMPARE_WITH_TIMEOUT(PenColour(t), window->colors.at(1), 400);
     QTRY_VERIFY_WITH_TIMEOUT(Hit::All().isEmpty(), 1500);
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
-    QCOMPARE(State(), int(GameState::Idle));
+    QCOMPARE(Game(), QStringLiteral("Idle Start 0"));
 }
 
 void TestGame::overlappingFlashesAreCutShort()
@@ -318,8 +316,7 @@ void TestGame::pageSwitchClearsMarkersAndStops()
     QCOMPARE(Hit::All().size(), 2);
     window->SetPage(1);
     QVERIFY(Hit::All().isEmpty());
-    QCOMPARE(State(), int(GameState::Idle));
-    QCOMPARE(StartText(), QStringLiteral("Start"));
+    QCOMPARE(Game(), QStringLiteral("Idle Start 2"));
     // A hold is ended by a page switch as well.
     window->SetPage(2);
     window->ui->comboBoxGametype->setCurrentIndex(1);

@@ -27,9 +27,9 @@ private slots:
     void rowText();
 
     void defaultNamesCountRows();
-    void fieldsFollowTheSelection();
+    void controlsFollowTheSelection_data();
+    void controlsFollowTheSelection();
     void typeChangeKeepsScore();
-    void correctedTargetBlocksDuplicateNotDelete();
     void restackByRowOrder();
     void duplicate();
     void deleteButtonAndKey();
@@ -152,36 +152,61 @@ void TestTargets::defaultNamesCountRows()
     QCOMPARE(window->SelectedTarget(), last); // a new target is the one selected
 }
 
-void TestTargets::fieldsFollowTheSelection()
+void TestTargets::controlsFollowTheSelection_data()
 {
-    Target *t = AddRect(QRectF(10, 10, 40, 40));
-    window->ui->lineEditTargetName->setText(QStringLiteral("Door"));
-    window->ui->spinBoxTargetScore->setValue(-7);
-    QCOMPARE(t->listItem->text(), QStringLiteral("Door           :-7"));
+    // Rows 0 and 1 plain targets, row 2 the target of corrected rings.
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("name"); // what the name field shows
+    QTest::addColumn<bool>("props");
+    QTest::addColumn<bool>("duplicate");
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("one target") << QList<int>{1} << "Target No. 2" << true << true << true;
+    QTest::newRow("two: the fields belong to nobody") << QList<int>{0, 1} << "" << false << true << true;
+    QTest::newRow("corrected target") << QList<int>{2} << "Target No. 3" << false << false << true;
+    QTest::newRow("corrected among others") << QList<int>{0, 2} << "" << false << false << true;
+    QTest::newRow("nothing") << QList<int>() << "" << false << false << false;
+}
 
-    // With two rows selected the fields are empty and belong to nobody.
+void TestTargets::controlsFollowTheSelection()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, name);
+    QFETCH(bool, props);
+    QFETCH(bool, duplicate);
+    QFETCH(bool, remove);
+    AddRect(QRectF(10, 10, 40, 40));
     AddRect(QRectF(100, 10, 40, 40));
-    SelectRows({0, 1});
-    QVERIFY(Name().isEmpty() && window->ui->spinBoxTargetScore->text().isEmpty());
-    QVERIFY(!window->ui->frameTargetProps->isEnabled());
-    QVERIFY(window->ui->pushButtonDuplicateTarget->isEnabled());
-    QCOMPARE(window->SelectedTarget(), nullptr);
-    QCOMPARE(window->scene->selectedItems.size(), 2);
-    window->ui->frameTargetProps->setEnabled(true);
-    window->ui->lineEditTargetName->setText(QStringLiteral("Nobody"));
-    QCOMPARE(t->name, QStringLiteral("Door"));
+    AddRect(QRectF(128, 96, 384, 288))->type = int(TargetType::CorrectedRings);
+    const QList<Target *> targets = window->Targets();
+    SelectRows(rows);
+    QCOMPARE(Name(), name);
+    QCOMPARE(window->ui->spinBoxTargetScore->text().isEmpty(), name.isEmpty());
+    QCOMPARE(window->ui->frameTargetProps->isEnabled(), props);
+    QCOMPARE(window->ui->pushButtonDuplicateTarget->isEnabled(), duplicate);
+    QCOMPARE(window->ui->pushButtonDeleteTarget->isEnabled(), remove);
+    QCOMPARE(window->SelectedTarget(), rows.size() == 1 ? targets[rows[0]] : nullptr);
+    QCOMPARE(window->scene->selectedItems.size(), rows.size());
 
-    SelectRows({1});
-    QCOMPARE(Name(), QStringLiteral("Target No. 2"));
-    QVERIFY(window->ui->frameTargetProps->isEnabled());
-    SelectRows({});
-    QVERIFY(!window->ui->pushButtonDuplicateTarget->isEnabled() && !window->ui->pushButtonDeleteTarget->isEnabled());
+    // Edits reach only a target that owns the fields; the corrected target keeps its type.
+    window->ui->frameTargetProps->setEnabled(true);
+    window->ui->lineEditTargetName->setText(QStringLiteral("Edited"));
+    window->ui->comboBoxTargetType->setCurrentIndex(1);
+    for (int r = 0; r < targets.size(); ++r) {
+        const bool edited = props && rows.contains(r);
+        if (r < 2)
+            QCOMPARE(targets[r]->name == QLatin1String("Edited"), edited);
+        QCOMPARE(targets[r]->type, int(edited ? TargetType::StartButton
+                                       : r == 2 ? TargetType::CorrectedRings
+                                                : TargetType::Target));
+    }
 }
 
 void TestTargets::typeChangeKeepsScore()
 {
     Target *t = AddRect(QRectF(10, 10, 40, 40));
-    window->ui->spinBoxTargetScore->setValue(7);
+    window->ui->lineEditTargetName->setText(QStringLiteral("Door"));
+    window->ui->spinBoxTargetScore->setValue(-7);
+    QCOMPARE(t->listItem->text(), QStringLiteral("Door           :-7"));
     window->ui->comboBoxTargetType->setCurrentIndex(1);
     QCOMPARE(t->type, int(TargetType::StartButton));
     QVERIFY(!window->ui->spinBoxTargetScore->isEnabled());
@@ -193,27 +218,7 @@ void TestTargets::typeChangeKeepsScore()
     SelectRows({0});
     window->ui->comboBoxTargetType->setCurrentIndex(0);
     QVERIFY(window->ui->spinBoxTargetScore->isEnabled());
-    QCOMPARE(t->listItem->text(), QStringLiteral("Target No. 1   :7"));
-}
-
-void TestTargets::correctedTargetBlocksDuplicateNotDelete()
-{
-    AddRect(QRectF(10, 10, 40, 40));
-    Target *corrected = AddRect(QRectF(128, 96, 384, 288));
-    corrected->type = int(TargetType::CorrectedRings);
-    SelectRows({1});
-    QVERIFY(!window->ui->frameTargetProps->isEnabled());
-    QVERIFY(!window->ui->pushButtonDuplicateTarget->isEnabled());
-    // A type-box change is ignored for it.
-    window->ui->frameTargetProps->setEnabled(true);
-    window->ui->comboBoxTargetType->setCurrentIndex(1);
-    QCOMPARE(corrected->type, int(TargetType::CorrectedRings));
-
-    SelectRows({0, 1});
-    QVERIFY(!window->ui->pushButtonDuplicateTarget->isEnabled());
-    window->ui->pushButtonDeleteTarget->click();
-    QCOMPARE(window->ui->listWidgetTargets->count(), 0);
-    QCOMPARE(window->FindCorrectedTarget(), nullptr);
+    QCOMPARE(t->listItem->text(), QStringLiteral("Door           :-7"));
 }
 
 void TestTargets::restackByRowOrder()
@@ -268,12 +273,14 @@ void TestTargets::deleteButtonAndKey()
 {
     Target *a = AddRect(QRectF(10, 10, 40, 40));
     AddRect(QRectF(100, 10, 40, 40));
-    AddRect(QRectF(200, 10, 40, 40));
+    AddRect(QRectF(128, 96, 384, 288))->type = int(TargetType::CorrectedRings);
     QGraphicsItem *shapeA = a->item;
+    // The target of corrected rings cannot be duplicated, but it can be deleted.
     SelectRows({0, 2});
     window->ui->pushButtonDeleteTarget->click();
     QCOMPARE(window->Targets().size(), 1);
     QCOMPARE(window->Targets().first()->name, QStringLiteral("Target No. 2"));
+    QCOMPARE(window->FindCorrectedTarget(), nullptr);
     QVERIFY(!window->scene->items().contains(shapeA));
 
     // The key deletes on the Targets page only.
