@@ -368,10 +368,6 @@ void TestGame::startButtonStartsTheGame()
 
 void TestGame::keysByPage()
 {
-    Target *t = AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
-    window->SelectTargetsByItems({t->item});
-    QTest::keyClick(window, Qt::Key_Delete); // Game page: nothing
-    QCOMPARE(window->Targets().size(), 1);
     QTest::keyClick(window, Qt::Key_Space);
     QCOMPARE(State(), int(GameState::Running));
     QTest::keyClick(window, Qt::Key_Space);
