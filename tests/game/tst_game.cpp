@@ -316,6 +316,9 @@ void TestGame::pageSwitchClearsMarkersAndStops()
     QCOMPARE(Hit::All().size(), 2);
     window->SetPage(1);
     QVERIFY(Hit::All().isEmpty());
+    // The markers left the scene with their hits.
+    for (QGraphicsItem *item : window->scene->items())
+        QVERIFY(item->zValue() != 910.0);
     QCOMPARE(Game(), QStringLiteral("Idle Start 2"));
     // A hold is ended by a page switch as well.
     window->SetPage(2);
