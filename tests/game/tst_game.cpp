@@ -37,7 +37,7 @@ private slots:
     void pageSwitchClearsMarkersAndStops();
     void earlierRowTakesTheShot();
     void startButtonStartsTheGame();
-    void keysByPage();
+    void spaceStartsAndStopsTheGame();
     void deletedTargetIsForgotten();
 
     void exportText_data();
@@ -369,7 +369,7 @@ void TestGame::startButtonStartsTheGame()
     QCOMPARE(State(), int(GameState::Running));
 }
 
-void TestGame::keysByPage()
+void TestGame::spaceStartsAndStopsTheGame()
 {
     QTest::keyClick(window, Qt::Key_Space);
     QCOMPARE(State(), int(GameState::Running));
