@@ -17,6 +17,9 @@ constexpr size_t SceneChangeAreas = LASER_MAX_SPOTS;
 constexpr double StreakElongation = 2.5;
 // Light that lingers may grow or shrink a little from frame to frame, not by this much.
 constexpr int LingerGrowth = 4;
+// A pulse whose first frame caught only its start shows a faint speck of a few pixels there, then
+// the whole spot; a lit edge that spreads grows a few times over, not this much.
+constexpr int FlareGrowth = 16;
 
 // Whether two spots are one light: within the minimum distance, or touching.
 bool SameLight(const Spot &a, const Spot &b, int minDistance)
@@ -66,10 +69,11 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
         for (const Spot &p : f.spots) {
             // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
             // that light; a small spot on a large lit thing (a projected target that moves) is
-            // not.
+            // not, and neither is a pulse caught in full after a speck of its start.
             if (held
                 && (p.laser ? BoxGap(s, p) <= travel
-                            : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels))
+                            : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels
+                                 && s.pixels <= FlareGrowth * p.pixels))
                 return true;
             if (gap && p.laser && BoxGap(s, p) <= 0.0)
                 return true;

@@ -602,6 +602,7 @@ void TestSpotDetector::movingThings_data()
     QTest::newRow("spot cut by the picture's edge") << 3 << 0 << 0.0;
     QTest::newRow("laser on a lit thing that moves") << 4 << 1 << 140.5;
     QTest::newRow("a projected target moved on: a filled crescent") << 5 << 0 << 0.0;
+    QTest::newRow("laser flaring up from a faint coloured speck") << 6 << 1 << 100.5;
 }
 
 void TestSpotDetector::movingThings()
@@ -634,6 +635,10 @@ void TestSpotDetector::movingThings()
                 cv::ellipse(picture, {100, 120}, {22, 22}, 0, -70, 70, white, 5);
             else if (kind == 3)
                 cv::circle(picture, {1, 120}, 3, white, cv::FILLED);
+            else if (kind == 6 && i == 2)
+                picture(cv::Rect(99, 119, 2, 2)) = cv::Scalar(60, 255, 0);
+            else if (kind == 6)
+                cv::circle(picture, {100, 120}, 5, white, cv::FILLED);
             else {
                 // A grey card, 60 px wide, moved into view; the laser lies on it.
                 picture(cv::Rect(110, 90, 60, 60)) = cv::Scalar(120, 130, 140);
