@@ -143,7 +143,7 @@ for heading in "${headings[@]}"; do
     own=$(ctest --test-dir "$build" -N -L "^$label\$" -E "$exclude" | sed -n 's/^ *Test *#[0-9]*: *//p' | paste -sd' ')
     if [ -n "$own" ]; then
         # shellcheck disable=SC2086
-        targets=$(echo $own | sed 's/laser_eval_footage/laser-eval/')
+        targets=$(echo $own | tr ' ' '\n' | sed 's/^laser_eval_.*/laser-eval/' | sort -u | paste -sd' ')
         # shellcheck disable=SC2086
         if ! nice cmake --build "$build" -j "$jobs" --target $targets >"$work/fault-build.log" 2>&1; then
             verdict="NOBUILD"
