@@ -380,6 +380,14 @@ void TestSpotDetector::scenes_data()
         else if (i == 3)
             cv::circle(p, {100, 120}, 5, cv::Scalar::all(240), cv::FILLED);
     }) << 3 << 100.5;
+    // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
+    QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
+        cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);
+        if (i < 36)
+            cv::circle(p, {100, 120}, 16, cv::Scalar::all(30), cv::FILLED);
+        if (i == 30 || i == 31)
+            Laser(p, 100, 120);
+    }) << 30 << 100.5;
 }
 
 void TestSpotDetector::scenes()
