@@ -346,6 +346,7 @@ void TestSpotDetector::scenes_data()
     QTest::newRow("dimmer band along a white edge") << 140 << 4 << BrightEdge(235, 0) << -1 << 0.0;
     QTest::newRow("the same band away from it") << 140 << 4 << BrightEdge(235, 40) << 2 << 154.0;
     QTest::newRow("saturated spot at a white edge") << 140 << 4 << BrightEdge(255, 0) << 2 << 154.0;
+    QTest::newRow("faint band along a white edge on a bright wall") << 200 << 4 << BrightEdge(244, 0) << -1 << 0.0;
     QTest::newRow("a white label uncovered by a hand") << 70 << 80 << Uncovered(true) << -1 << 0.0;
     QTest::newRow("a laser spot where the hand was") << 70 << 80 << Uncovered(false) << 60 << 156.5;
     const cv::Scalar white = cv::Scalar::all(240);
