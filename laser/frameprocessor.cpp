@@ -15,6 +15,9 @@ namespace {
 // Compression smears an edge over a few grey levels, so a pixel beside a spot may come out a
 // little brighter than the spot's own brightest one; this much more is a brighter area's edge.
 constexpr int OutshineTolerance = 10;
+// A smear is a small share of the spot's own rise: on a darker camera, or for a faint spot, the
+// few levels shrink with everything else.
+constexpr int OutshineRiseShare = 8;
 // A laser spot is a filled disc, or a straight streak where the laser moved during the
 // exposure, and small: a tenth of the picture's width is longer than any a hand draws in one
 // frame. Longer areas are the edges of people, doors and lamps' light moving in the room;
@@ -98,7 +101,7 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
                 || detector.DarkenedAround(out.grey.data(), out.greyStride, s)
                         * TrailShareDenominator < s.pixels * TrailShareNumerator)
             && Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s)
-                <= OutshineTolerance;
+                <= std::min(OutshineTolerance, s.peakRise / OutshineRiseShare);
     }
     out.shotCount = pulses.Filter(spots, t.minDistance, detector.SceneChanged(), timestampUs,
                                   out.shots, LASER_MAX_SPOTS);

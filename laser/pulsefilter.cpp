@@ -17,6 +17,13 @@ constexpr size_t SceneChangeAreas = LASER_MAX_SPOTS;
 constexpr double StreakElongation = 2.5;
 // Light that lingers may grow or shrink a little from frame to frame, not by this much.
 constexpr int LingerGrowth = 4;
+// A pulse whose first frame caught only its start shows a faint speck of a few pixels there, then
+// the whole spot; a lit edge that spreads grows a few times over, not this much.
+constexpr int FlareGrowth = 16;
+// A target knocked down or swung away by a hit moves off within a few frames of it, as far as
+// the frames kept reach back; what it uncovers is several times the laser spot's size.
+constexpr int64_t KnockDownUs = 400000;
+constexpr int KnockDownGrowth = 4;
 
 // Whether two spots are one light: within the minimum distance, or touching.
 bool SameLight(const Spot &a, const Spot &b, int minDistance)
@@ -61,17 +68,24 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
         // back on the very place it left is still that pulse; a second shot lands elsewhere
         // or comes later.
         const bool gap = age <= ReappearFrames && since < ReappearUs;
-        if (!held && !gap)
+        const bool knockDown = since < KnockDownUs;
+        if (!held && !gap && !knockDown)
             break;
         for (const Spot &p : f.spots) {
             // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
             // that light; a small spot on a large lit thing (a projected target that moves) is
-            // not.
+            // not, and neither is a pulse caught in full after a speck of its start.
             if (held
                 && (p.laser ? BoxGap(s, p) <= travel
-                            : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels))
+                            : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels
+                                 && s.pixels <= FlareGrowth * p.pixels))
                 return true;
             if (gap && p.laser && BoxGap(s, p) <= 0.0)
+                return true;
+            // A target that falls or swings away when hit uncovers what lay behind it: an area
+            // far larger than the laser spot that hit it moments before, over that spot.
+            if (knockDown && p.laser && BoxGap(s, p) <= 0.0
+                && s.pixels >= KnockDownGrowth * p.pixels)
                 return true;
         }
     }

@@ -13,7 +13,8 @@
 // no laser light within the minimum distance (or touching) in that time. A pulse lit over
 // several frames, or one that flickers out for a moment, is reported in its first frame only;
 // so is one that comes back overlapping its last spot after one or two dark frames of a slow
-// camera (up to 150 ms).
+// camera (up to 150 ms). An area several times a laser spot's size lit over it a few frames
+// later is the hit target falling away, no shot.
 // Within one frame, weaker spots within the minimum distance of a stronger one are parts of the
 // same light, and a frame with many separate lights is a change of the scene, with no shots at
 // all. Spots that are not laser light are never shots but count as lit areas all the same. A

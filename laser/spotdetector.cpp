@@ -256,15 +256,9 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     // Pixels are cleared as they are pushed, so none is counted twice.
     const int first = w[start];
     w[start] = 0;
-    double sum = first;
-    double sx = first * (start % width + 0.5);
-    double sy = first * (start / width + 0.5);
-    int count = 1;
-    // Unweighted moments about the first pixel give the shape, whatever the brightness.
-    const int ox = start % width, oy = start / width;
-    double mxx = 0.0, myy = 0.0, mxy = 0.0, mx = 0.0, my = 0.0;
+    AreaSums area(start % width, start / width);
+    area.Add(start % width, start / width, first);
     int top = first, topAt = start;
-    int x0 = start % width, x1 = x0, y0 = start / width, y1 = y0;
     stack.clear();
     stack.push_back(start);
     while (!stack.empty()) {
@@ -284,31 +278,18 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
                 if (!wq)
                     continue;
                 w[q] = 0;
-                sx += wq * (nx + 0.5);
-                sy += wq * (ny + 0.5);
-                sum += wq;
-                ++count;
-                const double ex = nx - ox, ey = ny - oy;
-                mx += ex;
-                my += ey;
-                mxx += ex * ex;
-                myy += ey * ey;
-                mxy += ex * ey;
+                area.Add(nx, ny, wq);
                 if (wq > top) {
                     top = wq;
                     topAt = q;
                 }
-                x0 = std::min(x0, nx);
-                x1 = std::max(x1, nx);
-                y0 = std::min(y0, ny);
-                y1 = std::max(y1, ny);
                 stack.push_back(q);
             }
         }
     }
     // Compression and sensor noise light specks of a few pixels just past the needed rise; a
     // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
-    if (count < t.minSize || count > t.maxSize || sum < std::max(1, t.luminance))
+    if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance))
         return;
     // The background was already moved towards this frame: undo that step for the peak pixel.
     const int g = grey[size_t(topAt / width) * greyStride + topAt % width];
@@ -320,21 +301,26 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     Spot s;
     // Back to what the scene held before: no laser light, but light that lingers all the same.
     s.laser = (g - (memory[size_t(topAt)] >> 8)) * MemoryRiseShare >= g - bInt;
-    s.x = sx / sum;
-    s.y = sy / sum;
-    if (bottomUp)
-        s.y = height - s.y;
-    s.strength = sum;
-    s.pixels = count;
-    s.boxX = x0;
-    s.boxY = y0;
-    s.width = x1 - x0 + 1;
-    s.height = y1 - y0 + 1;
+    area.Describe(height, bottomUp, s);
     s.peakColumn = topAt % width;
     s.peakRow = topAt / width;
     s.peakRise = g - bInt;
-    SpotShape(count, mx, my, mxx, myy, mxy, s);
     spots.push_back(s);
+}
+
+void AreaSums::Describe(int height, bool bottomUp, Spot &spot) const
+{
+    spot.x = sx / sum;
+    spot.y = sy / sum;
+    if (bottomUp)
+        spot.y = height - spot.y;
+    spot.strength = sum;
+    spot.pixels = count;
+    spot.boxX = x0;
+    spot.boxY = y0;
+    spot.width = x1 - x0 + 1;
+    spot.height = y1 - y0 + 1;
+    SpotShape(count, mx, my, mxx, myy, mxy, spot);
 }
 
 void SpotShape(int count, double mx, double my, double mxx, double myy, double mxy, Spot &spot)

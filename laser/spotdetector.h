@@ -3,6 +3,7 @@
 
 #include "spot.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -66,3 +67,39 @@ bool ClosesGapToWhite(int background, int peak, int threshold);
 // for a crescent, a ring or a ragged patch).
 void SpotShape(int count, double mx, double my, double mxx, double myy, double mxy, Spot &spot);
 double Elongation(int count, double mx, double my, double mxx, double myy, double mxy);
+
+// What a fill gathers over an area's pixels as it visits them: the brightness-weighted centre,
+// the box, and unweighted moments about the first pixel (the shape, whatever the brightness).
+struct AreaSums
+{
+    AreaSums(int firstX, int firstY)
+        : ox(firstX), oy(firstY), x0(firstX), x1(firstX), y0(firstY), y1(firstY)
+    {
+    }
+    void Add(int px, int py, double weight)
+    {
+        sum += weight;
+        sx += weight * (px + 0.5);
+        sy += weight * (py + 0.5);
+        const double ex = px - ox, ey = py - oy;
+        mx += ex;
+        my += ey;
+        mxx += ex * ex;
+        myy += ey * ey;
+        mxy += ex * ey;
+        ++count;
+        x0 = std::min(x0, px);
+        x1 = std::max(x1, px);
+        y0 = std::min(y0, py);
+        y1 = std::max(y1, py);
+    }
+    // The spot's position (upright, rows of `height` counted from the top), strength, size, box
+    // and shape. The box stays in the fill's own rows.
+    void Describe(int height, bool bottomUp, Spot &spot) const;
+
+    int ox, oy;
+    double sum = 0.0, sx = 0.0, sy = 0.0;
+    double mx = 0.0, my = 0.0, mxx = 0.0, myy = 0.0, mxy = 0.0;
+    int count = 0;
+    int x0, x1, y0, y1;
+};

@@ -14,8 +14,13 @@ if ! command -v gcovr >/dev/null; then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends gcovr
 fi
 
+# Absolute source names in the notes files: a ccache base folder makes them relative, and for
+# objects built in a subfolder (the camera library) gcovr cannot guess the folder they are
+# relative to. With absolute names inside, an object from another checkout is no use either.
+export CCACHE_BASEDIR= CCACHE_HASHDIR=true
+flags="--coverage"
 cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_C_FLAGS=--coverage -DCMAKE_CXX_FLAGS=--coverage \
+    -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS=--coverage -DCMAKE_SHARED_LINKER_FLAGS=--coverage >/dev/null
 nice cmake --build "$build_dir" -j "$jobs" >/dev/null
 

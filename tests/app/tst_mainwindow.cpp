@@ -1,6 +1,9 @@
-// Tests of the main window shell: language, pages, keys, view fitting and the resources it loads.
+// Tests of the main window shell: language, pages, keys, view fitting, the game clock text and
+// the resources it loads.
+#include "clocktext.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+#include "viewfit.h"
 
 #include <QGraphicsView>
 #include <QSoundEffect>
@@ -12,13 +15,16 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void clockText_data();
+    void clockText();
+    void viewFit_data();
+    void viewFit();
     void construction();
     void missingTranslationKeepsLanguage();
     void translationsSwitchTexts_data();
     void translationsSwitchTexts();
     void pages_data();
     void pages();
-    void spaceOutsideGamePageDoesNothing();
     void fitViewFollowsCameraGroups();
     void fullScreenAndBack();
     void resourcesLoad();
@@ -35,6 +41,62 @@ void TestMainWindow::initTestCase()
     window->resize(896, 669);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestMainWindow::clockText_data()
+{
+    QTest::addColumn<qint64>("ms");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << qint64(0) << "0,00s";
+    QTest::newRow("rounds down below half") << qint64(1234) << "1,23s";
+    QTest::newRow("pads hundredths") << qint64(59) << "0,06s";
+    QTest::newRow("just below half") << qint64(994) << "0,99s";
+    QTest::newRow("rounds up at half") << qint64(995) << "1,00s";
+    QTest::newRow("carries into seconds") << qint64(1996) << "2,00s";
+    QTest::newRow("no minutes") << qint64(61004) << "61,00s";
+}
+
+void TestMainWindow::clockText()
+{
+    QFETCH(qint64, ms);
+    QFETCH(QString, text);
+    QCOMPARE(GameClockText(ms), text);
+}
+
+void TestMainWindow::viewFit_data()
+{
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QVector<bool>>("cams"); // cameras 2, 3 and 4 on
+    QTest::addColumn<QSize>("scene");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QRect>("view");
+    using Cams = QVector<bool>;
+    QTest::newRow("one camera, wide frame") << QSize(1280, 480) << Cams{false, false, false} << QSize(640, 480)
+                                            << 1.0 << QRect(320, 0, 640, 480);
+    QTest::newRow("four cameras, tall frame") << QSize(640, 960) << Cams{true, true, true} << QSize(1280, 960)
+                                              << 0.5 << QRect(0, 240, 640, 480);
+    QTest::newRow("camera 3 alone: two rows") << QSize(640, 960) << Cams{false, true, false} << QSize(640, 960)
+                                              << 1.0 << QRect(0, 0, 640, 960);
+    QTest::newRow("camera 4 alone: both") << QSize(1280, 960) << Cams{false, false, true} << QSize(1280, 960)
+                                          << 1.0 << QRect(0, 0, 1280, 960);
+    QTest::newRow("camera 2: two columns") << QSize(1000, 1000) << Cams{true, false, false} << QSize(1280, 480)
+                                           << 1000.0 / 1280 << QRect(0, 312, 1000, 375);
+    // 700 x 500: s = min(700/640, 500/480) = 1.0416..; view 666.67 x 500 truncated, x = 16.67 truncated.
+    QTest::newRow("fractions truncate") << QSize(700, 500) << Cams{false, false, false} << QSize(640, 480)
+                                        << 500.0 / 480 << QRect(16, 0, 666, 500);
+}
+
+void TestMainWindow::viewFit()
+{
+    QFETCH(QSize, frame);
+    QFETCH(QVector<bool>, cams);
+    QFETCH(QSize, scene);
+    QFETCH(double, scale);
+    QFETCH(QRect, view);
+    const ViewFit fit = ComputeViewFit(frame, cams[0], cams[1], cams[2]);
+    QCOMPARE(fit.sceneSize, scene);
+    QCOMPARE(fit.scale, scale);
+    QCOMPARE(fit.viewGeometry, view);
 }
 
 void TestMainWindow::construction()
@@ -116,17 +178,12 @@ void TestMainWindow::pages()
     QCOMPARE(window->ui->toolButtonTargets->isChecked(), page == 1);
     QCOMPARE(window->ui->toolButtonGame->isChecked(), page == 2);
     QCOMPARE(window->ui->graphicsView->cursor().shape(), page == 2 ? Qt::CrossCursor : Qt::ArrowCursor);
-}
-
-void TestMainWindow::spaceOutsideGamePageDoesNothing()
-{
-    for (int p : {0, 1}) {
-        window->SetPage(p);
+    // Space starts a game on the Game page only.
+    if (page != 2) {
         QTest::keyClick(window.get(), Qt::Key_Space);
         QCOMPARE(window->gameState, 0);
-        QCOMPARE(window->page, p);
+        QCOMPARE(window->page, page);
     }
-    window->SetPage(2);
 }
 
 void TestMainWindow::fitViewFollowsCameraGroups()

@@ -1,6 +1,8 @@
-// Tests of the display target through the real main window: modes, drawing, pictures, scoring.
+// Tests of the display target: ring scoring and picture placement, and through the real main
+// window its modes, drawing, pictures and scores, end to end through the library's simulator.
 #include "../common/mainwindowtest.h"
 
+#include "displaytargetframe.h"
 #include "gamestate.h"
 #include "hit.h"
 #include "target.h"
@@ -9,6 +11,7 @@
 #include <QDataStream>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPixmapItem>
+#include <QGraphicsPolygonItem>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,59 +19,129 @@ class TestDisplay : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void initTestCase();
     void cleanup();
 
+    void circleScore_data();
+    void circleScore();
+    void pictureFit_data();
+    void pictureFit();
     void modeFollowsPageAndCorrectedTarget_data();
     void modeFollowsPageAndCorrectedTarget();
-    void innerCirclesFollowCircleCount_data();
-    void innerCirclesFollowCircleCount();
     void imageTargetScores_data();
     void imageTargetScores();
     void badPictureChangesNothing_data();
     void badPictureChangesNothing();
+    void simulatedScreenShotsScoreOnTheRings();
 
 private:
-    void ShowDisplayTarget(bool image);
-    QList<QGraphicsItem *> RingItems() const;
-    QString SavePicture(const QString &name, const QImage &image) const;
+    void Open();
+    void ShowImageTarget(const QImage &picture, const QImage &points);
 
     MainWindow *window = nullptr;
     QTemporaryDir dir;
 };
 
-void TestDisplay::init()
+void TestDisplay::initTestCase()
 {
-    window = MainWindowTest::Open(2);
+    QVERIFY(dir.isValid());
+    QFile scenario(dir.filePath(QStringLiteral("screen.json")));
+    QVERIFY(scenario.open(QIODevice::WriteOnly));
+    // The screen's corners in the picture: top-left, top-right, bottom-left, bottom-right. The
+    // shots are placed on the screen (0..1000), in the middle of rings 10, 6 and 2 of 10.
+    scenario.write(R"({
+        "name": "Screen", "fps": 30, "noise": 2,
+        "background": {"kind": "wall", "brightness": 70},
+        "screen": [[150, 80], [520, 110], [120, 420], [540, 400]],
+        "shots": [
+            {"t": 1200, "sx": 500, "sy": 500, "ms": 90, "radius": 3, "intensity": 255},
+            {"t": 1800, "sx": 500, "sy": 264, "ms": 90, "radius": 3, "intensity": 255},
+            {"t": 2400, "sx": 936, "sy": 500, "ms": 90, "radius": 3, "intensity": 255}
+        ],
+        "loop": true
+    })");
+    scenario.close();
+    qputenv("LASER_SOURCES", scenario.fileName().toLocal8Bit());
+}
+
+// The simulated camera stays shut while the test ticks by hand.
+void TestDisplay::Open()
+{
+    window = MainWindowTest::Open(2, true);
     QVERIFY(window);
 }
 
 void TestDisplay::cleanup()
 {
     delete window;
+    window = nullptr;
 }
 
-void TestDisplay::ShowDisplayTarget(bool image)
+void TestDisplay::circleScore_data()
 {
+    QTest::addColumn<double>("distance");
+    QTest::addColumn<int>("rings");
+    QTest::addColumn<int>("hitSize");
+    QTest::addColumn<int>("ring");
+    // Ring width 230 / n; the marker radius pulls a shot inwards.
+    QTest::newRow("10: centre") << 0.0 << 10 << 5 << 10;
+    QTest::newRow("10: just inside the first line") << 27.9 << 10 << 5 << 10;
+    QTest::newRow("10: on the first line") << 28.0 << 10 << 5 << 9;
+    QTest::newRow("10: last ring") << 234.9 << 10 << 5 << 1;
+    QTest::newRow("10: outer edge") << 235.0 << 10 << 5 << 0;
+    QTest::newRow("10: far outside") << 300.0 << 10 << 5 << 0; // never below zero
+    QTest::newRow("10: no marker allowance") << 23.0 << 10 << 0 << 9;
+    QTest::newRow("1: inside") << 234.9 << 1 << 5 << 1;
+    QTest::newRow("1: outside") << 235.0 << 1 << 5 << 0;
+    QTest::newRow("3: second line") << 158.2 << 3 << 5 << 2;
+    QTest::newRow("3: past it") << 158.4 << 3 << 5 << 1;
+    QTest::newRow("20: first line") << 16.5 << 20 << 5 << 19;
+    QTest::newRow("20: outside") << 236.0 << 20 << 5 << 0;
+}
+
+void TestDisplay::circleScore()
+{
+    QFETCH(double, distance);
+    QFETCH(int, rings);
+    QFETCH(int, hitSize);
+    QFETCH(int, ring);
+    for (QPointF direction : {QPointF(1, 0), QPointF(0, -1), QPointF(-1, 0), QPointF(0, 1)})
+        QCOMPARE(CircleTargetScore(QPointF(320, 240) + direction * distance, rings, hitSize), ring);
+}
+
+void TestDisplay::pictureFit_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("working");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("4:3 fills the area") << QSize(800, 600) << QSize(2560, 1920) << QPoint(0, 0) << QSize(640, 480);
+    QTest::newRow("square") << QSize(1000, 1000) << QSize(1920, 1920) << QPoint(80, 0) << QSize(480, 480);
+    QTest::newRow("odd margin rounds down") << QSize(2555, 1920) << QSize(2555, 1920) << QPoint(0, 0) << QSize(639, 480);
+}
+
+void TestDisplay::pictureFit()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, working);
+    QFETCH(QPoint, position);
+    QFETCH(QSize, shown);
+    QCOMPARE(DisplayImageWorkingSize(picture), working);
+    QCOMPARE(DisplayImagePosition(working), position);
+    QCOMPARE(DisplayImageShownSize(working), shown);
+}
+
+// The drawn target showing a picture, scored by a score image; both saved as picture.png and points.png.
+void TestDisplay::ShowImageTarget(const QImage &picture, const QImage &points)
+{
+    Open();
     window->ui->pushButtonCorrectedTarget->click();
     window->SetPage(2);
     window->ui->radioButtonDispTarget->click();
-    (image ? window->ui->radioButtonImageTarget : window->ui->radioButtonCircleTarget)->click();
-}
-
-QList<QGraphicsItem *> TestDisplay::RingItems() const
-{
-    QList<QGraphicsItem *> found;
-    for (QGraphicsItem *item : window->scene->items())
-        if (item->zValue() >= 800 && item->zValue() <= 900)
-            found << item;
-    return found;
-}
-
-QString TestDisplay::SavePicture(const QString &name, const QImage &image) const
-{
-    const QString path = dir.filePath(name);
-    return image.save(path) ? path : QString();
+    window->ui->radioButtonImageTarget->click();
+    QVERIFY(picture.save(dir.filePath(QStringLiteral("picture.png"))) && points.save(dir.filePath(QStringLiteral("points.png"))));
+    window->LoadDisplayImage(dir.filePath(QStringLiteral("picture.png")));
+    window->LoadScoreImage(dir.filePath(QStringLiteral("points.png")));
 }
 
 void TestDisplay::modeFollowsPageAndCorrectedTarget_data()
@@ -77,10 +150,14 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<bool>("targetChosen");
     QTest::addColumn<bool>("drawn"); // the ring target is shown and the game type fixed
-    QTest::newRow("no corrected target") << false << 2 << true << false;
-    QTest::newRow("ring target") << true << 2 << true << true;
-    QTest::newRow("camera picture") << true << 2 << false << false;
-    QTest::newRow("targets page") << true << 1 << true << false;
+    QTest::addColumn<int>("inner");  // set at 10 circles, before the circle count
+    QTest::addColumn<int>("circles");
+    QTest::addColumn<int>("innerAfter");
+    QTest::newRow("no corrected target") << false << 2 << true << false << 5 << 1 << 1;
+    QTest::newRow("ring target, fewer circles lower the inner count") << true << 2 << true << true << 8 << 3 << 3;
+    QTest::newRow("ring target, more circles keep it") << true << 2 << true << true << 2 << 20 << 2;
+    QTest::newRow("camera picture") << true << 2 << false << false << 4 << 10 << 4;
+    QTest::newRow("targets page") << true << 1 << true << false << 4 << 10 << 4;
 }
 
 void TestDisplay::modeFollowsPageAndCorrectedTarget()
@@ -89,16 +166,36 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget()
     QFETCH(int, page);
     QFETCH(bool, targetChosen);
     QFETCH(bool, drawn);
+    QFETCH(int, inner);
+    QFETCH(int, circles);
+    QFETCH(int, innerAfter);
+    Open();
     if (corrected)
         window->ui->pushButtonCorrectedTarget->click();
     window->ui->comboBoxGametype->setCurrentIndex(1);
     window->SetPage(2);
     (targetChosen ? window->ui->radioButtonDispTarget : window->ui->radioButtonDispCamera)->click();
+    window->ui->radioButtonCircleTarget->click();
+    window->ui->spinBoxCircles->setValue(10);
+    window->ui->spinBoxInnerCircles->setValue(inner);
+    window->ui->spinBoxCircles->setValue(circles);
     window->SetPage(page);
 
     QCOMPARE(window->ui->radioButtonDispTarget->isEnabled(), corrected);
     QCOMPARE(window->ui->radioButtonDispTarget->isChecked(), corrected && targetChosen);
-    QCOMPARE(RingItems().isEmpty(), !drawn);
+    QCOMPARE(window->ui->spinBoxInnerCircles->maximum(), circles);
+    QCOMPARE(window->ui->spinBoxInnerCircles->value(), innerAfter);
+    // One drawing: n circles and the bullseye, of which the inner ones and the bullseye are filled.
+    int rings = 0, filled = 0;
+    for (QGraphicsItem *item : window->scene->items()) {
+        auto *ellipse = dynamic_cast<QGraphicsEllipseItem *>(item);
+        if (ellipse && item->zValue() >= 800 && item->zValue() <= 900) {
+            ++rings;
+            filled += ellipse->brush().style() != Qt::NoBrush;
+        }
+    }
+    QCOMPARE(rings, drawn ? circles + 1 : 0);
+    QCOMPARE(filled, drawn ? innerAfter + 1 : 0);
     if (page == 2) {
         QCOMPARE(window->ui->comboBoxGametype->isEnabled(), !drawn);
         QCOMPARE(window->ui->comboBoxGametype->currentIndex(), drawn ? 0 : 1);
@@ -118,60 +215,25 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget()
     QCOMPARE(marker->pos(), QPointF(550, 10));
 }
 
-void TestDisplay::innerCirclesFollowCircleCount_data()
-{
-    QTest::addColumn<int>("inner");
-    QTest::addColumn<int>("circles");
-    QTest::addColumn<int>("innerAfter");
-    QTest::newRow("fewer circles lower the inner count") << 8 << 3 << 3;
-    QTest::newRow("more circles keep it") << 2 << 20 << 2;
-    QTest::newRow("one circle") << 5 << 1 << 1;
-}
-
-void TestDisplay::innerCirclesFollowCircleCount()
-{
-    QFETCH(int, inner);
-    QFETCH(int, circles);
-    QFETCH(int, innerAfter);
-    ShowDisplayTarget(false);
-    window->ui->spinBoxCircles->setValue(10);
-    window->ui->spinBoxInnerCircles->setValue(inner);
-    window->ui->spinBoxCircles->setValue(circles);
-    QCOMPARE(window->ui->spinBoxInnerCircles->maximum(), circles);
-    QCOMPARE(window->ui->spinBoxInnerCircles->value(), innerAfter);
-
-    // One drawing: n circles and the bullseye, of which the inner ones and the bullseye are filled.
-    int rings = 0, filled = 0;
-    for (QGraphicsItem *item : RingItems())
-        if (auto *ellipse = dynamic_cast<QGraphicsEllipseItem *>(item)) {
-            ++rings;
-            filled += ellipse->brush().style() != Qt::NoBrush;
-        }
-    QCOMPARE(rings, circles + 1);
-    QCOMPARE(filled, innerAfter + 1);
-}
-
 void TestDisplay::imageTargetScores_data()
 {
     QTest::addColumn<QPointF>("pos");
-    QTest::addColumn<QPointF>("corrected");
-    QTest::addColumn<bool>("fromCamera");
+    QTest::addColumn<QPointF>("corrected"); // from the camera when the mouse position is unset
     QTest::addColumn<int>("score");
     QTest::addColumn<QPointF>("marker");
     // The 400 x 200 picture shows as 640 x 320 at (0, 80); the score image is 8 x 4.
-    QTest::newRow("red 255, last pixel") << QPointF() << QPointF(1000, 1000) << true << 25 << QPointF(640, 400);
-    QTest::newRow("red 10") << QPointF() << QPointF(10, 10) << true << 1 << QPointF(6.4, 83.2);
-    QTest::newRow("red 9") << QPointF() << QPointF(130, 10) << true << 0 << QPointF(83.2, 83.2);
-    QTest::newRow("red 0") << QPointF() << QPointF(500, 500) << true << 0 << QPointF(320, 240);
-    QTest::newRow("mouse on red 10") << QPointF(40, 90) << QPointF() << false << 1 << QPointF(40, 90);
-    QTest::newRow("mouse above the picture") << QPointF(40, 70) << QPointF() << false << 0 << QPointF(-100, -100);
+    QTest::newRow("red 255, last pixel") << QPointF() << QPointF(1000, 1000) << 25 << QPointF(640, 400);
+    QTest::newRow("red 10") << QPointF() << QPointF(10, 10) << 1 << QPointF(6.4, 83.2);
+    QTest::newRow("red 9") << QPointF() << QPointF(130, 10) << 0 << QPointF(83.2, 83.2);
+    QTest::newRow("red 0") << QPointF() << QPointF(500, 500) << 0 << QPointF(320, 240);
+    QTest::newRow("mouse on red 10") << QPointF(40, 90) << QPointF() << 1 << QPointF(40, 90);
+    QTest::newRow("mouse above the picture") << QPointF(40, 70) << QPointF() << 0 << QPointF(-100, -100);
 }
 
 void TestDisplay::imageTargetScores()
 {
     QFETCH(QPointF, pos);
     QFETCH(QPointF, corrected);
-    QFETCH(bool, fromCamera);
     QFETCH(int, score);
     QFETCH(QPointF, marker);
     QImage points(8, 4, QImage::Format_RGB32);
@@ -179,14 +241,12 @@ void TestDisplay::imageTargetScores()
     points.setPixel(7, 3, qRgb(255, 0, 0));
     points.setPixel(0, 0, qRgb(10, 0, 0));
     points.setPixel(1, 0, qRgb(9, 255, 255));
-    ShowDisplayTarget(true);
-    window->LoadDisplayImage(SavePicture(QStringLiteral("wide.png"), QImage(400, 200, QImage::Format_RGB32)));
-    window->LoadScoreImage(SavePicture(QStringLiteral("points.bmp"), points));
+    ShowImageTarget(QImage(400, 200, QImage::Format_RGB32), points);
     window->ui->pushButtonGameStart->click();
 
     if (marker != QPointF(-100, -100))
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
-    window->Shoot(pos, corrected, fromCamera);
+    window->Shoot(pos, corrected, pos.isNull());
     QCOMPARE(window->ui->tableWidgetHits->item(0, 0)->text(), score ? QStringLiteral("Treffer") : QStringLiteral("Missed"));
     QCOMPARE(window->totalScore, score);
     QCOMPARE(Hit::All().first()->marker->pos(), marker);
@@ -224,9 +284,7 @@ void TestDisplay::badPictureChangesNothing()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(bool, tooLarge);
-    ShowDisplayTarget(true);
-    window->LoadDisplayImage(SavePicture(QStringLiteral("good.png"), QImage(800, 600, QImage::Format_RGB32)));
-    window->LoadScoreImage(SavePicture(QStringLiteral("goodpoints.png"), QImage(20, 10, QImage::Format_RGB32)));
+    ShowImageTarget(QImage(800, 600, QImage::Format_RGB32), QImage(20, 10, QImage::Format_RGB32));
     const QGraphicsPixmapItem *item = window->displayImageItem;
     const qint64 pixmapKey = item->pixmap().cacheKey();
     const qint64 scoreKey = window->scoreImage.cacheKey();
@@ -244,11 +302,43 @@ void TestDisplay::badPictureChangesNothing()
     QCOMPARE(window->displayImageItem, item);
     QCOMPARE(item->pixmap().cacheKey(), pixmapKey);
     QCOMPARE(window->scoreImage.cacheKey(), scoreKey);
-    QCOMPARE(window->targetImageFilename, dir.filePath(QStringLiteral("good.png")));
-    QCOMPARE(window->scoreImageFilename, dir.filePath(QStringLiteral("goodpoints.png")));
-    QCOMPARE(window->ui->labelDisplayImage->text(), QStringLiteral("good"));
-    QCOMPARE(window->ui->labelScoreImage->text(), QStringLiteral("goodpoints"));
+    QCOMPARE(window->targetImageFilename, dir.filePath(QStringLiteral("picture.png")));
+    QCOMPARE(window->scoreImageFilename, dir.filePath(QStringLiteral("points.png")));
+    QCOMPARE(window->ui->labelDisplayImage->text(), QStringLiteral("picture"));
+    QCOMPARE(window->ui->labelScoreImage->text(), QStringLiteral("points"));
     QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("16000 x 16000")), tooLarge);
+}
+
+void TestDisplay::simulatedScreenShotsScoreOnTheRings()
+{
+    window = MainWindowTest::Open(1);
+    QVERIFY(window);
+    window->ui->pushButtonCorrectedTarget->click();
+    auto *corrected = dynamic_cast<QGraphicsPolygonItem *>(window->FindCorrectedTarget()->item);
+    QVERIFY(corrected);
+    corrected->setPolygon(QPolygonF({QPointF(150, 80), QPointF(520, 110), QPointF(540, 400), QPointF(120, 420), QPointF(150, 80)}));
+
+    // The corners reach the library again when the camera opens after the page switch.
+    window->SetPage(2);
+    const int index = window->ui->comboBoxCamera1->findText(QStringLiteral("Simulator: Screen"));
+    QVERIFY(index > 0);
+    window->ui->comboBoxCamera1->setCurrentIndex(index);
+    window->SelectCameraDevice(0, index);
+    window->ui->radioButtonDispTarget->click();
+    window->ui->spinBoxCircles->setValue(10);
+    window->ui->spinBoxSchotCount->setValue(3);
+    window->ui->pushButtonGameStart->click();
+    QCOMPARE(window->gameState, int(GameState::Running));
+
+    QTRY_COMPARE_WITH_TIMEOUT(window->gameState, int(GameState::Idle), 8000);
+    QStringList rows;
+    for (int row = 0; row < window->ui->tableWidgetHits->rowCount(); ++row)
+        rows << window->ui->tableWidgetHits->item(row, 0)->text();
+    QCOMPARE(rows, QStringList({"Ring 10", "Ring 6", "Ring 2"}));
+    QCOMPARE(window->totalScore, 18);
+    // The first marker sits on the middle of the drawn target, not where the camera saw it.
+    const QPointF centre = Hit::All().first()->marker->pos();
+    QVERIFY2(QLineF(centre, QPointF(320, 240)).length() < 5, qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
 }
 
 QTEST_MAIN(TestDisplay)

@@ -1,16 +1,19 @@
-// Tests of hit markers, game control and shot evaluation, driven through the real main window.
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
-
+// Tests of hit markers, game control, shot evaluation and the table of hits, driven through the
+// real main window.
+#include "../common/mainwindowtest.h"
 #include "../common/scenemouse.h"
+
 #include "gamestate.h"
 #include "hit.h"
-#include "target.h"
-#include "targetsgraphicscene.h"
+#include "hitsexport.h"
 
+#include <QClipboard>
 #include <QGraphicsEllipseItem>
-#include <QGraphicsPixmapItem>
+#include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using SceneMouse::Click;
@@ -22,30 +25,35 @@ private slots:
     void init();
     void cleanup();
 
-    void targetGameEndsAtShotCount();
-    void shotCountZeroEndsOnFirstShot();
-    void timeGameHoldsThenRuns();
-    void falseStartDuringHold();
-    void startDuringHoldChangesNothing();
-    void timeGameEndsWhenEveryTargetIsHit();
-    void timeGameWithoutTargetsEndsByCount();
-    void rowsAndTotals();
+    void endsByShotCount_data();
+    void endsByShotCount();
+    void targetGameRowsAndSounds();
+    void timeGameHoldsThenEndsWhenEveryTargetIsHit();
+    void holdIgnoresStartAndEndsOnFalseStart();
     void nextStartClearsResults();
-    void idleClickFlashesAndMarks();
-    void targetsPageFlashesWithoutScoring();
+    void flashWithoutGame_data();
+    void flashWithoutGame();
     void overlappingFlashesAreCutShort();
     void pageSwitchClearsMarkersAndStops();
-    void shotsOnIgnoredAreasAndCameraPage();
     void earlierRowTakesTheShot();
     void startButtonStartsTheGame();
-    void keysByPage();
+    void spaceStartsAndStopsTheGame();
     void deletedTargetIsForgotten();
+
+    void exportText_data();
+    void exportText();
+    void hitsMenuCopiesAndSaves();
+    void newestRowStaysInSight();
 
 private:
     Target *AddTarget(const QRectF &rect, TargetType type, int score, const QString &name);
+    void Shoot(qreal x, qreal y, bool fromCamera = false) { window->Shoot(QPointF(x, y), QPointF(), fromCamera); }
+    void Start(int gameType);
     QStringList Sounds() const;
     QString Cell(int row, int column) const;
     QColor PenColour(const Target *t) const { return t->item->pen().color(); }
+    int State() const { return window->gameState; }
+    QString Game() const;
 
     MainWindow *window = nullptr;
     QSignalSpy *sounds = nullptr;
@@ -53,9 +61,8 @@ private:
 
 void TestGame::init()
 {
-    window = new MainWindow;
-    QVERIFY(window->IsConfigured());
-    window->SetPage(2);
+    window = MainWindowTest::Open(2);
+    QVERIFY2(window, "the camera library beside the test was not loaded");
     sounds = new QSignalSpy(window, &MainWindow::SoundPlayed);
 }
 
@@ -68,8 +75,7 @@ void TestGame::cleanup()
 
 Target *TestGame::AddTarget(const QRectF &rect, TargetType type, int score, const QString &name)
 {
-    window->scene->AddPolygonTarget(QPolygonF(rect).isClosed() ? QPolygonF(rect) : QPolygonF(rect) << rect.topLeft());
-    Target *t = window->SelectedTarget();
+    Target *t = MainWindowTest::AddRect(window, rect);
     t->type = int(type);
     t->score = score;
     t->name = name;
@@ -77,6 +83,16 @@ Target *TestGame::AddTarget(const QRectF &rect, TargetType type, int score, cons
     window->SelectTargetsByItems({});
     window->ColorTarget(t);
     return t;
+}
+
+// Starts a game of the given type (0 target game, 1 time game); a time game is waited into running.
+void TestGame::Start(int gameType)
+{
+    window->ui->comboBoxGametype->setCurrentIndex(gameType);
+    window->ui->pushButtonGameStart->click();
+    if (gameType == 1)
+        QTRY_COMPARE_WITH_TIMEOUT(State(), int(GameState::Running), 2500);
+    Sounds();
 }
 
 QStringList TestGame::Sounds() const
@@ -88,19 +104,53 @@ QStringList TestGame::Sounds() const
     return names;
 }
 
+// The game as the page shows it: state, start button text, rows of hits.
+QString TestGame::Game() const
+{
+    const char *states[] = {"Idle", "Waiting", "Running"};
+    return QStringLiteral("%1 %2 %3").arg(QLatin1String(states[window->gameState]),
+                                          window->ui->pushButtonGameStart->text(),
+                                          QString::number(window->ui->tableWidgetHits->rowCount()));
+}
+
 QString TestGame::Cell(int row, int column) const
 {
     QTableWidgetItem *item = window->ui->tableWidgetHits->item(row, column);
     return item ? item->text() : QString();
 }
 
-void TestGame::targetGameEndsAtShotCount()
+void TestGame::endsByShotCount_data()
+{
+    QTest::addColumn<int>("gameType");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("shots"); // the shot that ends the game
+    QTest::newRow("target game") << 0 << 3 << 3;
+    QTest::newRow("count 0 ends on the first shot") << 0 << 0 << 1;
+    QTest::newRow("time game without targets") << 1 << 2 << 2;
+}
+
+void TestGame::endsByShotCount()
+{
+    QFETCH(int, gameType);
+    QFETCH(int, count);
+    QFETCH(int, shots);
+    window->ui->spinBoxSchotCount->setValue(count);
+    Start(gameType);
+    for (int i = 1; i < shots; ++i)
+        Shoot(50, 50);
+    QCOMPARE(State(), int(GameState::Running));
+    Shoot(50, 50);
+    QCOMPARE(Game(), QStringLiteral("Idle Start %1").arg(shots));
+}
+
+void TestGame::targetGameRowsAndSounds()
 {
     AddTarget(QRectF(100, 100, 100, 100), TargetType::Target, 3, QStringLiteral("Plate"));
-    window->ui->spinBoxSchotCount->setValue(3);
+    AddTarget(QRectF(300, 100, 100, 100), TargetType::Target, -5, QStringLiteral("Hostage"));
+    AddTarget(QRectF(500, 100, 100, 100), TargetType::Target, 0, QStringLiteral("Zero"));
+    window->ui->spinBoxSchotCount->setValue(5);
     QTest::mouseClick(window->ui->pushButtonGameStart, Qt::LeftButton);
-    QCOMPARE(window->gameState, int(GameState::Running));
-    QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Stop"));
+    QCOMPARE(Game(), QStringLiteral("Running Stop 0"));
     QVERIFY(window->gameTimer.isValid());
     QCOMPARE(Sounds(), QStringList{"Peep"});
 
@@ -108,73 +158,61 @@ void TestGame::targetGameEndsAtShotCount()
     const QRegularExpression running(QStringLiteral("^\\d+,\\d\\ds$"));
     QTRY_VERIFY_WITH_TIMEOUT(running.match(window->ui->labelTotaltime->text()).hasMatch(), 5000);
     Click(window->scene, QPointF(150, 150));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
     QCOMPARE(Cell(0, 0), QStringLiteral("Plate"));
     QCOMPARE(Cell(0, 1), QStringLiteral("3"));
     QVERIFY(running.match(Cell(0, 2)).hasMatch());
-    QCOMPARE(Sounds(), (QStringList{"Gunshot", "TargetHit"}));
     Click(window->scene, QPointF(10, 10)); // a miss is a shot too
     QCOMPARE(Cell(1, 0), QStringLiteral("Missed"));
-    QCOMPARE(Sounds(), QStringList{"Gunshot"});
-    QCOMPARE(window->gameState, int(GameState::Running));
-    Click(window->scene, QPointF(150, 150), Qt::RightButton); // any button shoots
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 3);
-    QCOMPARE(window->gameState, int(GameState::Idle));
-    QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Start"));
-    QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("6"));
+    Click(window->scene, QPointF(350, 150), Qt::RightButton); // any button shoots
+    QCOMPARE(Cell(2, 1), QStringLiteral("-5"));
+    Click(window->scene, QPointF(550, 150));
+    // A negative score still rings the plate; a zero score does not.
+    QCOMPARE(Sounds(), (QStringList{"Gunshot", "TargetHit", "Gunshot", "Gunshot", "TargetHit", "Gunshot"}));
+    QCOMPARE(Game(), QStringLiteral("Running Stop 4"));
+    Click(window->scene, QPointF(150, 150));
+    QCOMPARE(Game(), QStringLiteral("Idle Start 5"));
+    QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("1"));
+    QCOMPARE(window->Targets().first()->hits, 2);
     QVERIFY(!window->gameTimer.isValid());
     // Markers of a game stay until the next start.
-    QCOMPARE(Hit::All().size(), 3);
+    QCOMPARE(Hit::All().size(), 5);
 }
 
-void TestGame::shotCountZeroEndsOnFirstShot()
+void TestGame::timeGameHoldsThenEndsWhenEveryTargetIsHit()
 {
-    window->ui->spinBoxSchotCount->setValue(0);
-    window->ui->pushButtonGameStart->click();
-    QCOMPARE(window->gameState, int(GameState::Running));
-    window->Shoot(QPointF(5, 5), QPointF(), false);
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
-    QCOMPARE(window->gameState, int(GameState::Idle));
-}
-
-void TestGame::timeGameHoldsThenRuns()
-{
-    AddTarget(QRectF(0, 0, 50, 50), TargetType::Target, 1, QStringLiteral("A"));
+    Target *a = AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, 2, QStringLiteral("A"));
+    Target *b = AddTarget(QRectF(200, 0, 100, 100), TargetType::Target, 5, QStringLiteral("B"));
+    AddTarget(QRectF(400, 0, 100, 100), TargetType::StartButton, 0, QStringLiteral("Go"));
     window->ui->comboBoxGametype->setCurrentIndex(1);
     window->ui->pushButtonGameStart->click();
-    QCOMPARE(window->gameState, int(GameState::Waiting));
-    QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Hold"));
+    QCOMPARE(Game(), QStringLiteral("Waiting Hold 0"));
     QCOMPARE(Sounds(), QStringList{"Reload"});
-    QVERIFY(window->startDelayTimer.isActive());
     QVERIFY(window->startDelayTimer.interval() >= 1000 && window->startDelayTimer.interval() <= 1999);
-    QVERIFY(!window->gameTimer.isValid());
-    QTRY_COMPARE_WITH_TIMEOUT(window->gameState, int(GameState::Running), 2500);
-    QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Stop"));
+    QVERIFY(window->startDelayTimer.isActive() && !window->gameTimer.isValid());
+    QTRY_COMPARE_WITH_TIMEOUT(Game(), QStringLiteral("Running Stop 0"), 2500);
     QCOMPARE(Sounds(), QStringList{"Peep"});
-    window->ui->pushButtonGameStart->click();
-    QCOMPARE(window->gameState, int(GameState::Idle));
+
+    Shoot(50, 50);
+    Shoot(60, 60);
+    QCOMPARE(a->hits, 2);
+    // A target hit in a time game stays lit until the game is reset: no set-back is pending.
+    for (const Hit *hit : Hit::All())
+        QVERIFY(!hit->targetBackTimer.isActive());
+    QCOMPARE(PenColour(a), QColor(Qt::white));
+    Shoot(450, 50); // the start button is no target: a miss
+    QCOMPARE(Cell(2, 0), QStringLiteral("Missed"));
+    Shoot(250, 50);
+    QCOMPARE(b->hits, 1);
+    QCOMPARE(Game(), QStringLiteral("Idle Start 4"));
+    QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("9"));
+    // The next start resets hits and colours.
+    Start(0);
+    QCOMPARE(a->hits, 0);
+    QCOMPARE(PenColour(a), window->colors.at(1));
+    QCOMPARE(Game(), QStringLiteral("Running Stop 0"));
 }
 
-void TestGame::falseStartDuringHold()
-{
-    window->ui->comboBoxGametype->setCurrentIndex(1);
-    window->ui->pushButtonGameStart->click();
-    Sounds();
-    window->Shoot(QPointF(300, 300), QPointF(), false);
-    QCOMPARE(Sounds(), (QStringList{"Gunshot", "Horn"}));
-    QCOMPARE(window->gameState, int(GameState::Idle));
-    QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Start"));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
-    QCOMPARE(Hit::All().size(), 1); // the marker stays until the next start
-    // The hold's end no longer starts anything: wait until its timer is over (at once when it
-    // was stopped, else after its at most 2 s have run out).
-    QTRY_VERIFY_WITH_TIMEOUT(!window->startDelayTimer.isActive(), 5000);
-    QCOMPARE(window->gameState, int(GameState::Idle));
-    QVERIFY(Sounds().isEmpty());
-    QCOMPARE(Hit::All().size(), 1);
-}
-
-void TestGame::startDuringHoldChangesNothing()
+void TestGame::holdIgnoresStartAndEndsOnFalseStart()
 {
     window->ui->comboBoxGametype->setCurrentIndex(1);
     window->ui->pushButtonGameStart->click();
@@ -182,80 +220,28 @@ void TestGame::startDuringHoldChangesNothing()
     const int interval = window->startDelayTimer.interval();
     QTest::keyClick(window, Qt::Key_Space);
     window->ui->pushButtonGameStart->click();
-    QCOMPARE(window->gameState, int(GameState::Waiting));
-    QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Hold"));
+    QCOMPARE(Game(), QStringLiteral("Waiting Hold 0"));
     QCOMPARE(window->startDelayTimer.interval(), interval);
     QVERIFY(Sounds().isEmpty());
-}
 
-void TestGame::timeGameEndsWhenEveryTargetIsHit()
-{
-    Target *a = AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, 2, QStringLiteral("A"));
-    Target *b = AddTarget(QRectF(200, 0, 100, 100), TargetType::Target, 5, QStringLiteral("B"));
-    AddTarget(QRectF(400, 0, 100, 100), TargetType::StartButton, 0, QStringLiteral("Go"));
-    window->ui->comboBoxGametype->setCurrentIndex(1);
-    window->ui->pushButtonGameStart->click();
-    QTRY_COMPARE_WITH_TIMEOUT(window->gameState, int(GameState::Running), 2500);
-
-    window->Shoot(QPointF(50, 50), QPointF(), false);
-    window->Shoot(QPointF(60, 60), QPointF(), false);
-    QCOMPARE(a->hits, 2);
-    // A target hit in a time game stays lit until the game is reset: no set-back is pending.
-    for (const Hit *hit : Hit::All())
-        QVERIFY(!hit->targetBackTimer.isActive());
-    QCOMPARE(PenColour(a), QColor(Qt::white));
-    QCOMPARE(window->gameState, int(GameState::Running));
-    window->Shoot(QPointF(450, 50), QPointF(), false); // the start button is no target: a miss
-    QCOMPARE(Cell(2, 0), QStringLiteral("Missed"));
-    window->Shoot(QPointF(250, 50), QPointF(), false);
-    QCOMPARE(b->hits, 1);
-    QCOMPARE(window->gameState, int(GameState::Idle));
-    QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("9"));
-    // The next start resets hits and colours.
-    window->ui->comboBoxGametype->setCurrentIndex(0);
-    window->ui->pushButtonGameStart->click();
-    QCOMPARE(a->hits, 0);
-    QCOMPARE(PenColour(a), window->colors.at(1));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
-}
-
-void TestGame::timeGameWithoutTargetsEndsByCount()
-{
-    window->ui->spinBoxSchotCount->setValue(2);
-    window->ui->comboBoxGametype->setCurrentIndex(1);
-    window->ui->pushButtonGameStart->click();
-    QTRY_COMPARE_WITH_TIMEOUT(window->gameState, int(GameState::Running), 2500);
-    window->Shoot(QPointF(50, 50), QPointF(), false);
-    QCOMPARE(window->gameState, int(GameState::Running));
-    window->Shoot(QPointF(50, 50), QPointF(), false);
-    QCOMPARE(window->gameState, int(GameState::Idle));
-}
-
-void TestGame::rowsAndTotals()
-{
-    Target *minus = AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, -5, QStringLiteral("Hostage"));
-    AddTarget(QRectF(200, 0, 100, 100), TargetType::Target, 0, QStringLiteral("Zero"));
-    window->ui->pushButtonGameStart->click();
-    Sounds();
-    window->Shoot(QPointF(50, 50), QPointF(), false);
-    window->Shoot(QPointF(50, 50), QPointF(), false);
-    window->Shoot(QPointF(250, 50), QPointF(), false);
-    QCOMPARE(Cell(0, 1), QStringLiteral("-5"));
-    QCOMPARE(Cell(2, 0), QStringLiteral("Zero"));
-    QCOMPARE(window->totalScore, -10);
-    QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("-10"));
-    QCOMPARE(minus->hits, 2);
-    // A negative score still rings the plate; a zero score does not.
-    QCOMPARE(Sounds(), (QStringList{"Gunshot", "TargetHit", "Gunshot", "TargetHit", "Gunshot"}));
+    Shoot(300, 300);
+    QCOMPARE(Sounds(), (QStringList{"Gunshot", "Horn"}));
+    QCOMPARE(Game(), QStringLiteral("Idle Start 0"));
+    // The hold's end no longer starts anything: wait until its timer is over (at once when it
+    // was stopped, else after its at most 2 s have run out). The marker stays until the next start.
+    QTRY_VERIFY_WITH_TIMEOUT(!window->startDelayTimer.isActive(), 5000);
+    QCOMPARE(State(), int(GameState::Idle));
+    QVERIFY(Sounds().isEmpty());
+    QCOMPARE(Hit::All().size(), 1);
 }
 
 void TestGame::nextStartClearsResults()
 {
     AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, 4, QStringLiteral("A"));
-    window->ui->pushButtonGameStart->click();
-    window->Shoot(QPointF(50, 50), QPointF(), false);
+    Start(0);
+    Shoot(50, 50);
     window->ui->pushButtonGameStart->click(); // stop keeps the results
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
+    QCOMPARE(Game(), QStringLiteral("Idle Start 1"));
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("4"));
     const QString time = window->ui->labelTotaltime->text();
     // Nothing to poll for: the check is that the clock stays still over a few 10 ms ticks.
@@ -266,17 +252,30 @@ void TestGame::nextStartClearsResults()
     QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("0"));
     QVERIFY(Hit::All().isEmpty());
-    window->ui->pushButtonGameStart->click();
-    QCOMPARE(window->ui->labelTotaltime->text() == QStringLiteral("0:00") || window->ui->labelTotaltime->text().endsWith('s'), true);
 }
 
-void TestGame::idleClickFlashesAndMarks()
+void TestGame::flashWithoutGame_data()
 {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("game page, idle: a click") << 2 << QStringList{"Klick"};
+    QTest::newRow("targets page: silent") << 1 << QStringList();
+}
+
+// Without a game a shot flashes the target and leaves a passing marker; nothing is scored.
+void TestGame::flashWithoutGame()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, expected);
     Target *t = AddTarget(QRectF(100, 100, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
+    window->SetPage(page);
     hitSize = 7;
-    Click(window->scene, QPointF(150, 120));
+    if (page == 2)
+        Click(window->scene, QPointF(150, 120));
+    else
+        Shoot(150, 120);
     hitSize = 5;
-    QCOMPARE(Sounds(), QStringList{"Klick"});
+    QCOMPARE(Sounds(), expected);
     QCOMPARE(Hit::All().size(), 1);
     QGraphicsEllipseItem *marker = Hit::All().first()->marker;
     QCOMPARE(marker->sceneBoundingRect().center(), QPointF(150, 120));
@@ -284,40 +283,25 @@ void TestGame::idleClickFlashesAndMarks()
     QCOMPARE(marker->zValue(), 910.0);
     QCOMPARE(PenColour(t), QColor(Qt::white));
     QTRY_COMPARE_WITH_TIMEOUT(PenColour(t), window->colors.at(1), 400);
-    QVERIFY(!Hit::All().isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(Hit::All().isEmpty(), 1500);
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
-    QCOMPARE(window->gameState, int(GameState::Idle));
-}
-
-void TestGame::targetsPageFlashesWithoutScoring()
-{
-    Target *t = AddTarget(QRectF(100, 100, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
-    window->SetPage(1);
-    window->Shoot(QPointF(150, 150), QPointF(), false); // as a camera shot on the Targets page
-    QVERIFY(Sounds().isEmpty());
-    QCOMPARE(PenColour(t), QColor(Qt::white));
-    QCOMPARE(Hit::All().size(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(Hit::All().isEmpty(), 1500);
-    QCOMPARE(PenColour(t), window->colors.at(1));
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
+    QCOMPARE(Game(), QStringLiteral("Idle Start 0"));
 }
 
 void TestGame::overlappingFlashesAreCutShort()
 {
     Target *t = AddTarget(QRectF(100, 100, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
-    window->Shoot(QPointF(150, 150), QPointF(), false);
+    Shoot(150, 150);
     QPointer<Hit> first = Hit::All().first();
     // The second shot comes while the first flash is at least half over.
     QTRY_VERIFY_WITH_TIMEOUT(first && first->targetBackTimer.remainingTime() <= 100, 5000);
-    window->Shoot(QPointF(160, 150), QPointF(), false);
+    Shoot(160, 150);
     QCOMPARE(PenColour(t), QColor(Qt::white));
     // The first set-back (200 ms after the first shot) already restores the colour.
     QTRY_VERIFY_WITH_TIMEOUT(!first || !first->targetBackTimer.isActive(), 1000);
     QCOMPARE(PenColour(t), window->colors.at(1));
     QCOMPARE(Hit::All().size(), 2);
     // Starting a game removes the hits and any pending set-back at once.
-    window->Shoot(QPointF(150, 150), QPointF(), false);
+    Shoot(150, 150);
     QCOMPARE(PenColour(t), QColor(Qt::white));
     window->ui->pushButtonGameStart->click();
     QVERIFY(Hit::All().isEmpty());
@@ -326,93 +310,83 @@ void TestGame::overlappingFlashesAreCutShort()
 
 void TestGame::pageSwitchClearsMarkersAndStops()
 {
-    window->ui->pushButtonGameStart->click();
-    window->Shoot(QPointF(10, 10), QPointF(), false);
-    window->Shoot(QPointF(20, 10), QPointF(), false);
+    Start(0);
+    Shoot(10, 10);
+    Shoot(20, 10);
     QCOMPARE(Hit::All().size(), 2);
     window->SetPage(1);
     QVERIFY(Hit::All().isEmpty());
-    QCOMPARE(window->gameState, int(GameState::Idle));
-    QCOMPARE(window->ui->pushButtonGameStart->text(), QStringLiteral("Start"));
+    // The markers left the scene with their hits.
+    for (QGraphicsItem *item : window->scene->items())
+        QVERIFY(item->zValue() != 910.0);
+    QCOMPARE(Game(), QStringLiteral("Idle Start 2"));
     // A hold is ended by a page switch as well.
     window->SetPage(2);
     window->ui->comboBoxGametype->setCurrentIndex(1);
     window->ui->pushButtonGameStart->click();
     window->SetPage(0);
-    QCOMPARE(window->gameState, int(GameState::Idle));
+    QCOMPARE(State(), int(GameState::Idle));
     QVERIFY(!window->startDelayTimer.isActive());
 }
 
-void TestGame::shotsOnIgnoredAreasAndCameraPage()
+// Of overlapping shapes the earlier row takes the shot; an ignore area swallows it whole.
+void TestGame::earlierRowTakesTheShot()
 {
     AddTarget(QRectF(0, 0, 200, 200), TargetType::IgnoreArea, 1, QStringLiteral("Lamp"));
-    AddTarget(QRectF(100, 100, 200, 200), TargetType::Target, 1, QStringLiteral("A"));
-    window->ui->pushButtonGameStart->click();
-    Sounds();
-    // The ignore area is in the earlier row, so it swallows the overlap.
-    window->Shoot(QPointF(150, 150), QPointF(), false);
-    window->Shoot(QPointF(50, 50), QPointF(), false);
+    AddTarget(QRectF(100, 100, 200, 200), TargetType::Target, 1, QStringLiteral("Front"));
+    AddTarget(QRectF(200, 200, 200, 200), TargetType::Target, 7, QStringLiteral("Back"));
+    Start(0);
+    Shoot(150, 150);
+    Shoot(50, 50);
     QVERIFY(Hit::All().isEmpty());
     QVERIFY(Sounds().isEmpty());
     QCOMPARE(window->ui->tableWidgetHits->rowCount(), 0);
-    window->Shoot(QPointF(250, 250), QPointF(), false);
-    QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
-    QCOMPARE(Sounds(), (QStringList{"Gunshot", "TargetHit"}));
-
-    window->SetPage(1);
-    window->Shoot(QPointF(50, 50), QPointF(), false);
-    QVERIFY(Hit::All().isEmpty());
-    window->SetPage(0);
-    window->Shoot(QPointF(250, 250), QPointF(), false);
-    QVERIFY(Hit::All().isEmpty());
-    QVERIFY(Sounds().isEmpty());
-}
-
-void TestGame::earlierRowTakesTheShot()
-{
-    AddTarget(QRectF(0, 0, 200, 200), TargetType::Target, 1, QStringLiteral("Front"));
-    AddTarget(QRectF(100, 100, 200, 200), TargetType::Target, 7, QStringLiteral("Back"));
-    window->ui->pushButtonGameStart->click();
-    window->Shoot(QPointF(150, 150), QPointF(), false);
-    window->Shoot(QPointF(250, 250), QPointF(), false);
+    Shoot(250, 250);
+    Shoot(350, 350);
     QCOMPARE(Cell(0, 0), QStringLiteral("Front"));
     QCOMPARE(Cell(1, 0), QStringLiteral("Back"));
+    QCOMPARE(Sounds(), (QStringList{"Gunshot", "TargetHit", "Gunshot", "TargetHit"}));
+
+    // On the Targets page the ignore area still swallows shots; the Camera page takes none.
+    window->SetPage(1);
+    Shoot(50, 50);
+    QVERIFY(Hit::All().isEmpty());
+    window->SetPage(0);
+    Shoot(250, 250);
+    QVERIFY(Hit::All().isEmpty());
+    QVERIFY(Sounds().isEmpty());
 }
 
 void TestGame::startButtonStartsTheGame()
 {
     AddTarget(QRectF(500, 400, 100, 50), TargetType::StartButton, 0, QStringLiteral("Go"));
-    window->Shoot(QPointF(550, 420), QPointF(), true);
-    QCOMPARE(window->gameState, int(GameState::Running));
+    Shoot(550, 420, true);
+    QCOMPARE(State(), int(GameState::Running));
     QCOMPARE(Sounds(), QStringList{"Peep"});
     // In a running game the start button is a plain miss.
-    window->Shoot(QPointF(550, 420), QPointF(), true);
+    Shoot(550, 420, true);
     QCOMPARE(Cell(0, 0), QStringLiteral("Missed"));
-    QCOMPARE(window->gameState, int(GameState::Running));
+    QCOMPARE(State(), int(GameState::Running));
 }
 
-void TestGame::keysByPage()
+void TestGame::spaceStartsAndStopsTheGame()
 {
-    Target *t = AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
-    window->SelectTargetsByItems({t->item});
-    QTest::keyClick(window, Qt::Key_Delete); // Game page: nothing
-    QCOMPARE(window->Targets().size(), 1);
     QTest::keyClick(window, Qt::Key_Space);
-    QCOMPARE(window->gameState, int(GameState::Running));
+    QCOMPARE(State(), int(GameState::Running));
     QTest::keyClick(window, Qt::Key_Space);
-    QCOMPARE(window->gameState, int(GameState::Idle));
+    QCOMPARE(State(), int(GameState::Idle));
     // A widget that takes focus keeps the Space key.
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->ui->spinBoxSchotCount->setFocus();
     QTest::keyClick(window->ui->spinBoxSchotCount, Qt::Key_Space);
-    QCOMPARE(window->gameState, int(GameState::Idle));
+    QCOMPARE(State(), int(GameState::Idle));
 }
 
 void TestGame::deletedTargetIsForgotten()
 {
     Target *t = AddTarget(QRectF(0, 0, 100, 100), TargetType::Target, 1, QStringLiteral("A"));
-    window->Shoot(QPointF(50, 50), QPointF(), false);
+    Shoot(50, 50);
     QPointer<Hit> hit = Hit::All().first();
     QCOMPARE(hit->target, t);
     window->RemoveTarget(t);
@@ -421,6 +395,100 @@ void TestGame::deletedTargetIsForgotten()
     // The set-back fires and touches nothing.
     QTRY_VERIFY_WITH_TIMEOUT(!hit || !hit->targetBackTimer.isActive(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(Hit::All().isEmpty(), 1500);
+}
+
+void TestGame::exportText_data()
+{
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("tsv");
+    QTest::addColumn<QString>("csv");
+
+    // Every case has the same header and total row; the time's decimal comma needs quotes in CSV.
+    const QString tsvHead = QStringLiteral("Target\tScore\tTime\n");
+    const QString csvHead = QStringLiteral("Target,Score,Time\r\n");
+    const QString csvTotal = QStringLiteral("Total,12,\"9,99s\"\r\n");
+    QTest::newRow("plain") << QList<QStringList>{{"Mitte", "10", "1,23s"}, {"Missed", "0", "2,00s"}}
+                           << tsvHead + "Mitte\t10\t1,23s\nMissed\t0\t2,00s\n"
+                           << csvHead + "Mitte,10,\"1,23s\"\r\nMissed,0,\"2,00s\"\r\n" + csvTotal;
+    QTest::newRow("comma, quotes") << QList<QStringList>{{"Scheibe, links", "5", "0:00"}, {"Der \"Kleine\"", "-2", "0:00"}}
+                                   << tsvHead + "Scheibe, links\t5\t0:00\nDer \"Kleine\"\t-2\t0:00\n"
+                                   << csvHead + "\"Scheibe, links\",5,0:00\r\n\"Der \"\"Kleine\"\"\",-2,0:00\r\n" + csvTotal;
+    QTest::newRow("line breaks, tab") << QList<QStringList>{{"oben\nunten", "1", "0:00"}, {"a\r\nb", "2", "0:00"}, {"A\tB", "3", "0:00"}}
+                                      << tsvHead + "oben unten\t1\t0:00\na b\t2\t0:00\nA B\t3\t0:00\n"
+                                      << csvHead + "\"oben\nunten\",1,0:00\r\n\"a\r\nb\",2,0:00\r\nA\tB,3,0:00\r\n" + csvTotal;
+    QTest::newRow("non-ASCII") << QList<QStringList>{{QStringLiteral("Größe Ñandú 靶"), "7", "0:00"}}
+                               << tsvHead + QStringLiteral("Größe Ñandú 靶\t7\t0:00\n")
+                               << csvHead + QStringLiteral("Größe Ñandú 靶,7,0:00\r\n") + csvTotal;
+}
+
+void TestGame::exportText()
+{
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, tsv);
+    QFETCH(QString, csv);
+    const QStringList header{"Target", "Score", "Time"};
+    QCOMPARE(HitsTsv(header, rows), tsv);
+    QCOMPARE(HitsCsv(header, rows, {"Total", "12", "9,99s"}), csv);
+}
+
+// The table's menu: disabled while empty; copies the table; saves it as UTF-8 CSV through the
+// file name seam; a cancelled or failed save leaves no file.
+void TestGame::hitsMenuCopiesAndSaves()
+{
+    QTableWidget *table = window->ui->tableWidgetHits;
+    auto openMenu = [table]() -> QMenu * {
+        emit table->customContextMenuRequested(QPoint(5, 5));
+        return table->findChild<QMenu *>();
+    };
+    QMenu *menu = openMenu();
+    QVERIFY(menu);
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << action->text() + (action->isEnabled() ? "" : " (off)");
+    QCOMPARE(texts, QStringList({"Kopieren (off)", "Als CSV speichern… (off)"}));
+    delete menu;
+
+    window->AddHitRow(QStringLiteral("Müller, \"A\""), 7);
+    window->AddHitRow(QStringLiteral("Ring 9"), 9);
+    QStringList header;
+    for (int c = 0; c < table->columnCount(); ++c)
+        header << table->horizontalHeaderItem(c)->text();
+    menu = openMenu();
+    QVERIFY(menu->actions().at(0)->isEnabled() && menu->actions().at(1)->isEnabled());
+    menu->actions().at(0)->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             header.join('\t') + QStringLiteral("\nMüller, \"A\"\t7\t0:00\nRing 9\t9\t0:00\n"));
+
+    QTemporaryDir dir;
+    QString answer = dir.filePath(QStringLiteral("hits.csv"));
+    QString suggested;
+    window->askCsvFileName = [&](const QString &name) { suggested = name; return answer; };
+    menu->actions().at(1)->trigger();
+    delete menu;
+    QVERIFY(suggested.endsWith(QLatin1String(".csv")));
+    QFile file(answer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), (header.join(',') + QStringLiteral("\r\n\"Müller, \"\"A\"\"\",7,0:00\r\n"
+                                                                "Ring 9,9,0:00\r\nGesamt,16,0:00\r\n")).toUtf8());
+
+    answer.clear(); // cancelled
+    window->SaveHitsCsv();
+    answer = dir.filePath(QStringLiteral("missing/hits.csv"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Kann nicht öffnen .*missing")));
+    window->SaveHitsCsv();
+    QVERIFY(window->statusBar()->currentMessage().contains(QLatin1String("missing")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"hits.csv"});
+}
+
+void TestGame::newestRowStaysInSight()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QScrollBar *bar = window->ui->tableWidgetHits->verticalScrollBar();
+    for (int i = 0; i < 60; ++i)
+        window->AddHitRow(QStringLiteral("Missed"), 0);
+    QTRY_VERIFY(bar->maximum() > 0);
+    QTRY_COMPARE(bar->value(), bar->maximum());
 }
 
 QTEST_MAIN(TestGame)

@@ -8,16 +8,15 @@
 
 namespace {
 
-// One message of a translation source file.
 struct TsMessage
 {
-    QString context;
-    QString source;
-    QStringList translations; // one entry, or one per plural form
-    QString type;             // "unfinished", "obsolete", "vanished" or empty
+    QString context, source, translation;
+    QString type; // "unfinished", "obsolete", "vanished" or empty
 };
 
-QList<TsMessage> readTsFile(const QString &code, QString *error)
+// The messages of a translation source file. Plural forms (child elements of a translation)
+// are not read: they show as an error.
+QList<TsMessage> ReadTs(const QString &code, QString *error)
 {
     QList<TsMessage> messages;
     QFile file(QStringLiteral(FIELDSHOT_TS_DIR "/fieldshot_%1.ts").arg(code));
@@ -26,28 +25,18 @@ QList<TsMessage> readTsFile(const QString &code, QString *error)
         return messages;
     }
     QXmlStreamReader xml(&file);
-    QString context;
-    TsMessage message;
+    TsMessage m;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
+            m.context = xml.readElementText();
         } else if (xml.name() == QLatin1String("source")) {
-            message = TsMessage{context, xml.readElementText(), {}, {}};
+            m.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
-            message.type = xml.attributes().value(QLatin1String("type")).toString();
-            // Plural forms sit in child elements; a plain translation is the element's own text.
-            QString text;
-            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == QLatin1String("translation"))) {
-                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
-                    message.translations << xml.readElementText();
-                else if (xml.isCharacters())
-                    text += xml.text();
-            }
-            if (message.translations.isEmpty())
-                message.translations << text;
-            messages << message;
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText();
+            messages << m;
         }
     }
     if (xml.hasError())
@@ -56,7 +45,7 @@ QList<TsMessage> readTsFile(const QString &code, QString *error)
 }
 
 // Context and source of every message, sorted.
-QStringList messageKeys(const QList<TsMessage> &messages)
+QStringList MessageKeys(const QList<TsMessage> &messages)
 {
     QStringList keys;
     for (const TsMessage &m : messages)
@@ -66,7 +55,7 @@ QStringList messageKeys(const QList<TsMessage> &messages)
 }
 
 // The argument markers of QString::arg and of plural texts, sorted: their order may change between languages.
-QStringList placeholders(const QString &text)
+QStringList Placeholders(const QString &text)
 {
     static const QRegularExpression marker(QStringLiteral("%L?\\d{1,2}|%n"));
     QStringList found;
@@ -78,7 +67,7 @@ QStringList placeholders(const QString &text)
 }
 
 // The spaces around a text: texts that get a number or a name appended rely on them.
-QString outerSpaces(const QString &text)
+QString OuterSpaces(const QString &text)
 {
     static const QRegularExpression outer(QStringLiteral("^(\\s*).*?(\\s*)$"), QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch m = outer.match(text);
@@ -94,12 +83,10 @@ class TestTranslations : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void embeddedTranslationsLoad_data();
-    void embeddedTranslationsLoad();
+    void languageFiles_data();
+    void languageFiles();
     void fixedTexts_data();
     void fixedTexts();
-    void sourceFilesComplete_data() { embeddedTranslationsLoad_data(); }
-    void sourceFilesComplete();
 
 private:
     QMap<QString, QList<TsMessage>> tsFiles;
@@ -111,19 +98,19 @@ void TestTranslations::initTestCase()
     Q_INIT_RESOURCE(translations);
     for (const QString &code : languages) {
         QString error;
-        tsFiles[code] = readTsFile(code, &error);
+        tsFiles[code] = ReadTs(code, &error);
         QVERIFY2(error.isEmpty() && !tsFiles[code].isEmpty(), qPrintable(code + QLatin1Char(' ') + error));
     }
 }
 
-void TestTranslations::embeddedTranslationsLoad_data()
+void TestTranslations::languageFiles_data()
 {
     QTest::addColumn<QString>("code");
     for (const QString &code : languages)
         QTest::newRow(qPrintable(code)) << code;
 }
 
-void TestTranslations::embeddedTranslationsLoad()
+void TestTranslations::languageFiles()
 {
     QFETCH(QString, code);
     // Both spellings of the resource path are in use.
@@ -132,14 +119,29 @@ void TestTranslations::embeddedTranslationsLoad()
         QVERIFY2(translator.load(prefix + code), qPrintable(prefix + code));
         QCOMPARE(translator.language(), code);
     }
-    // Every message of the source file reaches the compiled translation the program loads.
+    // The same messages as the German sources, each once.
+    const QStringList keys = MessageKeys(tsFiles.value(code));
+    QCOMPARE(keys, MessageKeys(tsFiles.value(QStringLiteral("de"))));
+    QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/Gui/fieldshot_") + code));
     for (const TsMessage &m : tsFiles.value(code)) {
-        if (m.translations.size() != 1)
-            continue; // plural texts are looked up with a count; their forms are checked below
-        const QString text = translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData());
-        QVERIFY2(text == m.translations.first(), qPrintable(code + QLatin1Char(' ') + m.source + QStringLiteral(": ") + text));
+        const QString &t = m.translation;
+        const QString where = code + QStringLiteral(" ") + m.context + QStringLiteral(" \"") + m.source + QStringLiteral("\"");
+        // lrelease leaves out unfinished messages, so the program would show the German text.
+        QVERIFY2(m.type.isEmpty(), qPrintable(where + QStringLiteral(" is ") + m.type));
+        QVERIFY2(!t.isEmpty(), qPrintable(where + QStringLiteral(" has no translation")));
+        // Every message reaches the compiled translation the program loads.
+        QCOMPARE(translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()), t);
+        QVERIFY2(Placeholders(t) == Placeholders(m.source), qPrintable(where + QStringLiteral(" loses a placeholder: ") + t));
+        QVERIFY2(OuterSpaces(t) == OuterSpaces(m.source),
+                 qPrintable(where + QStringLiteral(" changes its outer spaces: \"") + t + QStringLiteral("\"")));
+        // The window is compact: a translation far longer than its source will not fit its button.
+        QVERIFY2(t.size() <= 2 * m.source.size() + 6, qPrintable(where + QStringLiteral(" is too long: ") + t));
+        // The source texts are German: the German file carries them unchanged.
+        if (code == QLatin1String("de"))
+            QCOMPARE(t, m.source);
     }
 }
 
@@ -190,31 +192,6 @@ void TestTranslations::fixedTexts()
         QVERIFY2(!text.isEmpty(), qPrintable(languages.at(k) + QStringLiteral(": no translation")));
         if (!expected.at(k).isEmpty())
             QCOMPARE(text, expected.at(k));
-    }
-}
-
-void TestTranslations::sourceFilesComplete()
-{
-    QFETCH(QString, code);
-    // The same messages as the German sources, each once.
-    const QStringList keys = messageKeys(tsFiles.value(code));
-    QCOMPARE(keys, messageKeys(tsFiles.value(QStringLiteral("de"))));
-    QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
-    for (const TsMessage &m : tsFiles.value(code)) {
-        const QString where = code + QStringLiteral(" ") + m.context + QStringLiteral(" \"") + m.source + QStringLiteral("\"");
-        // lrelease leaves out unfinished messages, so the program would show the German text.
-        QVERIFY2(m.type.isEmpty(), qPrintable(where + QStringLiteral(" is ") + m.type));
-        for (const QString &t : m.translations) {
-            QVERIFY2(!t.isEmpty(), qPrintable(where + QStringLiteral(" has no translation")));
-            QVERIFY2(placeholders(t) == placeholders(m.source), qPrintable(where + QStringLiteral(" loses a placeholder: ") + t));
-            QVERIFY2(outerSpaces(t) == outerSpaces(m.source),
-                     qPrintable(where + QStringLiteral(" changes its outer spaces: \"") + t + QStringLiteral("\"")));
-            // The window is compact: a translation far longer than its source will not fit its button.
-            QVERIFY2(t.size() <= 2 * m.source.size() + 6, qPrintable(where + QStringLiteral(" is too long: ") + t));
-            // The source texts are German: the German file carries them unchanged.
-            if (code == QLatin1String("de"))
-                QCOMPARE(t, m.source);
-        }
     }
 }
 

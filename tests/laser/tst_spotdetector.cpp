@@ -346,6 +346,7 @@ void TestSpotDetector::scenes_data()
     QTest::newRow("dimmer band along a white edge") << 140 << 4 << BrightEdge(235, 0) << -1 << 0.0;
     QTest::newRow("the same band away from it") << 140 << 4 << BrightEdge(235, 40) << 2 << 154.0;
     QTest::newRow("saturated spot at a white edge") << 140 << 4 << BrightEdge(255, 0) << 2 << 154.0;
+    QTest::newRow("faint band along a white edge on a bright wall") << 200 << 4 << BrightEdge(244, 0) << -1 << 0.0;
     QTest::newRow("a white label uncovered by a hand") << 70 << 80 << Uncovered(true) << -1 << 0.0;
     QTest::newRow("a laser spot where the hand was") << 70 << 80 << Uncovered(false) << 60 << 156.5;
     const cv::Scalar white = cv::Scalar::all(240);
@@ -373,6 +374,21 @@ void TestSpotDetector::scenes_data()
         cv::circle(p, c, 15, cv::Scalar(160, 170, 170), cv::FILLED, cv::LINE_AA);
         cv::circle(p, c, 6, cv::Scalar(50, 50, 170), cv::FILLED, cv::LINE_AA);
     }) << -1 << 0.0;
+    // The first frame caught only the start of the pulse: a faint coloured speck, then the spot.
+    QTest::newRow("laser flaring up from a faint coloured speck") << 60 << 4 << Scene([](cv::Mat &p, int i) {
+        if (i == 2)
+            p(cv::Rect(99, 119, 2, 2)) = cv::Scalar(60, 255, 0);
+        else if (i == 3)
+            cv::circle(p, {100, 120}, 5, cv::Scalar::all(240), cv::FILLED);
+    }) << 3 << 100.5;
+    // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
+    QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
+        cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);
+        if (i < 36)
+            cv::circle(p, {100, 120}, 16, cv::Scalar::all(30), cv::FILLED);
+        if (i == 30 || i == 31)
+            Laser(p, 100, 120);
+    }) << 30 << 100.5;
 }
 
 void TestSpotDetector::scenes()

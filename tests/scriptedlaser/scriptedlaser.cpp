@@ -9,7 +9,6 @@
 #include <cstring>
 #include <deque>
 #include <map>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -39,35 +38,21 @@ struct Control
     std::map<int, std::string> items;
 };
 
-Control MakeControl(uint32_t id, int type, const char *name, int minimum, int maximum, int value,
-                    uint32_t flags = 0, std::map<int, std::string> items = {})
-{
-    Control c{LaserControl(), std::move(items)};
-    c.control.id = id;
-    c.control.type = type;
-    std::snprintf(c.control.name, sizeof c.control.name, "%s", name);
-    c.control.minimum = minimum;
-    c.control.maximum = maximum;
-    c.control.step = 1;
-    c.control.defaultValue = value;
-    c.control.value = value;
-    c.control.flags = flags;
-    return c;
-}
-
 // What a typical USB camera offers; exposure time is inactive while exposure is automatic.
 std::vector<Control> DefaultControls()
 {
-    return {MakeControl(V4L2_CID_BRIGHTNESS, LASER_CONTROL_INTEGER, "Brightness", -64, 64, 0),
-            MakeControl(V4L2_CID_AUTO_WHITE_BALANCE, LASER_CONTROL_BOOLEAN, "White Balance, Automatic", 0, 1, 1),
-            MakeControl(V4L2_CID_POWER_LINE_FREQUENCY, LASER_CONTROL_MENU, "Power Line Frequency", 0, 2, 2, 0,
-                        {{0, "Disabled"}, {1, "50 Hz"}, {2, "60 Hz"}}),
-            MakeControl(V4L2_CID_EXPOSURE_AUTO, LASER_CONTROL_MENU, "Auto Exposure", 0, 3, 3, 0,
-                        {{1, "Manual Mode"}, {3, "Aperture Priority Mode"}}),
-            MakeControl(V4L2_CID_EXPOSURE_ABSOLUTE, LASER_CONTROL_INTEGER, "Exposure Time, Absolute", 3, 2047, 250,
-                        LASER_CONTROL_INACTIVE),
-            MakeControl(V4L2_CID_FOCUS_ABSOLUTE, LASER_CONTROL_INTEGER, "Focus, Absolute", 0, 250, 0,
-                        LASER_CONTROL_READ_ONLY)};
+    // id, type, name, minimum, maximum, step, default, value, flags; menu items
+    return {{{V4L2_CID_BRIGHTNESS, LASER_CONTROL_INTEGER, "Brightness", -64, 64, 1, 0, 0, 0}, {}},
+            {{V4L2_CID_AUTO_WHITE_BALANCE, LASER_CONTROL_BOOLEAN, "White Balance, Automatic", 0, 1, 1, 1, 1, 0}, {}},
+            {{V4L2_CID_POWER_LINE_FREQUENCY, LASER_CONTROL_MENU, "Power Line Frequency", 0, 2, 1, 2, 2, 0},
+             {{0, "Disabled"}, {1, "50 Hz"}, {2, "60 Hz"}}},
+            {{V4L2_CID_EXPOSURE_AUTO, LASER_CONTROL_MENU, "Auto Exposure", 0, 3, 1, 3, 3, 0},
+             {{1, "Manual Mode"}, {3, "Aperture Priority Mode"}}},
+            {{V4L2_CID_EXPOSURE_ABSOLUTE, LASER_CONTROL_INTEGER, "Exposure Time, Absolute", 3, 2047, 1, 250, 250,
+              LASER_CONTROL_INACTIVE},
+             {}},
+            {{V4L2_CID_FOCUS_ABSOLUTE, LASER_CONTROL_INTEGER, "Focus, Absolute", 0, 250, 1, 0, 0, LASER_CONTROL_READ_ONLY},
+             {}}};
 }
 
 struct CameraState
@@ -85,14 +70,12 @@ struct Script
 {
     std::vector<std::string> devices;
     CameraState cameras[4];
-    std::map<int, Setting> filterDefaults, cameraDefaults;
     int selected = 0;
     std::string log;
     std::map<std::string, int> counts;
 };
 
 Script script;
-std::mutex scriptMutex;
 
 CameraState &Selected()
 {
@@ -119,19 +102,7 @@ void Log(const char *format, ...)
 
 Setting &SettingOf(CameraState &cam, int kind, int id)
 {
-    auto &table = kind == 0 ? cam.filter : cam.camera;
-    auto it = table.find(id);
-    if (it == table.end()) {
-        auto &defaults = kind == 0 ? script.filterDefaults : script.cameraDefaults;
-        auto d = defaults.find(id);
-        it = table.emplace(id, d == defaults.end() ? Setting{} : d->second).first;
-    }
-    return it->second;
-}
-
-void Fill(std::vector<unsigned char> &buffer, size_t size, unsigned char value)
-{
-    buffer.assign(size, value);
+    return (kind == 0 ? cam.filter : cam.camera)[id];
 }
 
 } // namespace
@@ -140,13 +111,11 @@ extern "C" {
 
 void ScriptReset(void)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     script = Script();
 }
 
 void ScriptSetDevices(const char *names)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     script.devices.clear();
     std::string all(names ? names : "");
     size_t start = 0;
@@ -161,29 +130,26 @@ void ScriptSetDevices(const char *names)
 
 void ScriptSetInitResult(int camera, int result)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     script.cameras[camera].initResult = result;
 }
 
 void ScriptQueueFrame(int camera, int result, const FrameBlock *block, unsigned char colourFill,
                       unsigned char greyFill, unsigned char detectionFill)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     ScriptedFrame frame;
     frame.result = result;
     if (block)
         frame.block = *block;
     if (result >= 0) {
-        Fill(frame.colour, size_t(ColourStride) * Height, colourFill);
-        Fill(frame.grey, size_t(GreyStride) * Height, greyFill);
-        Fill(frame.detection, size_t(GreyStride) * Height, detectionFill);
+        frame.colour.assign(size_t(ColourStride) * Height, colourFill);
+        frame.grey.assign(size_t(GreyStride) * Height, greyFill);
+        frame.detection.assign(size_t(GreyStride) * Height, detectionFill);
     }
     script.cameras[camera].frames.push_back(std::move(frame));
 }
 
 void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     auto &frames = script.cameras[camera].frames;
     if (frames.empty() || frames.back().result < 0)
         return;
@@ -197,27 +163,22 @@ void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value)
 
 int ScriptQueuedFrames(int camera)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     return int(script.cameras[camera].frames.size());
 }
 
 void ScriptSetSetting(int kind, int id, int minimum, int maximum, int value)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
-    (kind == 0 ? script.filterDefaults : script.cameraDefaults)[id] = Setting{minimum, maximum, value};
     for (CameraState &cam : script.cameras)
         (kind == 0 ? cam.filter : cam.camera)[id] = Setting{minimum, maximum, value};
 }
 
 int ScriptGetSettingValue(int camera, int kind, int id)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     return SettingOf(script.cameras[camera], kind, id).value;
 }
 
 void ScriptSetThresholdValue(int camera, int kind, int value)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     script.cameras[camera].thresholds[kind] = value;
 }
 
@@ -228,14 +189,12 @@ const char *ScriptCallLog(void)
 
 void ScriptClearLog(void)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     script.log.clear();
     script.counts.clear();
 }
 
 int ScriptCallCount(const char *name)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     auto it = script.counts.find(name);
     return it == script.counts.end() ? 0 : it->second;
 }
@@ -288,7 +247,6 @@ void CamFree(void)
 
 int CamReadFrame(FrameBlock *block)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     Count("CamReadFrame");
     CameraState &cam = Selected();
     if (cam.frames.empty())
@@ -361,6 +319,13 @@ static void SetSetting(int kind, int id, int value)
     s.value = std::clamp(value, s.minimum, s.maximum);
 }
 
+// A fraction of the range, from its minimum.
+static void SetSettingPct(int kind, int id, float fraction)
+{
+    const Setting &s = SettingOf(Selected(), kind, id);
+    SetSetting(kind, id, s.minimum + int(fraction * float(s.maximum - s.minimum) + 0.5f));
+}
+
 void CamSetFilterSetting(int id, int value, int flags)
 {
     Log("CamSetFilterSetting(%d,%d,%d)", id, value, flags);
@@ -376,15 +341,13 @@ void CamSetCameraSetting(int id, int value, int flags)
 void CamSetFilterSettingPct(int id, float fraction, int flags)
 {
     Log("CamSetFilterSettingPct(%d,%g,%d)", id, double(fraction), flags);
-    const Setting &s = SettingOf(Selected(), 0, id);
-    SetSetting(0, id, s.minimum + int(fraction * float(s.maximum - s.minimum) + 0.5f));
+    SetSettingPct(0, id, fraction);
 }
 
 void CamSetCameraSettingPct(int id, float fraction, int flags)
 {
     Log("CamSetCameraSettingPct(%d,%g,%d)", id, double(fraction), flags);
-    const Setting &s = SettingOf(Selected(), 1, id);
-    SetSetting(1, id, s.minimum + int(fraction * float(s.maximum - s.minimum) + 0.5f));
+    SetSettingPct(1, id, fraction);
 }
 
 void CamShowSettings(void) { Log("CamShowSettings()"); }
@@ -404,7 +367,6 @@ static Control *FindControl(unsigned int id)
 
 int CamListControls(LaserControl *controls, int capacity)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     Count("CamListControls");
     CameraState &cam = Selected();
     if (!cam.open)
@@ -416,7 +378,6 @@ int CamListControls(LaserControl *controls, int capacity)
 
 int CamGetControlMenuItem(unsigned int id, int index, char *buffer)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     const Control *c = Selected().open ? FindControl(id) : nullptr;
     const auto item = c ? c->items.find(index) : std::map<int, std::string>::const_iterator();
     const bool found = c && item != c->items.end();
@@ -426,7 +387,6 @@ int CamGetControlMenuItem(unsigned int id, int index, char *buffer)
 
 int CamGetControl(unsigned int id, int *value)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     const Control *c = Selected().open ? FindControl(id) : nullptr;
     if (!c)
         return -1;
@@ -436,7 +396,6 @@ int CamGetControl(unsigned int id, int *value)
 
 int CamSetControl(unsigned int id, int value)
 {
-    std::lock_guard<std::mutex> lock(scriptMutex);
     Log("CamSetControl(%#x,%d)", id, value);
     Control *c = Selected().open ? FindControl(id) : nullptr;
     if (!c || (c->control.flags & LASER_CONTROL_READ_ONLY) || value < c->control.minimum
