@@ -46,6 +46,9 @@ files = json.load(open(sys.argv[1]))["files"]
 sums = defaultdict(lambda: [0, 0, 0, 0])
 for f in files:
     folder = f["filename"].split("/")[0] if "/" in f["filename"] else "."
+    # The benchmark program sits in the library's folder but no test runs it.
+    if f["filename"].startswith("laser/bench/"):
+        folder = "laser/bench"
     for key in (folder, "TOTAL"):
         s = sums[key]
         s[0] += f["line_covered"]; s[1] += f["line_total"]
