@@ -3,6 +3,7 @@
 #include "frameprocessor.h"
 #include "homography.h"
 #include "outshine.h"
+#include "picturescaler.h"
 #include "pulsefilter.h"
 #include "spotdetector.h"
 
@@ -131,6 +132,8 @@ private slots:
     void scenes();
     void anySourceSize_data();
     void anySourceSize();
+    void scalerMatchesAreaResize_data();
+    void scalerMatchesAreaResize();
     void whiteCore_data();
     void whiteCore();
     void outshine_data();
@@ -451,6 +454,41 @@ void TestSpotDetector::anySourceSize()
     QVERIFY2(qAbs(frame.shots[0].x - x) < 0.5 && qAbs(frame.shots[0].y - y) < 0.5,
              qPrintable(QString("%1 %2 for %3 %4").arg(frame.shots[0].x).arg(frame.shots[0].y)
                             .arg(x).arg(y)));
+}
+
+void TestSpotDetector::scalerMatchesAreaResize_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("1280 x 720: halved in one pass") << 1280 << 720;
+    QTest::newRow("1920 x 1080") << 1920 << 1080;
+    QTest::newRow("800 x 600") << 800 << 600;
+    QTest::newRow("1283 x 721: no whole factor") << 1283 << 721;
+}
+
+// Every byte of a noisy picture, every channel on its own, against OpenCV's area scaling; upside
+// down as the program asks for it, into rows wider than the picture.
+void TestSpotDetector::scalerMatchesAreaResize()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    cv::Mat picture(height, width, CV_8UC3);
+    cv::theRNG().state = 7;
+    cv::randu(picture, cv::Scalar::all(0), cv::Scalar::all(256));
+    cv::Mat expected;
+    cv::resize(picture, expected, cv::Size(640, 480), 0, 0, cv::INTER_AREA);
+    cv::flip(expected, expected, 0);
+    const int stride = 640 * 3 + 5;
+    std::vector<uint8_t> out(size_t(stride) * 480, 0);
+    PictureScaler scaler;
+    scaler.Scale(picture, 640, 480, out.data(), stride, true);
+    const cv::Mat scaled(480, 640, CV_8UC3, out.data(), size_t(stride));
+    cv::Mat difference;
+    cv::absdiff(scaled, expected, difference);
+    double most = 0.0;
+    cv::minMaxLoc(difference.reshape(1), nullptr, &most);
+    QVERIFY2(most <= 2.0, qPrintable(QString::number(most)));
+    QVERIFY(cv::mean(difference)[0] < 0.5);
 }
 
 void TestSpotDetector::whiteCore_data()
