@@ -1,8 +1,11 @@
 // The scripted camera library's control functions, resolved from the same file the program loads.
+// Its open cameras offer six driver controls: brightness, automatic white balance, power-line
+// frequency, automatic exposure (a menu with items 1 and 3 only; 1 manual makes exposure time
+// active), exposure time (inactive at first) and a read-only focus.
 #pragma once
 
+#include "laser.h"
 #include "laserlibrary.h"
-#include "scriptedlaser.h"
 
 #include <QLibrary>
 #include <QString>
@@ -10,17 +13,29 @@
 
 struct Script
 {
+    // Back to the start: no devices, no frames, empty call log, CamInit succeeding with 1.
     void (*Reset)() = nullptr;
+    // Device names separated by '\n'; an empty string for none.
     void (*SetDevices)(const char *) = nullptr;
-    void (*SetInitResult)(int, int) = nullptr;
-    void (*QueueFrame)(int, int, const FrameBlock *, unsigned char, unsigned char, unsigned char) = nullptr;
-    void (*SetPixel)(int, int, int, int, unsigned char) = nullptr;
-    int (*QueuedFrames)(int) = nullptr;
-    void (*SetSetting)(int, int, int, int, int) = nullptr;
-    int (*GetSettingValue)(int, int, int) = nullptr;
-    void (*SetThresholdValue)(int, int, int) = nullptr;
+    // What CamInit returns for a camera from now on.
+    void (*SetInitResult)(int camera, int result) = nullptr;
+    // Queues a CamReadFrame result for a camera: a frame (result >= 0) with the block (may be null:
+    // no spots) and colour, grey and detection buffers filled with the given values; or a bare
+    // negative result, where LASER_NOT_OPEN also closes the camera. With nothing queued an open
+    // camera answers LASER_NO_FRAME and a closed one LASER_NOT_OPEN.
+    void (*QueueFrame)(int camera, int result, const FrameBlock *, unsigned char, unsigned char, unsigned char) = nullptr;
+    // One pixel (upright coordinates) of the last queued frame's buffer 0 colour, 1 grey or 2 detection.
+    void (*SetPixel)(int camera, int buffer, int x, int y, unsigned char) = nullptr;
+    // Range and value of a setting of every camera, and its value in one: kind 0 filter, 1 camera.
+    void (*SetSetting)(int kind, int id, int minimum, int maximum, int value) = nullptr;
+    int (*GetSettingValue)(int camera, int kind, int id) = nullptr;
+    // The threshold value the library reports.
+    void (*SetThresholdValue)(int camera, int kind, int value) = nullptr;
+    // Every call except the polled ones (CamListDevices, CamReadFrame, CamSelectCamera, buffer
+    // getters), one line each such as "3 CamSetCorner(1,512.5,96.5)", the selected camera first.
     const char *(*CallLog)() = nullptr;
     void (*ClearLog)() = nullptr;
+    // How often an entry point was called, the polled ones included.
     int (*CallCount)(const char *) = nullptr;
 
     // Makes the program use the scripted library and resolves its controls.
@@ -37,7 +52,6 @@ struct Script
         RESOLVE(SetInitResult, ScriptSetInitResult)
         RESOLVE(QueueFrame, ScriptQueueFrame)
         RESOLVE(SetPixel, ScriptSetPixel)
-        RESOLVE(QueuedFrames, ScriptQueuedFrames)
         RESOLVE(SetSetting, ScriptSetSetting)
         RESOLVE(GetSettingValue, ScriptGetSettingValue)
         RESOLVE(SetThresholdValue, ScriptSetThresholdValue)

@@ -1,5 +1,6 @@
-// Scripted camera library for GUI tests: the real entry points, answering what a test queued.
-#include "scriptedlaser.h"
+// Scripted camera library for GUI tests: the real entry points, answering what a test queued,
+// and the Script* entry points that queue it (tests/common/scriptedlibrary.h describes them).
+#include "laser.h"
 
 #include <linux/videodev2.h>
 
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -109,32 +111,26 @@ Setting &SettingOf(CameraState &cam, int kind, int id)
 
 extern "C" {
 
-void ScriptReset(void)
+LASER_API void ScriptReset(void)
 {
     script = Script();
 }
 
-void ScriptSetDevices(const char *names)
+LASER_API void ScriptSetDevices(const char *names)
 {
     script.devices.clear();
-    std::string all(names ? names : "");
-    size_t start = 0;
-    while (!all.empty() && start <= all.size()) {
-        const size_t end = all.find('\n', start);
-        script.devices.push_back(all.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
+    std::istringstream lines(names ? names : "");
+    for (std::string name; std::getline(lines, name);)
+        script.devices.push_back(name);
 }
 
-void ScriptSetInitResult(int camera, int result)
+LASER_API void ScriptSetInitResult(int camera, int result)
 {
     script.cameras[camera].initResult = result;
 }
 
-void ScriptQueueFrame(int camera, int result, const FrameBlock *block, unsigned char colourFill,
-                      unsigned char greyFill, unsigned char detectionFill)
+LASER_API void ScriptQueueFrame(int camera, int result, const FrameBlock *block, unsigned char colourFill,
+                                unsigned char greyFill, unsigned char detectionFill)
 {
     ScriptedFrame frame;
     frame.result = result;
@@ -148,7 +144,7 @@ void ScriptQueueFrame(int camera, int result, const FrameBlock *block, unsigned 
     script.cameras[camera].frames.push_back(std::move(frame));
 }
 
-void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value)
+LASER_API void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value)
 {
     auto &frames = script.cameras[camera].frames;
     if (frames.empty() || frames.back().result < 0)
@@ -161,39 +157,34 @@ void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value)
         (buffer == 1 ? frame.grey : frame.detection)[size_t(row) * GreyStride + x] = value;
 }
 
-int ScriptQueuedFrames(int camera)
-{
-    return int(script.cameras[camera].frames.size());
-}
-
-void ScriptSetSetting(int kind, int id, int minimum, int maximum, int value)
+LASER_API void ScriptSetSetting(int kind, int id, int minimum, int maximum, int value)
 {
     for (CameraState &cam : script.cameras)
         (kind == 0 ? cam.filter : cam.camera)[id] = Setting{minimum, maximum, value};
 }
 
-int ScriptGetSettingValue(int camera, int kind, int id)
+LASER_API int ScriptGetSettingValue(int camera, int kind, int id)
 {
     return SettingOf(script.cameras[camera], kind, id).value;
 }
 
-void ScriptSetThresholdValue(int camera, int kind, int value)
+LASER_API void ScriptSetThresholdValue(int camera, int kind, int value)
 {
     script.cameras[camera].thresholds[kind] = value;
 }
 
-const char *ScriptCallLog(void)
+LASER_API const char *ScriptCallLog(void)
 {
     return script.log.c_str();
 }
 
-void ScriptClearLog(void)
+LASER_API void ScriptClearLog(void)
 {
     script.log.clear();
     script.counts.clear();
 }
 
-int ScriptCallCount(const char *name)
+LASER_API int ScriptCallCount(const char *name)
 {
     auto it = script.counts.find(name);
     return it == script.counts.end() ? 0 : it->second;
