@@ -1,4 +1,4 @@
-// Tests of the real program's start: with and without the camera library beside it.
+// Tests of the real program's start without the camera library beside it.
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,7 +11,7 @@ private slots:
     void withoutItsCameraLibraryItQuits();
 };
 
-// With the library the window is configured and writes its version line: tst_mainwindow.
+// With its library the window is configured and names the library's version (tst_mainwindow).
 void TestStartup::withoutItsCameraLibraryItQuits()
 {
     QTemporaryDir dir; // an empty working directory: no project to load
