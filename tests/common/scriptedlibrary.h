@@ -35,7 +35,8 @@ struct Script
     // getters), one line each such as "3 CamSetCorner(1,512.5,96.5)", the selected camera first.
     const char *(*CallLog)() = nullptr;
     void (*ClearLog)() = nullptr;
-    // How often an entry point was called, the polled ones included.
+    // How often an entry point was called: the logged ones, CamReadFrame, CamGetColourBuf and
+    // CamGetNameOfDevice.
     int (*CallCount)(const char *) = nullptr;
 
     // Makes the program use the scripted library and resolves its controls.

@@ -199,11 +199,7 @@ void CamDisableThreading(void) { Log("CamDisableThreading()"); }
 void CamEnableMulipleCameras(void) { Log("CamEnableMulipleCameras()"); }
 void CamDisableMulipleCameras(void) { Log("CamDisableMulipleCameras()"); }
 
-int CamListDevices(void)
-{
-    Count("CamListDevices");
-    return int(script.devices.size());
-}
+int CamListDevices(void) { return int(script.devices.size()); }
 
 int CamGetNameOfDevice(char *buffer, int index)
 {
@@ -216,11 +212,7 @@ int CamGetNameOfDevice(char *buffer, int index)
     return 0;
 }
 
-void CamSelectCamera(int number)
-{
-    Count("CamSelectCamera");
-    script.selected = number;
-}
+void CamSelectCamera(int number) { script.selected = number; }
 
 int CamInit(int device, int width, int height)
 {
@@ -274,11 +266,7 @@ void CamSetThreshold(int kind, int value)
     Selected().thresholds[kind] = value;
 }
 
-int CamGetThresholds(int kind)
-{
-    Count("CamGetThresholds");
-    return Selected().thresholds[kind];
-}
+int CamGetThresholds(int kind) { return Selected().thresholds[kind]; }
 
 static int GetSetting(int kind, int id, int *minimum, int *maximum, int *step, int *value, int *def, int *flags)
 {
@@ -294,13 +282,11 @@ static int GetSetting(int kind, int id, int *minimum, int *maximum, int *step, i
 
 int CamGetFilterSetting(int id, int *a, int *b, int *c, int *d, int *e, int *f)
 {
-    Count("CamGetFilterSetting");
     return GetSetting(0, id, a, b, c, d, e, f);
 }
 
 int CamGetCameraSetting(int id, int *a, int *b, int *c, int *d, int *e, int *f)
 {
-    Count("CamGetCameraSetting");
     return GetSetting(1, id, a, b, c, d, e, f);
 }
 
@@ -358,7 +344,6 @@ static Control *FindControl(unsigned int id)
 
 int CamListControls(LaserControl *controls, int capacity)
 {
-    Count("CamListControls");
     CameraState &cam = Selected();
     if (!cam.open)
         return 0;
