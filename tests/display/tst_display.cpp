@@ -161,6 +161,7 @@ void TestDisplay::modeFollowsPageAndCorrectedTarget()
     window->ui->pushButtonCorrectedTarget->click();
     window->SetPage(2);
     window->ui->radioButtonDispTarget->click();
+    window->ui->radioButtonCircleTarget->click();
     window->ui->spinBoxCircles->setValue(10);
     window->ui->spinBoxInnerCircles->setValue(8);
     window->ui->spinBoxCircles->setValue(3); // fewer circles lower the inner count
@@ -248,9 +249,11 @@ void TestDisplay::badPictureChangesNothing()
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImage(300, 300, QImage::Format_RGB32).save(&buffer, "PNG");
-    // A cancelled dialog (no name), a truncated file and one too large to decode.
-    const QList<QPair<QString, QByteArray>> files{
-        {QString(), QByteArray()}, {"cut.png", png.left(png.size() / 2)}, {"huge.bmp", BmpHeader(16000, 16000)}};
+    // A cancelled dialog (no name), no picture, a truncated one and one too large to decode.
+    const QList<QPair<QString, QByteArray>> files{{QString(), QByteArray()},
+                                                  {"notes.png", "Fieldshot\n"},
+                                                  {"cut.png", png.left(png.size() / 2)},
+                                                  {"huge.bmp", BmpHeader(16000, 16000)}};
     for (const auto &file : files) {
         const QString path = file.first.isEmpty() ? QString() : dir.filePath(file.first);
         if (!path.isEmpty()) {
