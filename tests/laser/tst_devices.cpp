@@ -80,15 +80,9 @@ class TestDevices : public QObject
     Q_OBJECT
 
 private slots:
-    void nodeOrder();
-    void captureNodes_data();
-    void captureNodes();
+    void deviceNodes();
     void sourceList();
-    void valueForFraction_data();
-    void valueForFraction();
     void settingMapping();
-    void formatChoice_data();
-    void formatChoice();
     void decodesCapturedBuffers_data();
     void decodesCapturedBuffers();
     void driverControls();
@@ -96,31 +90,22 @@ private slots:
     void videoFilePlaysAndEnds();
 };
 
-void TestDevices::nodeOrder()
+// Which nodes are cameras, in which order, and the format they are asked for.
+void TestDevices::deviceNodes()
 {
     const std::vector<std::string> sorted =
         SortVideoNodes({"video10", "null", "video2", "video0", "videoX", "video1", "vide"});
     QCOMPARE(sorted, (std::vector<std::string>{"video0", "video1", "video2", "video10"}));
-}
-
-void TestDevices::captureNodes_data()
-{
-    QTest::addColumn<uint>("caps");
-    QTest::addColumn<bool>("capture");
-    QTest::newRow("webcam") << uint(V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_STREAMING) << true;
-    QTest::newRow("metadata node") << uint(V4L2_CAP_META_CAPTURE | V4L2_CAP_STREAMING) << false;
+    QVERIFY(IsCaptureNode(V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_STREAMING));
+    QVERIFY(!IsCaptureNode(V4L2_CAP_META_CAPTURE | V4L2_CAP_STREAMING));
     // Drivers without per-node capabilities report the whole device's: a node that also
     // carries metadata is no webcam picture.
-    QTest::newRow("video and metadata") << uint(V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_META_CAPTURE) << false;
-    QTest::newRow("output only") << uint(V4L2_CAP_VIDEO_OUTPUT) << false;
-    QTest::newRow("multi-planar codec") << uint(V4L2_CAP_VIDEO_M2M_MPLANE) << false;
-}
-
-void TestDevices::captureNodes()
-{
-    QFETCH(uint, caps);
-    QFETCH(bool, capture);
-    QCOMPARE(IsCaptureNode(caps), capture);
+    QVERIFY(!IsCaptureNode(V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_META_CAPTURE));
+    QVERIFY(!IsCaptureNode(V4L2_CAP_VIDEO_OUTPUT | V4L2_CAP_VIDEO_M2M_MPLANE));
+    // MJPEG where offered, else BGR24 converted by the driver's library.
+    QCOMPARE(ChooseV4L2Format({V4L2_PIX_FMT_YUYV, V4L2_PIX_FMT_MJPEG}), uint32_t(V4L2_PIX_FMT_MJPEG));
+    QCOMPARE(ChooseV4L2Format({V4L2_PIX_FMT_YUYV}), uint32_t(V4L2_PIX_FMT_BGR24));
+    QCOMPARE(ChooseV4L2Format({}), uint32_t(V4L2_PIX_FMT_BGR24));
 }
 
 void TestDevices::sourceList()
@@ -167,36 +152,6 @@ void TestDevices::sourceList()
     qunsetenv("LASER_SOURCES");
 }
 
-void TestDevices::valueForFraction_data()
-{
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("step");
-    QTest::addColumn<float>("fraction");
-    QTest::addColumn<int>("value");
-    QTest::newRow("half of 0-255") << 0 << 255 << 1 << 0.5f << 128;
-    QTest::newRow("exposure 3-2047 at 0") << 3 << 2047 << 1 << 0.0f << 3;
-    QTest::newRow("exposure 3-2047 at 1") << 3 << 2047 << 1 << 1.0f << 2047;
-    QTest::newRow("negative range") << -64 << 64 << 1 << 0.25f << -32;
-    QTest::newRow("steps of 10") << 0 << 100 << 10 << 0.33f << 30;
-    QTest::newRow("out of range fraction") << 0 << 10 << 1 << 1.5f << 10;
-    QTest::newRow("empty range") << 5 << 5 << 1 << 0.7f << 5;
-}
-
-void TestDevices::valueForFraction()
-{
-    QFETCH(int, minimum);
-    QFETCH(int, maximum);
-    QFETCH(int, step);
-    QFETCH(float, fraction);
-    QFETCH(int, value);
-    SettingInfo info;
-    info.minimum = minimum;
-    info.maximum = maximum;
-    info.step = step;
-    QCOMPARE(ValueForFraction(info, fraction), value);
-}
-
 void TestDevices::settingMapping()
 {
     // The two groups are told apart, unmapped and out-of-range numbers give no control, and
@@ -205,6 +160,13 @@ void TestDevices::settingMapping()
     QCOMPARE(V4L2ControlFor(SettingGroup::Camera, 2), 0u); // no roll control in V4L2
     QCOMPARE(V4L2ControlFor(SettingGroup::Filter, 10), 0u);
     QCOMPARE(V4L2AutoValue(V4L2_CID_EXPOSURE_AUTO, false), int(V4L2_EXPOSURE_MANUAL));
+    // A fraction of a range: rounded to its steps and kept within it.
+    QCOMPARE(ValueForFraction({0, 255, 1}, 0.5f), 128);
+    QCOMPARE(ValueForFraction({3, 2047, 1}, 0.0f), 3);
+    QCOMPARE(ValueForFraction({-64, 64, 1}, 0.25f), -32);
+    QCOMPARE(ValueForFraction({0, 100, 10}, 0.33f), 30);
+    QCOMPARE(ValueForFraction({0, 10, 1}, 1.5f), 10);
+    QCOMPARE(ValueForFraction({5, 5, 1}, 0.7f), 5);
     // Without a driver, brightness and exposure are emulated on the picture.
     PictureAdjustment a;
     SettingInfo info;
@@ -222,23 +184,6 @@ void TestDevices::settingMapping()
     QCOMPARE(int(picture.at<cv::Vec3b>(0, 0)[2]), 240);
     QVERIFY(a.GetSetting(SettingGroup::Camera, 4, info));
     QCOMPARE(info.value, 75);
-}
-
-void TestDevices::formatChoice_data()
-{
-    QTest::addColumn<QVector<uint>>("offered");
-    QTest::addColumn<uint>("chosen");
-    QTest::newRow("MJPEG among others")
-        << QVector<uint>{V4L2_PIX_FMT_YUYV, V4L2_PIX_FMT_MJPEG} << uint(V4L2_PIX_FMT_MJPEG);
-    QTest::newRow("raw only: converted") << QVector<uint>{V4L2_PIX_FMT_YUYV} << uint(V4L2_PIX_FMT_BGR24);
-    QTest::newRow("nothing listed") << QVector<uint>{} << uint(V4L2_PIX_FMT_BGR24);
-}
-
-void TestDevices::formatChoice()
-{
-    QFETCH(QVector<uint>, offered);
-    QFETCH(uint, chosen);
-    QCOMPARE(ChooseV4L2Format(std::vector<uint32_t>(offered.begin(), offered.end())), chosen);
 }
 
 void TestDevices::decodesCapturedBuffers_data()
