@@ -109,12 +109,10 @@ class TestLaserApi : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void endToEnd_data();
     void endToEnd();
     void failingSources();
     void fourCamerasAtOnce();
-    void thresholdsPerCamera();
-    void simulatorSettingsAndControls();
+    void settingsAndControls();
 };
 
 void TestLaserApi::initTestCase()
@@ -133,17 +131,8 @@ void TestLaserApi::cleanup()
     CamEnableThreading();
 }
 
-void TestLaserApi::endToEnd_data()
-{
-    QTest::addColumn<bool>("threaded");
-    QTest::newRow("threaded") << true;
-    QTest::newRow("polled") << false;
-}
-
 void TestLaserApi::endToEnd()
 {
-    QFETCH(bool, threaded);
-    threaded ? CamEnableThreading() : CamDisableThreading();
     ScenarioFiles files({AngledScenario});
     const int device = DeviceNamed("Simulator: Angled");
     QVERIFY(device >= 0);
@@ -195,8 +184,10 @@ void TestLaserApi::failingSources()
     QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
 }
 
+// Polled: the program's tick reads each camera itself.
 void TestLaserApi::fourCamerasAtOnce()
 {
+    CamDisableThreading();
     QStringList jsons;
     for (int c = 0; c < 4; ++c)
         jsons << Scenario(QString("Cam%1").arg(c), 100 + 100 * c, 50 + 80 * c, 150 + 50 * c);
@@ -243,24 +234,22 @@ void TestLaserApi::fourCamerasAtOnce()
     QCOMPARE(shots[0].size(), 2);
 }
 
-void TestLaserApi::thresholdsPerCamera()
+void TestLaserApi::settingsAndControls()
 {
+    // Thresholds are kept per camera.
+    CamSelectCamera(1);
     CamSetThreshold(LASER_THRESHOLD_LUMINANCE, 77);
     CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, 1234);
     CamSelectCamera(3);
     QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), LASER_DEFAULT_LUMINANCE);
-    CamSelectCamera(0);
+    CamSelectCamera(1);
     QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), 77);
     QCOMPARE(CamGetThresholds(LASER_THRESHOLD_MAX_SIZE), 1234);
     QCOMPARE(CamGetThresholds(9), 0);
     CamSetThreshold(LASER_THRESHOLD_LUMINANCE, LASER_DEFAULT_LUMINANCE);
     CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, LASER_DEFAULT_MAX_SIZE);
-}
-
-void TestLaserApi::simulatorSettingsAndControls()
-{
+    // A simulated camera: the settings the program uses, no driver controls.
     ScenarioFiles files({}, {"demo"});
-    CamSelectCamera(1);
     int v[6] = {1, 1, 1, 1, 1, 1};
     QCOMPARE(CamGetFilterSetting(0, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), -1); // not open
     QCOMPARE(CamListControls(nullptr, 0), 0);
