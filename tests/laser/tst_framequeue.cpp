@@ -31,39 +31,13 @@ class TestFrameQueue : public QObject
     Q_OBJECT
 
 private slots:
-    void blockBytes();
-    void detectionBufferMarksLaserPixels();
+    void frameAndBlock();
     void dropsOldestKeepingShots_data();
     void dropsOldestKeepingShots();
 };
 
-void TestFrameQueue::blockBytes()
-{
-    QCOMPARE(LaserHeaderBlockSize(), 324);
-    FrameData f;
-    f.shotCount = 2;
-    f.shots[0].x = 10.25;
-    f.shots[0].y = 20.5;
-    f.shots[0].cx = 300.0;
-    f.shots[0].cy = 400.0;
-    f.shots[1].x = 1.0;
-    f.peak = 201;
-    FrameBlock block;
-    std::memset(&block, 0xAB, sizeof block);
-    f.WriteBlock(&block);
-    const auto *bytes = reinterpret_cast<const unsigned char *>(&block);
-    auto i32 = [&](int offset) { int32_t v; std::memcpy(&v, bytes + offset, 4); return v; };
-    auto f64 = [&](int offset) { double v; std::memcpy(&v, bytes + offset, 8); return v; };
-    QCOMPARE(i32(4), 1);
-    QCOMPARE(QList<double>({f64(8), f64(16), f64(24), f64(32)}), QList<double>({10.25, 20.5, 300, 400}));
-    QCOMPARE(i32(40 + 4), 1);
-    QCOMPARE(f64(40 + 8), 1.0);
-    for (int k = 2; k < 8; ++k) // unused records are cleared, not left over
-        QCOMPARE(i32(40 * k + 4), 0);
-    QCOMPARE(i32(320), 201);
-}
-
-void TestFrameQueue::detectionBufferMarksLaserPixels()
+// A frame as the camera thread makes it, and the block CamReadFrame fills from it.
+void TestFrameQueue::frameAndBlock()
 {
     // 641 pixels wide: rows of colour and grey are padded to a multiple of 4 bytes.
     cv::Mat dark(480, 641, CV_8UC3, cv::Scalar::all(0));
@@ -88,6 +62,21 @@ void TestFrameQueue::detectionBufferMarksLaserPixels()
     QCOMPARE(f.shots[0].x, 101.5);
     QCOMPARE(f.shots[0].y, 51.5);
     QCOMPARE(f.shots[0].pixels, 9);
+    // The block, as C sees it: a record of kind 1 with the shot, the others cleared rather than
+    // left over, the peak at byte 320.
+    QCOMPARE(LaserHeaderBlockSize(), 324);
+    FrameBlock block;
+    std::memset(&block, 0xAB, sizeof block);
+    f.WriteBlock(&block);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(&block);
+    auto i32 = [&](int offset) { int32_t v; std::memcpy(&v, bytes + offset, 4); return v; };
+    auto f64 = [&](int offset) { double v; std::memcpy(&v, bytes + offset, 8); return v; };
+    QCOMPARE(i32(4), 1);
+    QCOMPARE(QList<double>({f64(8), f64(16), f64(24), f64(32)}),
+             QList<double>({101.5, 51.5, f.shots[0].cx, f.shots[0].cy}));
+    for (int k = 1; k < 8; ++k)
+        QCOMPARE(i32(40 * k + 4), 0);
+    QCOMPARE(i32(320), 250);
 }
 
 void TestFrameQueue::dropsOldestKeepingShots_data()
