@@ -144,8 +144,6 @@ void TestSpotDetector::detect_data()
     QTest::newRow("lower threshold is more sensitive") << 90 << 55 << 3.0 << c << 40 << 1 << 5000 << true;
     QTest::newRow("smaller than min size") << 90 << 120 << 3.0 << c << 100 << 60 << 5000 << false;
     QTest::newRow("larger than max size") << 90 << 120 << 8.0 << c << 100 << 1 << 100 << false;
-    // A spot on a bright wall can only rise to white: saturating is all it can do.
-    QTest::newRow("saturating on a bright wall") << 230 << 100 << 3.0 << c << 100 << 1 << 5000 << true;
     // A speck of a pixel or two on a bright wall closes much of the gap to white, yet carries
     // too little light to be a spot; a laser spot of a few pixels does not.
     QTest::newRow("noise speck on a bright wall") << 225 << 25 << 0.5 << m << 110 << 1 << 5000 << false;
@@ -230,7 +228,6 @@ void TestSpotDetector::lightsInOneFrame_data()
         rising.append({20 + 45 * i, 60, 2, 100 + 15 * i});
     QTest::newRow("strongest first, the faintest left out")
         << rising << 5 << 5 << QVector<int>{7, 6, 5, 4, 3};
-    QTest::newRow("scene change: nine lights") << Grid(9) << 8 << 0 << QVector<int>{};
     QTest::newRow("scene change: lights everywhere") << Grid(20) << 8 << 0 << QVector<int>{};
 }
 
@@ -363,7 +360,6 @@ void TestSpotDetector::whiteCore_data()
     QTest::addColumn<QVector<int>>("peak");  // the brightest pixel, when it differs from the core
     QTest::addColumn<QVector<int>>("beside"); // one pixel beside it, when it differs
     QTest::newRow("red laser core on a dark wall") << Rgb{30, 25, 25} << Rgb{255, 230, 230} << 200 << 255 << Rgb() << Rgb();
-    QTest::newRow("green laser on a bright scene") << Rgb{230, 250, 120} << Rgb{250, 255, 230} << 200 << 255 << Rgb() << Rgb();
     QTest::newRow("noise dims the brightest pixel of a white core") << Rgb{30, 30, 30} << Rgb{255, 255, 255} << 200 << 255 << Rgb{255, 255, 120} << Rgb();
     QTest::newRow("one white pixel beside a yellow patch's peak") << Rgb{230, 250, 120} << Rgb{255, 255, 140} << 0 << 40 << Rgb() << Rgb{255, 255, 255};
     // Around a spot on a saturated wall only a saturated core tells laser light.
