@@ -1,6 +1,6 @@
 // Tests of the frame hand-over: FrameBlock bytes, buffer conventions, and the queue between
-// the camera thread and the program with its drop-oldest rule (run under the thread sanitizer
-// with the C interface's threaded cameras).
+// the camera thread and the program with its drop-oldest rule. The queue's locking is checked
+// by the thread sanitizer on the C interface's threaded cameras (tst_laserapi).
 #include "framequeue.h"
 #include "frameprocessor.h"
 #include "homography.h"

@@ -118,6 +118,7 @@ private slots:
 void TestLaserApi::initTestCase()
 {
     CamSetVerbose(0);
+    CamEnableThreading();
     CamEnableMulipleCameras();
 }
 

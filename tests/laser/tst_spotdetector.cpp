@@ -320,7 +320,6 @@ void TestSpotDetector::scalerMatchesAreaResize_data()
     QTest::addColumn<int>("height");
     QTest::newRow("1280 x 720: halved in one pass") << 1280 << 720;
     QTest::newRow("1920 x 1080") << 1920 << 1080;
-    QTest::newRow("800 x 600") << 800 << 600;
     QTest::newRow("1283 x 721: no whole factor") << 1283 << 721;
 }
 
