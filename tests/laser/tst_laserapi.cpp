@@ -33,10 +33,9 @@ QString Scenario(const QString &name, double x, double y, int t)
         .arg(name).arg(t).arg(x).arg(y);
 }
 
-// Writes the scenarios and points LASER_SOURCES at them (plus extra entries).
-class ScenarioFiles
+// Writes the scenarios and points LASER_SOURCES at them (plus extra entries) until cleanup().
+struct ScenarioFiles
 {
-public:
     ScenarioFiles(const QStringList &jsons, const QStringList &extra = {})
     {
         QStringList sources;
@@ -48,8 +47,6 @@ public:
         }
         qputenv("LASER_SOURCES", (sources + extra).join(';').toUtf8());
     }
-    ~ScenarioFiles() { qunsetenv("LASER_SOURCES"); }
-
     QTemporaryDir dir;
 };
 
@@ -130,6 +127,7 @@ void TestLaserApi::cleanup()
     }
     CamSelectCamera(0);
     CamEnableThreading();
+    qunsetenv("LASER_SOURCES");
 }
 
 void TestLaserApi::endToEnd()
