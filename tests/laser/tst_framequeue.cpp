@@ -87,7 +87,6 @@ void TestFrameQueue::dropsOldestKeepingShots_data()
     QTest::addColumn<QVector<int>>("shotsPerFrame");
     QTest::addColumn<QVector<int>>("taken");
     QTest::addColumn<QVector<double>>("shots");
-    QTest::newRow("oldest first") << 3 << QVector<int>{0, 0} << QVector<int>{1, 2} << QVector<double>{};
     // Depth 2: frames 1-4 published, 1 and 2 dropped, 3 is handed out with their shots.
     QTest::newRow("shots move on") << 2 << QVector<int>{1, 1, 1, 0} << QVector<int>{3, 4}
                                    << QVector<double>{100, 200, 300};

@@ -11,19 +11,17 @@
 
 namespace {
 
-// An angled screen with shots given both in picture pixels and on the screen; the last lasts
-// 5 ms, inside one frame's exposure.
+// An angled screen with shots given both in picture pixels and on the screen, near its corners;
+// the last lasts 5 ms, inside one frame's exposure.
 const char *AngledScenario = R"({
     "name": "Angled", "fps": 30, "noise": 2,
     "background": {"kind": "rings", "brightness": 120},
     "screen": [[150, 80], [520, 110], [120, 420], [540, 400]],
     "shots": [
         {"t": 150, "x": 210.4, "y": 180.6, "ms": 100, "radius": 3},
-        {"t": 400, "sx": 500, "sy": 500, "ms": 60, "radius": 3, "colour": "green"},
-        {"t": 650, "sx": 120, "sy": 850, "ms": 150, "radius": 4},
-        {"t": 900, "x": 450.2, "y": 350.9, "ms": 30, "radius": 2.5, "colour": "green"},
-        {"t": 1150, "sx": 900, "sy": 100, "ms": 100, "radius": 3},
-        {"t": 1410, "x": 300.5, "y": 250.5, "ms": 5, "radius": 3}],
+        {"t": 400, "sx": 120, "sy": 850, "ms": 150, "radius": 4, "colour": "green"},
+        {"t": 650, "sx": 900, "sy": 100, "ms": 30, "radius": 2.5},
+        {"t": 910, "x": 300.5, "y": 250.5, "ms": 5, "radius": 3}],
     "loop": false})";
 
 QString Scenario(const QString &name, double x, double y, int t)
@@ -150,11 +148,10 @@ void TestLaserApi::endToEnd()
     QCOMPARE(ReadAll(1, &shots), LASER_NOT_OPEN); // the scenario ends: the camera vanishes
     // Each scripted shot once, in order: where it was scripted in the picture within 0.5 px,
     // or on the 0-1000 screen within 2 units.
-    const struct { bool onScreen; QPointF at; } expected[6] = {
-        {false, {210.4, 180.6}}, {true, {500, 500}}, {true, {120, 850}},
-        {false, {450.2, 350.9}}, {true, {900, 100}}, {false, {300.5, 250.5}}};
-    QCOMPARE(shots.size(), 6);
-    for (int i = 0; i < 6; ++i) {
+    const struct { bool onScreen; QPointF at; } expected[4] = {
+        {false, {210.4, 180.6}}, {true, {120, 850}}, {true, {900, 100}}, {false, {300.5, 250.5}}};
+    QCOMPARE(shots.size(), 4);
+    for (int i = 0; i < 4; ++i) {
         const bool onScreen = expected[i].onScreen;
         const QPointF at = onScreen ? shots[i].screen : shots[i].picture;
         const QPointF error = at - expected[i].at;

