@@ -41,7 +41,6 @@ private slots:
 
     void controlsFollowTheSelection_data();
     void controlsFollowTheSelection();
-    void restackByRowOrder();
     void duplicateKeepsScoreAndType();
     void deleteAndDefaultNames();
     void addModeButtons();
@@ -229,23 +228,6 @@ void TestTargets::controlsFollowTheSelection()
     }
 }
 
-void TestTargets::restackByRowOrder()
-{
-    Target *a = AddRect(QRectF(0, 0, 100, 100));
-    scene->AddEllipseTarget(QRectF(50, 50, 100, 100));
-    Target *b = window->Targets().last();
-    const QPointF overlap(75, 75);
-    QCOMPARE(window->TargetAt(overlap), a);
-    QCOMPARE(window->TargetAt(QPointF(140, 100)), b);
-    QCOMPARE(window->TargetAt(QPointF(300, 300)), nullptr);
-
-    // What dragging row 1 to the top does to the model.
-    QVERIFY(window->ui->listWidgetTargets->model()->moveRow(QModelIndex(), 1, QModelIndex(), 0));
-    QCOMPARE(TargetOfRow(window->ui->listWidgetTargets->item(0)), b);
-    QVERIFY(b->item->zValue() > a->item->zValue());
-    QCOMPARE(window->TargetAt(overlap), b);
-}
-
 void TestTargets::duplicateKeepsScoreAndType()
 {
     Target *source = AddRect(QRectF(10, 20, 40, 30));
@@ -385,6 +367,13 @@ void TestTargets::rings()
     // The innermost ring lies in front, so a shot at the centre scores it.
     QCOMPARE(window->TargetAt(QPointF(320, 240)), targets[1]);
     QCOMPARE(window->TargetAt(QPointF(320, 41)), targets[n]);
+    QCOMPARE(window->TargetAt(QPointF(620, 460)), nullptr);
+
+    // Dragging the outer ring's row to the top brings it in front of all others.
+    QVERIFY(window->ui->listWidgetTargets->model()->moveRow(QModelIndex(), n, QModelIndex(), 0));
+    QCOMPARE(TargetOfRow(window->ui->listWidgetTargets->item(0)), targets[n]);
+    QVERIFY(targets[n]->item->zValue() > before->item->zValue());
+    QCOMPARE(window->TargetAt(QPointF(320, 240)), targets[n]);
 }
 
 void TestTargets::ringDialog()
