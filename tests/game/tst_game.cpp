@@ -31,19 +31,15 @@ private slots:
     void flashWithoutGame_data();
     void flashWithoutGame();
     void flashesAreCutShortAndForgetDeletedTargets();
-    void pageSwitchClearsMarkersAndStops();
     void earlierRowTakesTheShot();
-    void startButtonShotAndStopButton();
-    void spaceStartsAndStopsTheGame();
+    void startButtonShotSpaceAndStopButton();
 
     void exportText();
-    void hitsMenuCopiesAndSaves();
-    void newestRowStaysInSight();
+    void hitsTableMenuAndScrolling();
 
 private:
     Target *AddTarget(const QRectF &rect, TargetType type, int score, const QString &name);
     void Shoot(qreal x, qreal y, bool fromCamera = false) { window->Shoot(QPointF(x, y), QPointF(), fromCamera); }
-    void Start(int gameType);
     QStringList Sounds() const;
     QString Cell(int row, int column) const;
     QColor PenColour(const Target *t) const { return t->item->pen().color(); }
@@ -78,16 +74,6 @@ Target *TestGame::AddTarget(const QRectF &rect, TargetType type, int score, cons
     window->SelectTargetsByItems({});
     window->ColorTarget(t);
     return t;
-}
-
-// Starts a game of the given type (0 target game, 1 time game); a time game is waited into running.
-void TestGame::Start(int gameType)
-{
-    window->ui->comboBoxGametype->setCurrentIndex(gameType);
-    window->ui->pushButtonGameStart->click();
-    if (gameType == 1)
-        QTRY_COMPARE_WITH_TIMEOUT(State(), int(GameState::Running), 2500);
-    Sounds();
 }
 
 QStringList TestGame::Sounds() const
@@ -151,6 +137,14 @@ void TestGame::targetGameRowsAndSounds()
     QCOMPARE(Game(), QStringLiteral("Running Stop 0"));
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("0"));
     QVERIFY(Hit::All().isEmpty());
+
+    // A page switch stops the game and takes the markers out of the scene with their hits.
+    Shoot(10, 10);
+    window->SetPage(1);
+    QVERIFY(Hit::All().isEmpty());
+    for (QGraphicsItem *item : window->scene->items())
+        QVERIFY(item->zValue() != 910.0);
+    QCOMPARE(Game(), QStringLiteral("Idle Start 1"));
 }
 
 void TestGame::timeGameHoldsThenEndsWhenEveryTargetIsHit()
@@ -181,7 +175,8 @@ void TestGame::timeGameHoldsThenEndsWhenEveryTargetIsHit()
     QCOMPARE(Game(), QStringLiteral("Idle Start 4"));
     QCOMPARE(window->ui->labelTotalscore->text(), QStringLiteral("9"));
     // The next start resets hits and colours.
-    Start(0);
+    window->ui->comboBoxGametype->setCurrentIndex(0);
+    window->ui->pushButtonGameStart->click();
     QCOMPARE(a->hits, 0);
     QCOMPARE(PenColour(a), window->colors.at(1));
     QCOMPARE(Game(), QStringLiteral("Running Stop 0"));
@@ -208,6 +203,11 @@ void TestGame::holdIgnoresStartAndEndsOnFalseStart()
     QCOMPARE(State(), int(GameState::Idle));
     QVERIFY(Sounds().isEmpty());
     QCOMPARE(Hit::All().size(), 1);
+    // A page switch ends a hold as well.
+    window->ui->pushButtonGameStart->click();
+    window->SetPage(0);
+    QCOMPARE(State(), int(GameState::Idle));
+    QVERIFY(!window->startDelayTimer.isActive());
 }
 
 void TestGame::flashWithoutGame_data()
@@ -274,34 +274,14 @@ void TestGame::flashesAreCutShortAndForgetDeletedTargets()
     QTRY_VERIFY_WITH_TIMEOUT(!hit->targetBackTimer.isActive(), 1000);
 }
 
-void TestGame::pageSwitchClearsMarkersAndStops()
-{
-    Start(0);
-    Shoot(10, 10);
-    Shoot(20, 10);
-    QCOMPARE(Hit::All().size(), 2);
-    window->SetPage(1);
-    QVERIFY(Hit::All().isEmpty());
-    // The markers left the scene with their hits.
-    for (QGraphicsItem *item : window->scene->items())
-        QVERIFY(item->zValue() != 910.0);
-    QCOMPARE(Game(), QStringLiteral("Idle Start 2"));
-    // A hold is ended by a page switch as well.
-    window->SetPage(2);
-    window->ui->comboBoxGametype->setCurrentIndex(1);
-    window->ui->pushButtonGameStart->click();
-    window->SetPage(0);
-    QCOMPARE(State(), int(GameState::Idle));
-    QVERIFY(!window->startDelayTimer.isActive());
-}
-
 // Of overlapping shapes the earlier row takes the shot; an ignore area swallows it whole.
 void TestGame::earlierRowTakesTheShot()
 {
     AddTarget(QRectF(0, 0, 200, 200), TargetType::IgnoreArea, 1, QStringLiteral("Lamp"));
     AddTarget(QRectF(100, 100, 200, 200), TargetType::Target, 1, QStringLiteral("Front"));
     AddTarget(QRectF(200, 200, 200, 200), TargetType::Target, 7, QStringLiteral("Back"));
-    Start(0);
+    window->ui->pushButtonGameStart->click();
+    Sounds();
     Shoot(150, 150);
     Shoot(50, 50);
     QVERIFY(Hit::All().isEmpty());
@@ -323,7 +303,7 @@ void TestGame::earlierRowTakesTheShot()
     QVERIFY(Sounds().isEmpty());
 }
 
-void TestGame::startButtonShotAndStopButton()
+void TestGame::startButtonShotSpaceAndStopButton()
 {
     AddTarget(QRectF(500, 400, 100, 50), TargetType::StartButton, 0, QStringLiteral("Go"));
     Shoot(550, 420, true);
@@ -340,15 +320,12 @@ void TestGame::startButtonShotAndStopButton()
     // Nothing to poll for: the check is that the clock stays still over a few 10 ms ticks.
     QTest::qWait(30);
     QCOMPARE(window->ui->labelTotaltime->text(), time);
-}
 
-void TestGame::spaceStartsAndStopsTheGame()
-{
+    // Space starts and stops as the button does; a shot count of 0 ends a game on the first shot.
     QTest::keyClick(window, Qt::Key_Space);
-    QCOMPARE(State(), int(GameState::Running));
+    QCOMPARE(Game(), QStringLiteral("Running Stop 0"));
     QTest::keyClick(window, Qt::Key_Space);
     QCOMPARE(State(), int(GameState::Idle));
-    // A shot count of 0 ends the game on the first shot.
     window->ui->spinBoxSchotCount->setValue(0);
     QTest::keyClick(window, Qt::Key_Space);
     Shoot(50, 50);
@@ -377,9 +354,11 @@ void TestGame::exportText()
 }
 
 // The table's menu: disabled while empty; copies the table; saves it as UTF-8 CSV through the
-// file name seam; a cancelled or failed save leaves no file.
-void TestGame::hitsMenuCopiesAndSaves()
+// file name seam; a cancelled or failed save leaves no file. The newest row stays in sight.
+void TestGame::hitsTableMenuAndScrolling()
 {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     QTableWidget *table = window->ui->tableWidgetHits;
     auto openMenu = [table]() -> QMenu * {
         emit table->customContextMenuRequested(QPoint(5, 5));
@@ -423,13 +402,8 @@ void TestGame::hitsMenuCopiesAndSaves()
     window->SaveHitsCsv();
     QVERIFY(window->statusBar()->currentMessage().contains(QLatin1String("missing")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"hits.csv"});
-}
 
-void TestGame::newestRowStaysInSight()
-{
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QScrollBar *bar = window->ui->tableWidgetHits->verticalScrollBar();
+    QScrollBar *bar = table->verticalScrollBar();
     for (int i = 0; i < 60; ++i)
         window->AddHitRow(QStringLiteral("Missed"), 0);
     QTRY_VERIFY(bar->maximum() > 0);
