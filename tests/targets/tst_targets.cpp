@@ -33,10 +33,6 @@ private slots:
     void init();
     void cleanup();
 
-    void moveBoxCorner_data();
-    void moveBoxCorner();
-    void clampCornerToQuarter_data();
-    void clampCornerToQuarter();
     void rowText();
 
     void controlsFollowTheSelection_data();
@@ -124,51 +120,6 @@ int TestTargets::ShapeCount() const
         if (item->zValue() < 800 && item->zValue() > -1000)
             ++n;
     return n;
-}
-
-void TestTargets::moveBoxCorner_data()
-{
-    QTest::addColumn<int>("corner");
-    QTest::addColumn<QPointF>("delta");
-    QTest::addColumn<QRectF>("expected"); // bounding box of the moved corners
-    QTest::newRow("top-right outward") << 1 << QPointF(10, -20) << QRectF(100, 80, 210, 120);
-    QTest::newRow("bottom-left outward") << 3 << QPointF(-10, 20) << QRectF(90, 100, 210, 120);
-    QTest::newRow("top-left inward") << 0 << QPointF(50, 30) << QRectF(150, 130, 150, 70);
-    QTest::newRow("top-left past bottom-right") << 0 << QPointF(250, 130) << QRectF(300, 200, 50, 30);
-}
-
-void TestTargets::moveBoxCorner()
-{
-    QFETCH(int, corner);
-    QFETCH(QPointF, delta);
-    QFETCH(QRectF, expected);
-    BoxCorners corners = BoxCornersOf(QRectF(100, 100, 200, 100));
-    MoveBoxCorner(corners, corner, delta);
-    // Still a rectangle, never of negative size.
-    QCOMPARE(QPolygonF(QVector<QPointF>(corners.begin(), corners.end())).boundingRect(), expected);
-    for (const QPointF &p : corners)
-        QVERIFY((p.x() == expected.left() || p.x() == expected.right())
-                && (p.y() == expected.top() || p.y() == expected.bottom()));
-}
-
-void TestTargets::clampCornerToQuarter_data()
-{
-    QTest::addColumn<int>("corner");
-    QTest::addColumn<QPointF>("p");
-    QTest::addColumn<QPointF>("expected");
-    QTest::newRow("0 past the middle") << 0 << QPointF(400, 300) << QPointF(320, 240);
-    QTest::newRow("0 off the picture") << 0 << QPointF(-5, -1) << QPointF(0, 0);
-    QTest::newRow("1 left of the middle") << 1 << QPointF(300, 96) << QPointF(320, 96);
-    QTest::newRow("2 off the bottom") << 2 << QPointF(512, 600) << QPointF(512, 480);
-    QTest::newRow("3 right and up") << 3 << QPointF(500, 200) << QPointF(320, 240);
-}
-
-void TestTargets::clampCornerToQuarter()
-{
-    QFETCH(int, corner);
-    QFETCH(QPointF, p);
-    QFETCH(QPointF, expected);
-    QCOMPARE(ClampCornerToQuarter(corner, p), expected);
 }
 
 void TestTargets::rowText()
@@ -549,6 +500,7 @@ void TestTargets::transformMixedSelection_data()
     QTest::newRow("move by empty frame area") << -2 << QPointF(35, -12) << QMarginsF(-35, 12, 35, -12);
     QTest::newRow("bottom-right corner") << 2 << QPointF(60, 40) << QMarginsF(0, 0, 60, 40);
     QTest::newRow("top-left corner inward") << 0 << QPointF(30, 20) << QMarginsF(-30, -20, 0, 0);
+    QTest::newRow("bottom-left corner") << 3 << QPointF(-20, 30) << QMarginsF(20, 0, 0, 30);
     QTest::newRow("right side") << 11 << QPointF(50, 0) << QMarginsF(0, 0, 50, 0);
     // Across the opposite corner: the new box is the handles' bounding box, nothing is mirrored.
     QTest::newRow("top-left past bottom-right") << 0 << QPointF(262, 112) << QMarginsF(-232, -82, 30, 30);
@@ -611,6 +563,8 @@ void TestTargets::correctedTargetRules()
     QCOMPARE(Points(t).at(1), QPointF(320, 120));
     Drag(scene, {128, 96}, {500, 400});
     QCOMPARE(Points(t).last(), QPointF(320, 240));
+    Drag(scene, {512, 384}, {700, 500});
+    QCOMPARE(Points(t).at(2), QPointF(640, 480));
     const QPolygonF shaped = Points(t);
 
     // No move as a whole, no corner removed, no corner added.
