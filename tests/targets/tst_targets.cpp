@@ -191,6 +191,8 @@ void TestTargets::duplicateKeepsScoreAndType()
     // Exactly the copy is selected; the source shows the colour of its new role.
     QCOMPARE(window->SelectedTarget(), copy);
     QCOMPARE(source->item->pen().color(), window->colors.at(3));
+    window->ui->comboBoxTargetType->setCurrentIndex(0);
+    QVERIFY(window->ui->spinBoxTargetScore->isEnabled());
 
     // An ellipse copy grows by one unit on every side, and its copy by another.
     scene->AddEllipseTarget(QRectF(100, 100, 50, 40));
