@@ -36,7 +36,7 @@ private slots:
     void controlsFollowTheSelection_data();
     void controlsFollowTheSelection();
     void duplicateKeepsScoreAndType();
-    void deleteAndDefaultNames();
+    void deleteDefaultNamesAndMarkers();
     void addModeButtons();
     void pagesSetVisibility();
     void rings_data();
@@ -50,7 +50,6 @@ private slots:
     void transformMixedSelection_data();
     void transformMixedSelection();
     void correctedTargetRules();
-    void deleteWithMarkerOnTarget();
 
 private:
     Target *AddRect(const QRectF &r) { return MainWindowTest::AddRect(window, r); }
@@ -203,7 +202,7 @@ void TestTargets::duplicateKeepsScoreAndType()
     QCOMPARE(window->Targets().size(), 5);
 }
 
-void TestTargets::deleteAndDefaultNames()
+void TestTargets::deleteDefaultNamesAndMarkers()
 {
     Target *a = AddRect(QRectF(10, 10, 40, 40));
     AddRect(QRectF(100, 10, 40, 40));
@@ -222,11 +221,24 @@ void TestTargets::deleteAndDefaultNames()
     QCOMPARE(last->listItem->text(), QStringLiteral("Target No. 2   :1"));
     QCOMPARE(window->SelectedTarget(), last);
 
-    // The key deletes on the Targets page only.
+    // The key deletes on the Targets page only. A marker on the target outlives it and is neither
+    // moved nor selected.
+    QGraphicsEllipseItem *marker = scene->AddHitMarker(QPointF(320, 320), 5);
     window->SetPage(2);
-    SelectRows({0});
+    SelectRows({1});
     QTest::keyClick(window, Qt::Key_Delete);
     QCOMPARE(window->Targets().size(), 2);
+    window->SetPage(1);
+    SelectRows({1});
+    Click(scene, {320, 320}); // the frame lies above the marker: the target stays selected
+    QCOMPARE(window->SelectedTarget(), last);
+    QTest::keyClick(window, Qt::Key_Delete);
+    QCOMPARE(window->TargetAt(QPointF(320, 320)), nullptr);
+    QCOMPARE(marker->scene(), static_cast<QGraphicsScene *>(scene));
+    Drag(scene, {320, 320}, {340, 340});
+    QCOMPARE(marker->pos(), QPointF(320, 320));
+    Drag(scene, {250, 250}, {400, 400});
+    QVERIFY(scene->selectedItems.isEmpty());
 }
 
 void TestTargets::addModeButtons()
@@ -565,23 +577,6 @@ void TestTargets::correctedTargetRules()
     QCOMPARE(scene->selectedItems.size(), 2);
     Drag(scene, {40, 420}, {80, 440});
     QCOMPARE(Points(t), shaped);
-}
-
-void TestTargets::deleteWithMarkerOnTarget()
-{
-    Target *t = Draw(false, {100, 100}, {200, 200});
-    QGraphicsEllipseItem *marker = scene->AddHitMarker(QPointF(150, 150), 5);
-    QCOMPARE(window->TargetAt(QPointF(150, 150)), t);
-    Click(scene, {150, 150}); // the frame is above: the target stays selected
-    QCOMPARE(window->SelectedTarget(), t);
-    QTest::keyClick(window, Qt::Key_Delete);
-    QCOMPARE(window->TargetAt(QPointF(150, 150)), nullptr);
-    // The marker outlives its target and is neither moved nor selected.
-    QCOMPARE(marker->scene(), static_cast<QGraphicsScene *>(scene));
-    Drag(scene, {150, 150}, {170, 170});
-    QCOMPARE(marker->pos(), QPointF(150, 150));
-    Drag(scene, {50, 50}, {300, 300});
-    QVERIFY(scene->selectedItems.isEmpty());
 }
 
 QTEST_MAIN(TestTargets)
