@@ -19,6 +19,7 @@ struct Spot
     int peakColumn = 0; // brightest pixel, in the detector's buffer rows
     int peakRow = 0;
     int peakRise = 0;   // brightest pixel over the background
+    int coreGrey = 0;   // brightest pixel of those that rose by at least half the peak rise
     double elongation = 1.0; // long over short axis: 1 round, more for a streak
     double length = 0.0;     // of a bar with the same spread, pixels
     double fill = 1.0;       // share of its moment ellipse the area covers

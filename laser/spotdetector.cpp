@@ -261,6 +261,8 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     int top = first, topAt = start;
     stack.clear();
     stack.push_back(start);
+    visited.clear();
+    visited.push_back(start);
     while (!stack.empty()) {
         const int p = stack.back();
         stack.pop_back();
@@ -284,6 +286,7 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
                     topAt = q;
                 }
                 stack.push_back(q);
+                visited.push_back(q);
             }
         }
     }
@@ -291,11 +294,16 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
     if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance))
         return;
-    // The background was already moved towards this frame: undo that step for the peak pixel.
-    const int g = grey[size_t(topAt / width) * greyStride + topAt % width];
-    const int moved = background[size_t(topAt)];
-    const int before = ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
-    const int bInt = std::clamp(before >> FractionBits, 0, 255);
+    const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
+    // The background was already moved towards this frame: undo that step.
+    const auto backgroundAt = [&](int p, int g) {
+        const int moved = background[size_t(p)];
+        const int before =
+            ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
+        return std::clamp(before >> FractionBits, 0, 255);
+    };
+    const int g = greyAt(topAt);
+    const int bInt = backgroundAt(topAt, g);
     if (!ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255)))
         return;
     Spot s;
@@ -305,6 +313,14 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     s.peakColumn = topAt % width;
     s.peakRow = topAt / width;
     s.peakRise = g - bInt;
+    // The core: pixels lit by at least half the peak's rise. A rim pixel that rose by little is
+    // mostly whatever lay there before, however bright that was (a coarser camera's pixel
+    // scaled up blends a white edge beside the spot into it).
+    for (const int p : visited) {
+        const int gp = greyAt(p);
+        if ((gp - backgroundAt(p, gp)) * 2 >= s.peakRise)
+            s.coreGrey = std::max(s.coreGrey, gp);
+    }
     spots.push_back(s);
 }
 

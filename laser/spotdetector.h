@@ -48,6 +48,7 @@ private:
     std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
     int memoryRow = 0;                // the first row the memory follows in the next frame
     std::vector<int> stack;
+    std::vector<int> visited; // every pixel of the area being filled
     int bgWidth = 0;
     int bgHeight = 0;
     bool primed = false;

@@ -90,6 +90,17 @@ Scene BrightEdge(int level, int gap)
     };
 }
 
+// The scene as a camera of half the resolution sees it, grown back: its edges blur over two pixels.
+Scene Coarse(Scene scene)
+{
+    return [=](cv::Mat &p, int i) {
+        scene(p, i);
+        cv::Mat small;
+        cv::resize(p, small, p.size() / 2, 0, 0, cv::INTER_AREA);
+        cv::resize(small, p, p.size(), 0, 0, cv::INTER_LINEAR);
+    };
+}
+
 // From frame 2 on, a still shape appears.
 Scene Appears(std::function<void(cv::Mat &)> paint)
 {
@@ -349,6 +360,8 @@ void TestSpotDetector::scenes_data()
     QTest::newRow("dimmer band along a white edge") << 140 << 4 << BrightEdge(235, 0) << -1 << 0.0;
     QTest::newRow("the same band away from it") << 140 << 4 << BrightEdge(235, 40) << 2 << 154.0;
     QTest::newRow("saturated spot at a white edge") << 140 << 4 << BrightEdge(255, 0) << 2 << 154.0;
+    QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << Coarse(BrightEdge(235, 0)) << -1 << 0.0;
+    QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << Coarse(BrightEdge(255, 0)) << 2 << 154.0;
     QTest::newRow("faint band along a white edge on a bright wall") << 200 << 4 << BrightEdge(244, 0) << -1 << 0.0;
     QTest::newRow("a white label uncovered by a hand") << 70 << 80 << Uncovered(true) << -1 << 0.0;
     QTest::newRow("a laser spot where the hand was") << 70 << 80 << Uncovered(false) << 60 << 156.5;
@@ -574,6 +587,7 @@ void TestSpotDetector::outshine()
     s.boxY = 10;
     s.width = 3;
     s.height = 3;
+    s.coreGrey = spot;
     QCOMPARE(Outshine(grey.data, detection.data, int(grey.step), 24, 24, s), expected);
 }
 
