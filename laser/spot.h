@@ -24,6 +24,7 @@ struct Spot
     double length = 0.0;     // of a bar with the same spread, pixels
     double fill = 1.0;       // share of its moment ellipse the area covers
     int whiteness = 0;  // share (0-255) of the gap to white the core's weakest channel closes
+    bool faint = false; // stands out of the picture's noise, yet closes too little of the gap to white
     bool laser = true;  // passes every test of laser light; others only mark lingering light
                         // (the detector clears it for an area the scene held before)
 };

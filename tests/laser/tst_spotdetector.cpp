@@ -101,6 +101,17 @@ Scene Coarse(Scene scene)
     };
 }
 
+// A darker camera: sensor noise on the left half of the wall; paint adds faint light.
+Scene Faint(std::function<void(cv::Mat &, int)> paint)
+{
+    return [=](cv::Mat &p, int i) {
+        cv::Mat noise(p.rows, p.cols / 2, CV_16SC3), left = p.colRange(0, p.cols / 2);
+        cv::RNG(i + 1).fill(noise, cv::RNG::NORMAL, 0, 2);
+        cv::add(left, noise, left, cv::noArray(), CV_8UC3);
+        paint(p, i);
+    };
+}
+
 // From frame 2 on, a still shape appears.
 Scene Appears(std::function<void(cv::Mat &)> paint)
 {
@@ -363,6 +374,22 @@ void TestSpotDetector::scenes_data()
     QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << Coarse(BrightEdge(235, 0)) << -1 << 0.0;
     QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << Coarse(BrightEdge(255, 0)) << 2 << 154.0;
     QTest::newRow("faint band along a white edge on a bright wall") << 200 << 4 << BrightEdge(244, 0) << -1 << 0.0;
+    const cv::Scalar faint = cv::Scalar::all(184);
+    QTest::newRow("faint round spot on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+    }) << 6 << 220.5;
+    QTest::newRow("faint streak on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        if (i == 6) cv::line(p, {212, 120}, {228, 120}, faint, 3);
+    }) << -1 << 0.0;
+    QTest::newRow("faint spot outshone by a still patch") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
+        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+    }) << -1 << 0.0;
+    QTest::newRow("an outshone faint spot, then the laser at its place") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
+        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+        if (i == 7) Laser(p, 220, 120);
+    }) << 7 << 220.5;
     QTest::newRow("a white label uncovered by a hand") << 70 << 80 << Uncovered(true) << -1 << 0.0;
     QTest::newRow("a laser spot where the hand was") << 70 << 80 << Uncovered(false) << 60 << 156.5;
     const cv::Scalar white = cv::Scalar::all(240);
