@@ -1,5 +1,4 @@
-// Tests of the library through its C entry points, with simulated cameras from LASER_SOURCES,
-// and a real camera's driver controls when one is plugged in.
+// Tests of the library through its C entry points, with simulated cameras from LASER_SOURCES.
 #include "laser.h"
 
 #include <QtTest>
@@ -12,19 +11,17 @@
 
 namespace {
 
-// An angled screen with shots given both in picture pixels and on the screen; the last lasts
-// 5 ms, inside one frame's exposure.
+// An angled screen with shots given both in picture pixels and on the screen, near its corners;
+// the last lasts 5 ms, inside one frame's exposure.
 const char *AngledScenario = R"({
     "name": "Angled", "fps": 30, "noise": 2,
     "background": {"kind": "rings", "brightness": 120},
     "screen": [[150, 80], [520, 110], [120, 420], [540, 400]],
     "shots": [
         {"t": 150, "x": 210.4, "y": 180.6, "ms": 100, "radius": 3},
-        {"t": 400, "sx": 500, "sy": 500, "ms": 60, "radius": 3, "colour": "green"},
-        {"t": 650, "sx": 120, "sy": 850, "ms": 150, "radius": 4},
-        {"t": 900, "x": 450.2, "y": 350.9, "ms": 30, "radius": 2.5, "colour": "green"},
-        {"t": 1150, "sx": 900, "sy": 100, "ms": 100, "radius": 3},
-        {"t": 1410, "x": 300.5, "y": 250.5, "ms": 5, "radius": 3}],
+        {"t": 400, "sx": 120, "sy": 850, "ms": 150, "radius": 4, "colour": "green"},
+        {"t": 650, "sx": 900, "sy": 100, "ms": 30, "radius": 2.5},
+        {"t": 910, "x": 300.5, "y": 250.5, "ms": 5, "radius": 3}],
     "loop": false})";
 
 QString Scenario(const QString &name, double x, double y, int t)
@@ -34,10 +31,9 @@ QString Scenario(const QString &name, double x, double y, int t)
         .arg(name).arg(t).arg(x).arg(y);
 }
 
-// Writes the scenarios and points LASER_SOURCES at them (plus extra entries).
-class ScenarioFiles
+// Writes the scenarios and points LASER_SOURCES at them (plus extra entries) until cleanup().
+struct ScenarioFiles
 {
-public:
     ScenarioFiles(const QStringList &jsons, const QStringList &extra = {})
     {
         QStringList sources;
@@ -49,8 +45,6 @@ public:
         }
         qputenv("LASER_SOURCES", (sources + extra).join(';').toUtf8());
     }
-    ~ScenarioFiles() { qunsetenv("LASER_SOURCES"); }
-
     QTemporaryDir dir;
 };
 
@@ -72,8 +66,9 @@ struct Shot
 };
 
 // Reads cameras 0 to count - 1 in turn, like the program's tick, until all are closed or the
-// time runs out; collects each camera's shots and calls onShot after a frame with shots.
-int ReadAll(int count, QVector<Shot> *shots, const std::function<void()> &onShot = {})
+// time runs out; collects each camera's shots and calls onShot with the camera after a frame
+// with shots.
+int ReadAll(int count, QVector<Shot> *shots, const std::function<void(int)> &onShot = {})
 {
     QElapsedTimer timer;
     timer.start();
@@ -91,7 +86,7 @@ int ReadAll(int count, QVector<Shot> *shots, const std::function<void()> &onShot
                 if (r != laser)
                     return -100; // the result must be the number of spots handed out
                 if (r > 0 && onShot)
-                    onShot();
+                    onShot(c);
             }
             open[c] = r != LASER_NOT_OPEN;
         }
@@ -109,19 +104,16 @@ class TestLaserApi : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void endToEnd_data();
     void endToEnd();
     void failingSources();
-    void buffersAndReopening();
     void fourCamerasAtOnce();
-    void thresholdsPerCamera();
-    void simulatorSettingsAndControls();
-    void realDeviceControls();
+    void settingsAndControls();
 };
 
 void TestLaserApi::initTestCase()
 {
     CamSetVerbose(0);
+    CamEnableThreading();
     CamEnableMulipleCameras();
 }
 
@@ -133,19 +125,11 @@ void TestLaserApi::cleanup()
     }
     CamSelectCamera(0);
     CamEnableThreading();
-}
-
-void TestLaserApi::endToEnd_data()
-{
-    QTest::addColumn<bool>("threaded");
-    QTest::newRow("threaded") << true;
-    QTest::newRow("polled") << false;
+    qunsetenv("LASER_SOURCES");
 }
 
 void TestLaserApi::endToEnd()
 {
-    QFETCH(bool, threaded);
-    threaded ? CamEnableThreading() : CamDisableThreading();
     ScenarioFiles files({AngledScenario});
     const int device = DeviceNamed("Simulator: Angled");
     QVERIFY(device >= 0);
@@ -164,11 +148,10 @@ void TestLaserApi::endToEnd()
     QCOMPARE(ReadAll(1, &shots), LASER_NOT_OPEN); // the scenario ends: the camera vanishes
     // Each scripted shot once, in order: where it was scripted in the picture within 0.5 px,
     // or on the 0-1000 screen within 2 units.
-    const struct { bool onScreen; QPointF at; } expected[6] = {
-        {false, {210.4, 180.6}}, {true, {500, 500}}, {true, {120, 850}},
-        {false, {450.2, 350.9}}, {true, {900, 100}}, {false, {300.5, 250.5}}};
-    QCOMPARE(shots.size(), 6);
-    for (int i = 0; i < 6; ++i) {
+    const struct { bool onScreen; QPointF at; } expected[4] = {
+        {false, {210.4, 180.6}}, {true, {120, 850}}, {true, {900, 100}}, {false, {300.5, 250.5}}};
+    QCOMPARE(shots.size(), 4);
+    for (int i = 0; i < 4; ++i) {
         const bool onScreen = expected[i].onScreen;
         const QPointF at = onScreen ? shots[i].screen : shots[i].picture;
         const QPointF error = at - expected[i].at;
@@ -197,34 +180,10 @@ void TestLaserApi::failingSources()
     QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
 }
 
-void TestLaserApi::buffersAndReopening()
-{
-    ScenarioFiles files({Scenario("Short", 300.5, 100.5, 100)});
-    for (int round = 0; round < 2; ++round) {
-        QVERIFY(CamInit(DeviceNamed("Simulator: Short"), 640, 480) > 0);
-        QVector<Shot> shots;
-        // The buffers are those of the frame just read: the spot at upright (300, 100) lies in
-        // buffer row 479 - 100, bottom row first.
-        const auto buffersHoldTheSpot = [] {
-            QCOMPARE(CamGetXMax(), 640);
-            QCOMPARE(CamGetYMax(), 480);
-            const unsigned char *detection = CamGetSpecialGreyBuf(6);
-            QCOMPARE(int(detection[(479 - 100) * 640 + 300]), 0);
-            QVERIFY(detection[100 * 640 + 300] >= 1);
-            QVERIFY(CamGetGreyBuf()[(479 - 100) * 640 + 300] > 200);
-            QVERIFY(CamGetColourBuf()[(479 - 100) * 1920 + 300 * 3 + 2] > 200); // red third
-            char name[64];
-            CamGetName(name);
-            QCOMPARE(QString(name), QString("Simulator: Short"));
-        };
-        QCOMPARE(ReadAll(1, &shots, buffersHoldTheSpot), LASER_NOT_OPEN);
-        QCOMPARE(shots.size(), 1); // played again from the start after reopening
-        QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN); // stays closed until opened again
-    }
-}
-
+// Polled: the program's tick reads each camera itself.
 void TestLaserApi::fourCamerasAtOnce()
 {
+    CamDisableThreading();
     QStringList jsons;
     for (int c = 0; c < 4; ++c)
         jsons << Scenario(QString("Cam%1").arg(c), 100 + 100 * c, 50 + 80 * c, 150 + 50 * c);
@@ -240,33 +199,53 @@ void TestLaserApi::fourCamerasAtOnce()
         }
         QVERIFY(CamInit(device, 640, 480) > 0);
     }
+    // The buffers are those of the frame just read: a spot at upright (x, y) lies in buffer
+    // row 479 - y, bottom row first.
+    const auto buffersHoldTheSpot = [](int c) {
+        QCOMPARE(CamGetXMax(), 640);
+        QCOMPARE(CamGetYMax(), 480);
+        const int x = 100 + 100 * c, y = 50 + 80 * c;
+        const unsigned char *detection = CamGetSpecialGreyBuf(6);
+        QCOMPARE(int(detection[(479 - y) * 640 + x]), 0);
+        QVERIFY(detection[y * 640 + x] >= 1);
+        QVERIFY(CamGetGreyBuf()[(479 - y) * 640 + x] > 200);
+        QVERIFY(CamGetColourBuf()[(479 - y) * 1920 + x * 3 + 2] > 200); // red third
+        char name[64];
+        CamGetName(name);
+        QCOMPARE(QString(name), QString("Simulator: Cam%1").arg(c));
+    };
     QVector<Shot> shots[4];
-    QCOMPARE(ReadAll(4, shots), LASER_NOT_OPEN);
+    QCOMPARE(ReadAll(4, shots, buffersHoldTheSpot), LASER_NOT_OPEN);
     for (int c = 0; c < 4; ++c) {
         QCOMPARE(shots[c].size(), 1);
         const QPointF error = shots[c][0].picture - QPointF(100 + 100 * c, 50 + 80 * c);
         QVERIFY(std::hypot(error.x(), error.y()) < 0.5);
     }
+    // A scenario that has ended is played again from the start after reopening, and the
+    // camera stays closed until then.
+    CamSelectCamera(0);
+    QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
+    QVERIFY(CamInit(DeviceNamed("Simulator: Cam0"), 640, 480) > 0);
+    QCOMPARE(ReadAll(1, shots), LASER_NOT_OPEN);
+    QCOMPARE(shots[0].size(), 2);
 }
 
-void TestLaserApi::thresholdsPerCamera()
+void TestLaserApi::settingsAndControls()
 {
+    // Thresholds are kept per camera.
+    CamSelectCamera(1);
     CamSetThreshold(LASER_THRESHOLD_LUMINANCE, 77);
     CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, 1234);
     CamSelectCamera(3);
     QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), LASER_DEFAULT_LUMINANCE);
-    CamSelectCamera(0);
+    CamSelectCamera(1);
     QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), 77);
     QCOMPARE(CamGetThresholds(LASER_THRESHOLD_MAX_SIZE), 1234);
     QCOMPARE(CamGetThresholds(9), 0);
     CamSetThreshold(LASER_THRESHOLD_LUMINANCE, LASER_DEFAULT_LUMINANCE);
     CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, LASER_DEFAULT_MAX_SIZE);
-}
-
-void TestLaserApi::simulatorSettingsAndControls()
-{
+    // A simulated camera: the settings the program uses, no driver controls.
     ScenarioFiles files({}, {"demo"});
-    CamSelectCamera(1);
     int v[6] = {1, 1, 1, 1, 1, 1};
     QCOMPARE(CamGetFilterSetting(0, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), -1); // not open
     QCOMPARE(CamListControls(nullptr, 0), 0);
@@ -276,21 +255,9 @@ void TestLaserApi::simulatorSettingsAndControls()
     QVERIFY(v[1] > v[0]);
     QCOMPARE(CamGetCameraSetting(2, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), -1);
     QCOMPARE(v[1], 0);
-    // Exposure down to its minimum darkens the picture the camera delivers. The conditions
-    // run more than once: a read without a new frame keeps the last peak seen.
-    int before = -1, after = -1;
-    const auto latestPeak = [](int &peak) {
-        FrameBlock block;
-        while (CamReadFrame(&block) >= 0)
-            peak = block.peakBrightness;
-        return peak;
-    };
-    QTRY_VERIFY(latestPeak(before) > 0);
     CamSetCameraSettingPct(4, 0.0f, 2);
     CamGetCameraSetting(4, nullptr, nullptr, nullptr, &v[3], nullptr, nullptr);
     QCOMPARE(v[3], 0);
-    QTRY_VERIFY2_WITH_TIMEOUT(latestPeak(after) >= 0 && after < before / 2,
-                              qPrintable(QString("peak %1 -> %2").arg(before).arg(after)), 10000);
     // No driver controls to list, read or set.
     LaserControl controls[4];
     QCOMPARE(CamListControls(controls, 4), 0);
@@ -301,33 +268,6 @@ void TestLaserApi::simulatorSettingsAndControls()
     QCOMPARE(CamGetControl(V4L2_CID_BRIGHTNESS, &value), -1);
     QCOMPARE(value, 7);
     QCOMPARE(CamSetControl(V4L2_CID_BRIGHTNESS, 1), -1);
-}
-
-void TestLaserApi::realDeviceControls()
-{
-    if (CamListDevices() == 0)
-        QSKIP("no V4L2 camera plugged in");
-    if (CamInit(0, 640, 480) <= 0)
-        QSKIP("the V4L2 camera cannot be opened (busy or no permission)");
-    const int count = CamListControls(nullptr, 0);
-    QVERIFY(count > 0);
-    std::vector<LaserControl> list(size_t(count) + 1);
-    list.back().id = 0xdead;
-    QCOMPARE(CamListControls(list.data(), count), count);
-    QCOMPARE(list.back().id, 0xdeadu); // nothing written beyond the capacity
-    for (int i = 0; i < count; ++i) {
-        const LaserControl &c = list[size_t(i)];
-        if (c.type == LASER_CONTROL_BUTTON)
-            continue;
-        QVERIFY2(c.value >= c.minimum && c.value <= c.maximum, c.name);
-        int value = 0;
-        QCOMPARE(CamGetControl(c.id, &value), 0);
-        if (!(c.flags & LASER_CONTROL_READ_ONLY))
-            QCOMPARE(CamSetControl(c.id, value), 0); // what is there is always taken back
-        char item[LASER_CONTROL_NAME_SIZE];
-        if (c.type == LASER_CONTROL_MENU)
-            QVERIFY2(CamGetControlMenuItem(c.id, c.value, item) == 0 && item[0], c.name);
-    }
 }
 
 QTEST_APPLESS_MAIN(TestLaserApi)
