@@ -36,6 +36,11 @@ constexpr double TrailFill = 0.75;
 constexpr int TrailShareNumerator = 1;
 constexpr int TrailShareDenominator = 2;
 constexpr int CoreShare = 4;
+// A faint spot (one that stands out of the noise without closing the gap to white) has little
+// light to tell it by, so it must look like a laser dot held still: round, and brighter than
+// everything touching it, with no allowance for smear. Faint edges and streaks are the rims of
+// things that move; a faint spot that fails is no light at all, not even lingering light.
+constexpr double FaintElongation = 2.0;
 
 } // namespace
 
@@ -99,10 +104,17 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
             && s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance)
             && (s.whiteness >= StirredWhiteness || s.fill >= TrailFill
                 || detector.DarkenedAround(out.grey.data(), out.greyStride, s)
-                        * TrailShareDenominator < s.pixels * TrailShareNumerator)
-            && Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s)
-                <= std::min(OutshineTolerance, s.peakRise / OutshineRiseShare);
+                        * TrailShareDenominator < s.pixels * TrailShareNumerator);
+        if (!s.laser)
+            continue;
+        const int outshine =
+            Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s);
+        s.laser = s.faint ? outshine < 0 && s.elongation <= FaintElongation
+                          : outshine <= std::min(OutshineTolerance, s.peakRise / OutshineRiseShare);
     }
+    spots.erase(std::remove_if(spots.begin(), spots.end(),
+                               [](const Spot &s) { return s.faint && !s.laser; }),
+                spots.end());
     out.shotCount = pulses.Filter(spots, t.minDistance, detector.SceneChanged(), timestampUs,
                                   out.shots, LASER_MAX_SPOTS);
     for (int i = 0; i < out.shotCount; ++i)

@@ -1,4 +1,4 @@
-// Outshine: brightest pixel of a spot against the brightest pixel touching it from outside.
+// Outshine: brightest pixel of a spot's core against the brightest pixel touching it from outside.
 #include "outshine.h"
 
 #include <algorithm>
@@ -11,15 +11,13 @@ int Outshine(const uint8_t *grey, const uint8_t *detection, int stride, int widt
     auto inSpot = [&](int x, int y) {
         return x >= x0 && x <= x1 && y >= y0 && y <= y1 && detection[long(y) * stride + x] == 0;
     };
-    int inside = 0, outside = 0;
+    int outside = 0;
     // Pixels within one of the box are either the spot's or may touch it.
     for (int y = std::max(0, y0 - 1); y <= std::min(height - 1, y1 + 1); ++y)
         for (int x = std::max(0, x0 - 1); x <= std::min(width - 1, x1 + 1); ++x) {
             const int g = grey[long(y) * stride + x];
-            if (inSpot(x, y)) {
-                inside = std::max(inside, g);
+            if (inSpot(x, y))
                 continue;
-            }
             if (g <= outside)
                 continue;
             bool touches = false;
@@ -29,5 +27,5 @@ int Outshine(const uint8_t *grey, const uint8_t *detection, int stride, int widt
             if (touches)
                 outside = g;
         }
-    return outside - inside;
+    return outside - spot.coreGrey;
 }

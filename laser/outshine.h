@@ -7,8 +7,9 @@
 
 // Laser light adds to whatever lies under it, so a laser spot holds the brightest pixel of its
 // close surroundings. Returns by how many grey levels the brightest pixel touching the spot from
-// outside exceeds the brightest pixel of the spot (negative when the spot is brighter): a large
-// value marks the fringe of a brighter area that spread at its edge, not a spot of its own.
+// outside exceeds the brightest pixel of the spot's core, spot.coreGrey (negative when the
+// core is brighter): a large value marks the fringe of a brighter area that spread at its edge,
+// not a spot of its own.
 // detection is 0 on spot pixels; grey and detection share stride and the spot's buffer rows.
 int Outshine(const uint8_t *grey, const uint8_t *detection, int stride, int width, int height,
              const Spot &spot);

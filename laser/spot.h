@@ -19,10 +19,12 @@ struct Spot
     int peakColumn = 0; // brightest pixel, in the detector's buffer rows
     int peakRow = 0;
     int peakRise = 0;   // brightest pixel over the background
+    int coreGrey = 0;   // brightest pixel of those that rose by at least half the peak rise
     double elongation = 1.0; // long over short axis: 1 round, more for a streak
     double length = 0.0;     // of a bar with the same spread, pixels
     double fill = 1.0;       // share of its moment ellipse the area covers
     int whiteness = 0;  // share (0-255) of the gap to white the core's weakest channel closes
+    bool faint = false; // stands out of the picture's noise, yet closes too little of the gap to white
     bool laser = true;  // passes every test of laser light; others only mark lingering light
                         // (the detector clears it for an area the scene held before)
 };

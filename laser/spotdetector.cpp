@@ -60,7 +60,7 @@ inline int NeededRise(int backgroundFraction, int threshold)
 // the count of pixels that changed by ChangeLevel either way, and the background moved 1/8 of
 // the way to the picture.
 void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-                   int threshold, uint8_t &peak, int &changed)
+                   int threshold, uint8_t &peak, int &changed, int64_t &deviation)
 {
     for (int x = from; x < to; ++x) {
         const int grey = g[x];
@@ -71,6 +71,7 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
         w[x] = uint8_t(weight);
         det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
         changed += std::abs(grey - bInt) >= ChangeLevel;
+        deviation += std::abs(grey - bInt);
         bg[x] = int16_t(b + (((grey << FractionBits) - b) >> BackgroundShift));
         peak = std::max<uint8_t>(peak, g[x]);
     }
@@ -79,9 +80,10 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
 // Marks the pixels from `from` to `to` of a row: weight = rise above the background minus the
 // needed rise, plus one, so a pixel that rises exactly by it counts (0: not a laser pixel).
 // Also the detection value, the peak, the count of pixels that changed by ChangeLevel either
-// way, and the background moved 1/8 of the way to the picture.
+// way, the sum of every pixel's distance from the background, and the background moved 1/8 of
+// the way to the picture.
 void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-             int threshold, uint8_t &peak, int &changed)
+             int threshold, uint8_t &peak, int &changed, int64_t &deviation)
 {
     int x = from;
 #ifdef __SSE2__
@@ -95,6 +97,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     const __m128i changeLevel = _mm_set1_epi8(char(ChangeLevel - 1));
     __m128i peaks = zero;
     __m128i changes = zero;
+    __m128i deviations = zero;
     for (; x + 16 <= to; x += 16) {
         const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
         __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
@@ -115,6 +118,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
         const __m128i diff = _mm_or_si128(_mm_subs_epu8(grey, bInt), _mm_subs_epu8(bInt, grey));
         const __m128i isChanged = _mm_min_epu8(_mm_subs_epu8(diff, changeLevel), one);
         changes = _mm_add_epi64(changes, _mm_sad_epu8(isChanged, zero));
+        deviations = _mm_add_epi64(deviations, _mm_sad_epu8(diff, zero));
         const __m128i g0 = _mm_slli_epi16(_mm_unpacklo_epi8(grey, zero), FractionBits);
         const __m128i g1 = _mm_slli_epi16(_mm_unpackhi_epi8(grey, zero), FractionBits);
         b0 = _mm_add_epi16(b0, _mm_srai_epi16(_mm_sub_epi16(g0, b0), BackgroundShift));
@@ -130,8 +134,10 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     alignas(16) int64_t counts[2];
     _mm_store_si128(reinterpret_cast<__m128i *>(counts), changes);
     changed += int(counts[0] + counts[1]);
+    _mm_store_si128(reinterpret_cast<__m128i *>(counts), deviations);
+    deviation += counts[0] + counts[1];
 #endif
-    MarkRowScalar(g, bg, w, det, x, to, threshold, peak, changed);
+    MarkRowScalar(g, bg, w, det, x, to, threshold, peak, changed, deviation);
 }
 
 // The scene's memory: what the picture has looked like over the last several seconds, with
@@ -145,6 +151,14 @@ constexpr int MemoryShift = 5; // MemoryShare 32
 // an area uncovered by something moving away (a hand, a sheet) only returns to what the memory
 // holds, while a laser lights what was never that bright.
 constexpr int MemoryRiseShare = 4;
+
+// The picture's temporal noise: the mean distance of its pixels from the background, followed
+// over frames with 1/NoiseShare of each frame's, eight fraction bits. A darker camera scales
+// noise and laser light alike, so a rise counted in units of it means the same on any camera.
+constexpr int NoiseShift = 3; // NoiseShare 8
+constexpr int NoiseFractionBits = 8;
+// Levels are whole numbers: less than half a level of noise cannot be told from none.
+constexpr int LeastNoise = 1 << (NoiseFractionBits - 1);
 
 void FollowRow(const uint8_t *g, uint16_t *memory, int width)
 {
@@ -177,6 +191,13 @@ void SpotDetector::Reset()
     primed = false;
 }
 
+bool StandsOutOfNoise(int rise, int noise, int threshold)
+{
+    return noise > 0
+        && int64_t(rise) * 255 * (1 << NoiseFractionBits)
+        >= int64_t(NoiseGap) * std::max(noise, LeastNoise) * threshold;
+}
+
 int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int height, bool bottomUp,
                          uint8_t *detection, int detectionStride, const DetectorThresholds &t,
                          std::vector<Spot> &spots)
@@ -203,15 +224,21 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         }
         primed = true;
         memoryRow = 0;
+        noise = 0;
     }
     // A threshold of 0 would mark every pixel not darker than the background: 1 is the least.
     const int threshold = std::clamp(t.luminance, 1, 255);
     uint8_t peak = 0;
     changed = 0;
+    int64_t deviation = 0;
     for (int y = 0; y < height; ++y)
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
-                width, threshold, peak, changed);
+                width, threshold, peak, changed, deviation);
+    // This frame's spots are judged against the noise of the frames before (0: none yet).
+    noiseBefore = noise;
+    const int frameNoise = int((deviation << NoiseFractionBits) / (int64_t(width) * height));
+    noise = noise ? noise + ((frameNoise - noise) >> NoiseShift) : frameNoise;
 
     for (int y = memoryRow; y < height; y += MemoryStride)
         FollowRow(grey + size_t(y) * greyStride, memory.data() + size_t(y) * width, width);
@@ -261,6 +288,8 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     int top = first, topAt = start;
     stack.clear();
     stack.push_back(start);
+    visited.clear();
+    visited.push_back(start);
     while (!stack.empty()) {
         const int p = stack.back();
         stack.pop_back();
@@ -284,6 +313,7 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
                     topAt = q;
                 }
                 stack.push_back(q);
+                visited.push_back(q);
             }
         }
     }
@@ -291,20 +321,35 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
     if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance))
         return;
-    // The background was already moved towards this frame: undo that step for the peak pixel.
-    const int g = grey[size_t(topAt / width) * greyStride + topAt % width];
-    const int moved = background[size_t(topAt)];
-    const int before = ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
-    const int bInt = std::clamp(before >> FractionBits, 0, 255);
-    if (!ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255)))
+    const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
+    // The background was already moved towards this frame: undo that step.
+    const auto backgroundAt = [&](int p, int g) {
+        const int moved = background[size_t(p)];
+        const int before =
+            ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
+        return std::clamp(before >> FractionBits, 0, 255);
+    };
+    const int g = greyAt(topAt);
+    const int bInt = backgroundAt(topAt, g);
+    const bool closes = ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255));
+    if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, std::clamp(t.luminance, 1, 255)))
         return;
     Spot s;
+    s.faint = !closes;
     // Back to what the scene held before: no laser light, but light that lingers all the same.
     s.laser = (g - (memory[size_t(topAt)] >> 8)) * MemoryRiseShare >= g - bInt;
     area.Describe(height, bottomUp, s);
     s.peakColumn = topAt % width;
     s.peakRow = topAt / width;
     s.peakRise = g - bInt;
+    // The core: pixels lit by at least half the peak's rise. A rim pixel that rose by little is
+    // mostly whatever lay there before, however bright that was (a coarser camera's pixel
+    // scaled up blends a white edge beside the spot into it).
+    for (const int p : visited) {
+        const int gp = greyAt(p);
+        if ((gp - backgroundAt(p, gp)) * 2 >= s.peakRise)
+            s.coreGrey = std::max(s.coreGrey, gp);
+    }
     spots.push_back(s);
 }
 

@@ -48,17 +48,30 @@ private:
     std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
     int memoryRow = 0;                // the first row the memory follows in the next frame
     std::vector<int> stack;
+    std::vector<int> visited; // every pixel of the area being filled
     int bgWidth = 0;
     int bgHeight = 0;
     bool primed = false;
     int changed = 0;
     bool sceneChanged = false;
     bool stirred = false;
+    int noise = 0;       // mean distance of a pixel from the background, eight fraction bits
+    int noiseBefore = 0; // the same before this frame
 };
 
 // Whether a spot whose brightest pixel reached peak over background closes enough of the gap
 // between the background and white to be laser light: threshold/255 of it.
 bool ClosesGapToWhite(int background, int peak, int threshold);
+
+// A camera whose white stays below 255 (a darker one) leaves a wider gap to white than the
+// light can close. The gap is never counted as more than this many times the picture's noise:
+// at the default threshold a spot that rises some seventeen times the mean deviation of the
+// picture (about fourteen standard deviations) stands out of it on any camera. Such a spot is
+// faint, and must pass stricter tests of its shape than one that closes the gap.
+constexpr int NoiseGap = 40;
+// Whether rise stands out of noise (the mean deviation, eight fraction bits; 0: not measured
+// yet) by threshold/255 of NoiseGap times it.
+bool StandsOutOfNoise(int rise, int noise, int threshold);
 
 // Shape of an area from its pixel moments (sums of offsets from any origin, their squares and
 // product): elongation, the ratio of the long to the short axis (1 for a disc, large for a

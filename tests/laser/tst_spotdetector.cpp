@@ -70,6 +70,31 @@ Scene Streak(cv::Point from, int restX)
     };
 }
 
+// A white top quarter; frame 2 lights a patch of `level` below its edge. As a camera of half the
+// resolution sees it, grown back: the edge blurs over two pixels.
+Scene BlurredEdge(int level)
+{
+    return [=](cv::Mat &p, int i) {
+        p(cv::Rect(0, 0, 320, 60)) = cv::Scalar::all(252);
+        if (i == 2)
+            p(cv::Rect(150, 60, 8, 5)) = cv::Scalar::all(level);
+        cv::Mat small;
+        cv::resize(p, small, p.size() / 2, 0, 0, cv::INTER_AREA);
+        cv::resize(small, p, p.size(), 0, 0, cv::INTER_LINEAR);
+    };
+}
+
+// A darker camera: sensor noise on the left half of the wall; paint adds faint light.
+Scene Faint(std::function<void(cv::Mat &, int)> paint)
+{
+    return [=](cv::Mat &p, int i) {
+        cv::Mat noise(p.rows, p.cols / 2, CV_16SC3), left = p.colRange(0, p.cols / 2);
+        cv::RNG(i + 1).fill(noise, cv::RNG::NORMAL, 0, 2);
+        cv::add(left, noise, left, cv::noArray(), CV_8UC3);
+        paint(p, i);
+    };
+}
+
 // A square spot's box, its brightest pixel in the middle.
 Spot Box(int x, int y, int size)
 {
@@ -250,6 +275,24 @@ void TestSpotDetector::scenes_data()
     QTest::newRow("round spot: reported at once") << 60 << 4 << Streak({52, 60}, 52) << 1 << 52.5;
     QTest::newRow("streak, then where the laser came to rest") << 60 << 4 << Streak({40, 60}, 54) << 2 << 54.5;
     QTest::newRow("streak alone: its own centre, a frame late") << 60 << 4 << Streak({40, 60}, -1) << 2 << 46.5;
+    QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << BlurredEdge(235) << -1 << 0.0;
+    QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << BlurredEdge(255) << 2 << 154.0;
+    const cv::Scalar faint = cv::Scalar::all(184);
+    QTest::newRow("faint round spot on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+    }) << 6 << 220.5;
+    QTest::newRow("faint streak on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        if (i == 6) cv::line(p, {212, 120}, {228, 120}, faint, 3);
+    }) << -1 << 0.0;
+    QTest::newRow("faint spot outshone by a still patch") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
+        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+    }) << -1 << 0.0;
+    QTest::newRow("an outshone faint spot, then the laser at its place") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+        p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
+        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+        if (i == 7) Laser(p, 220, 120);
+    }) << 7 << 220.5;
     // The first frame caught only the start of the pulse: a faint coloured speck, then the spot.
     QTest::newRow("laser flaring up from a faint coloured speck") << 60 << 4 << Scene([](cv::Mat &p, int i) {
         if (i == 2)
@@ -389,7 +432,9 @@ void TestSpotDetector::outshine()
     detection(cv::Rect(10, 10, 3, 3)) = 0;
     grey.at<uint8_t>(by, bx) = uint8_t(beside);
     detection.at<uint8_t>(by, bx) = uint8_t(beside);
-    QCOMPARE(Outshine(grey.data, detection.data, int(grey.step), 24, 24, Box(10, 10, 3)), expected);
+    Spot s = Box(10, 10, 3);
+    s.coreGrey = spot;
+    QCOMPARE(Outshine(grey.data, detection.data, int(grey.step), 24, 24, s), expected);
 }
 
 QTEST_APPLESS_MAIN(TestSpotDetector)

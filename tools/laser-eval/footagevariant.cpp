@@ -4,6 +4,7 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -95,6 +96,20 @@ std::pair<double, double> FootageVariant::Scale(int sourceWidth, int sourceHeigh
     if (kind != Kind::Size || sourceWidth <= 0 || sourceHeight <= 0)
         return {1.0, 1.0};
     return {size.width / double(sourceWidth), size.height / double(sourceHeight)};
+}
+
+std::pair<double, double> FootageVariant::Tolerance(std::pair<double, double> tolerance,
+                                                    int sourceWidth, int sourceHeight) const
+{
+    // The same distance on the wall as in the recording. A centre is measured on pixels, so a
+    // tolerance holds half a pixel for where within its pixel a spot's light falls; a coarser
+    // picture moves centres by half of its own, larger pixels. A finer one made from the
+    // recording knows no more than the recording did.
+    const auto s = Scale(sourceWidth, sourceHeight);
+    const auto axis = [](double t, double scale) {
+        return t * scale + 0.5 * std::max(0.0, 1.0 - scale);
+    };
+    return {axis(tolerance.first, s.first), axis(tolerance.second, s.second)};
 }
 
 std::pair<double, double> FootageVariant::Move(std::pair<double, double> p, int sourceWidth,

@@ -31,6 +31,9 @@ public:
                                    int sourceHeight) const;
     // How far a pixel of the source spans in the changed picture, per axis.
     std::pair<double, double> Scale(int sourceWidth, int sourceHeight) const;
+    // The position tolerance (per axis, source pixels) in pixels of the changed picture.
+    std::pair<double, double> Tolerance(std::pair<double, double> tolerance, int sourceWidth,
+                                        int sourceHeight) const;
 
     // Starts the noise over, so that every recording gets the same noise on every run.
     void Restart();

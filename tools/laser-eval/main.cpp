@@ -159,16 +159,16 @@ int main(int argc, char **argv)
         cv::VideoCapture capture(folder + "/" + video);
         const int sourceWidth = int(capture.get(cv::CAP_PROP_FRAME_WIDTH));
         const int sourceHeight = int(capture.get(cv::CAP_PROP_FRAME_HEIGHT));
-        // The variant's centres, and a tolerance that grows with its pixels: the same distance
-        // on the wall as in the recording.
+        // The variant's centres, and a tolerance that follows its pixels.
         const auto moved = [&](std::vector<std::pair<double, double>> points) {
             for (auto &p : points)
                 p = variant.Move(p, sourceWidth, sourceHeight);
             return points;
         };
-        const auto scale = variant.Scale(sourceWidth, sourceHeight);
+        const auto tolerance =
+            variant.Tolerance({toleranceX, toleranceY}, sourceWidth, sourceHeight);
         FootageMatcher matcher(moved(Points(rec["required"])), moved(Points(rec["optional"])),
-                               toleranceX * scale.first, toleranceY * scale.second);
+                               tolerance.first, tolerance.second);
         // Only the recording the list was measured on.
         if (twoFrame.isOpened() && std::string(twoFrame["video"]) == video)
             for (const cv::FileNode &p : twoFrame["pulses"]) {
