@@ -181,7 +181,9 @@ int SimulatorSource::Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs)
     }
     Render(tMs, picture);
     ++frameIndex;
-    timestampUs = MonotonicMicros();
+    // The frame belongs to the moment it was due, however late it is read: a reader that falls
+    // behind must not stretch a pulse's frames apart in time.
+    timestampUs = due;
     return 1;
 }
 

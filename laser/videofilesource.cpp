@@ -39,7 +39,9 @@ int VideoFileSource::Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs)
         return -1;
     }
     ++frameIndex;
-    timestampUs = MonotonicMicros();
+    // The frame belongs to the moment it was due, however late it is read: a reader that falls
+    // behind must not stretch a pulse's frames apart in time.
+    timestampUs = due;
     adjustment.Apply(picture);
     return 1;
 }
