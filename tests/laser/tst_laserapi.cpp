@@ -102,173 +102,166 @@ class TestLaserApi : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-    void endToEnd();
-    void failingSources();
-    void fourCamerasAtOnce();
-    void settingsAndControls();
-};
-
-void TestLaserApi::initTestCase()
-{
-    CamSetVerbose(0);
-    CamEnableThreading();
-    CamEnableMulipleCameras();
-}
-
-void TestLaserApi::cleanup()
-{
-    for (int c = 0; c < LASER_MAX_CAMERAS; ++c) {
-        CamSelectCamera(c);
-        CamFree();
+    void initTestCase()
+    {
+        CamSetVerbose(0);
+        CamEnableThreading();
+        CamEnableMulipleCameras();
     }
-    CamSelectCamera(0);
-    CamEnableThreading();
-    qunsetenv("LASER_SOURCES");
-}
 
-void TestLaserApi::endToEnd()
-{
-    ScenarioFiles files({AngledScenario});
-    const int device = DeviceNamed("Simulator: Angled");
-    QVERIFY(device >= 0);
-    QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
-    QVERIFY(CamInit(device, 640, 480) > 0);
-    const double corners[4][2] = {{150, 80}, {520, 110}, {120, 420}, {540, 400}};
-    for (int c = 0; c < 4; ++c)
-        CamSetCorner(c, corners[c][0], corners[c][1]);
-    CamPreCalculate();
-    CamSetScreenResolution(1000, 1000);
-    double x, y;
-    CamGetCorner(2, &x, &y);
-    QCOMPARE(QPointF(x, y), QPointF(120, 420));
-
-    QVector<Shot> shots;
-    QCOMPARE(ReadAll(1, &shots), LASER_NOT_OPEN); // the scenario ends: the camera vanishes
-    // Each scripted shot once, in order: where it was scripted in the picture within 0.5 px,
-    // or on the 0-1000 screen within 2 units.
-    const struct { bool onScreen; QPointF at; } expected[4] = {
-        {false, {210.4, 180.6}}, {true, {120, 850}}, {true, {900, 100}}, {false, {300.5, 250.5}}};
-    QCOMPARE(shots.size(), 4);
-    for (int i = 0; i < 4; ++i) {
-        const bool onScreen = expected[i].onScreen;
-        const QPointF at = onScreen ? shots[i].screen : shots[i].picture;
-        const QPointF error = at - expected[i].at;
-        QVERIFY2(std::hypot(error.x(), error.y()) < (onScreen ? 2.0 : 0.5),
-                 qPrintable(QString("shot %1 at (%2, %3)").arg(i).arg(at.x()).arg(at.y())));
+    void cleanup()
+    {
+        for (int c = 0; c < LASER_MAX_CAMERAS; ++c) {
+            CamSelectCamera(c);
+            CamFree();
+        }
+        CamSelectCamera(0);
+        CamEnableThreading();
+        qunsetenv("LASER_SOURCES");
     }
-}
 
-void TestLaserApi::failingSources()
-{
-    ScenarioFiles files({"{ not json"}, {"/nonexistent/clip.mp4", "/nonexistent/absent.json"});
-    const int count = CamListDevices();
-    QVERIFY(count >= 3);
-    CamSelectCamera(1);
-    for (int d = count - 3; d < count; ++d) { // still listed, but cannot be opened
-        QCOMPARE(CamInit(d, 640, 480), LASER_OPEN_FAILED);
+    void endToEnd()
+    {
+        ScenarioFiles files({AngledScenario});
+        const int device = DeviceNamed("Simulator: Angled");
+        QVERIFY(device >= 0);
+        QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
+        QVERIFY(CamInit(device, 640, 480) > 0);
+        const double corners[4][2] = {{150, 80}, {520, 110}, {120, 420}, {540, 400}};
+        for (int c = 0; c < 4; ++c)
+            CamSetCorner(c, corners[c][0], corners[c][1]);
+        CamPreCalculate();
+        CamSetScreenResolution(1000, 1000);
+        double x, y;
+        CamGetCorner(2, &x, &y);
+        QCOMPARE(QPointF(x, y), QPointF(120, 420));
+
+        QVector<Shot> shots;
+        QCOMPARE(ReadAll(1, &shots), LASER_NOT_OPEN); // the scenario ends: the camera vanishes
+        // Each scripted shot once, in order: where it was scripted in the picture within 0.5 px,
+        // or on the 0-1000 screen within 2 units.
+        const struct { bool onScreen; QPointF at; } expected[4] = {
+            {false, {210.4, 180.6}}, {true, {120, 850}}, {true, {900, 100}}, {false, {300.5, 250.5}}};
+        QCOMPARE(shots.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            const bool onScreen = expected[i].onScreen;
+            const QPointF at = onScreen ? shots[i].screen : shots[i].picture;
+            const QPointF error = at - expected[i].at;
+            QVERIFY2(std::hypot(error.x(), error.y()) < (onScreen ? 2.0 : 0.5),
+                     qPrintable(QString("shot %1 at (%2, %3)").arg(i).arg(at.x()).arg(at.y())));
+        }
+    }
+
+    void failingSources()
+    {
+        ScenarioFiles files({"{ not json"}, {"/nonexistent/clip.mp4", "/nonexistent/absent.json"});
+        const int count = CamListDevices();
+        QVERIFY(count >= 3);
+        CamSelectCamera(1);
+        for (int d = count - 3; d < count; ++d) { // still listed, but cannot be opened
+            QCOMPARE(CamInit(d, 640, 480), LASER_OPEN_FAILED);
+            QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
+        }
+        QCOMPARE(CamInit(count, 640, 480), LASER_NO_DEVICE);
+        char name[64] = "stale";
+        QCOMPARE(CamGetNameOfDevice(name, count), -1);
+        QCOMPARE(name[0], '\0');
+        // A picture too large for memory fails inside the library; the caller gets a result.
+        ScenarioFiles huge({Scenario("Huge", 10, 10, 100)});
+        QCOMPARE(CamInit(DeviceNamed("Simulator: Huge"), 1 << 20, 1 << 20), LASER_INTERNAL_ERROR);
         QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
     }
-    QCOMPARE(CamInit(count, 640, 480), LASER_NO_DEVICE);
-    char name[64] = "stale";
-    QCOMPARE(CamGetNameOfDevice(name, count), -1);
-    QCOMPARE(name[0], '\0');
-    // A picture too large for memory fails inside the library; the caller gets a result.
-    ScenarioFiles huge({Scenario("Huge", 10, 10, 100)});
-    QCOMPARE(CamInit(DeviceNamed("Simulator: Huge"), 1 << 20, 1 << 20), LASER_INTERNAL_ERROR);
-    QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
-}
 
-// Polled: the program's tick reads each camera itself.
-void TestLaserApi::fourCamerasAtOnce()
-{
-    CamDisableThreading();
-    QStringList jsons;
-    for (int c = 0; c < 4; ++c)
-        jsons << Scenario(QString("Cam%1").arg(c), 100 + 100 * c, 50 + 80 * c, 150 + 50 * c);
-    ScenarioFiles files(jsons);
-    for (int c = 0; c < 4; ++c) {
-        CamSelectCamera(c);
-        const int device = DeviceNamed(QString("Simulator: Cam%1").arg(c));
-        // With multiple cameras off, a second camera is refused while the first is open.
-        if (c == 1) {
-            CamDisableMulipleCameras();
-            QCOMPARE(CamInit(device, 640, 480), LASER_CAMERA_BUSY);
-            CamEnableMulipleCameras();
+    // Polled: the program's tick reads each camera itself.
+    void fourCamerasAtOnce()
+    {
+        CamDisableThreading();
+        QStringList jsons;
+        for (int c = 0; c < 4; ++c)
+            jsons << Scenario(QString("Cam%1").arg(c), 100 + 100 * c, 50 + 80 * c, 150 + 50 * c);
+        ScenarioFiles files(jsons);
+        for (int c = 0; c < 4; ++c) {
+            CamSelectCamera(c);
+            const int device = DeviceNamed(QString("Simulator: Cam%1").arg(c));
+            // With multiple cameras off, a second camera is refused while the first is open.
+            if (c == 1) {
+                CamDisableMulipleCameras();
+                QCOMPARE(CamInit(device, 640, 480), LASER_CAMERA_BUSY);
+                CamEnableMulipleCameras();
+            }
+            QVERIFY(CamInit(device, 640, 480) > 0);
         }
-        QVERIFY(CamInit(device, 640, 480) > 0);
+        // The buffers are those of the frame just read: a spot at upright (x, y) lies in buffer
+        // row 479 - y, bottom row first.
+        const auto buffersHoldTheSpot = [](int c) {
+            QCOMPARE(CamGetXMax(), 640);
+            QCOMPARE(CamGetYMax(), 480);
+            const int x = 100 + 100 * c, y = 50 + 80 * c;
+            const unsigned char *detection = CamGetSpecialGreyBuf(6);
+            QCOMPARE(int(detection[(479 - y) * 640 + x]), 0);
+            QVERIFY(detection[y * 640 + x] >= 1);
+            QVERIFY(CamGetGreyBuf()[(479 - y) * 640 + x] > 200);
+            QVERIFY(CamGetColourBuf()[(479 - y) * 1920 + x * 3 + 2] > 200); // red third
+            char name[64];
+            CamGetName(name);
+            QCOMPARE(QString(name), QString("Simulator: Cam%1").arg(c));
+        };
+        QVector<Shot> shots[4];
+        QCOMPARE(ReadAll(4, shots, buffersHoldTheSpot), LASER_NOT_OPEN);
+        for (int c = 0; c < 4; ++c) {
+            QCOMPARE(shots[c].size(), 1);
+            const QPointF error = shots[c][0].picture - QPointF(100 + 100 * c, 50 + 80 * c);
+            QVERIFY(std::hypot(error.x(), error.y()) < 0.5);
+        }
+        // A scenario that has ended is played again from the start after reopening, and the
+        // camera stays closed until then.
+        CamSelectCamera(0);
+        QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
+        QVERIFY(CamInit(DeviceNamed("Simulator: Cam0"), 640, 480) > 0);
+        QCOMPARE(ReadAll(1, shots), LASER_NOT_OPEN);
+        QCOMPARE(shots[0].size(), 2);
     }
-    // The buffers are those of the frame just read: a spot at upright (x, y) lies in buffer
-    // row 479 - y, bottom row first.
-    const auto buffersHoldTheSpot = [](int c) {
-        QCOMPARE(CamGetXMax(), 640);
-        QCOMPARE(CamGetYMax(), 480);
-        const int x = 100 + 100 * c, y = 50 + 80 * c;
-        const unsigned char *detection = CamGetSpecialGreyBuf(6);
-        QCOMPARE(int(detection[(479 - y) * 640 + x]), 0);
-        QVERIFY(detection[y * 640 + x] >= 1);
-        QVERIFY(CamGetGreyBuf()[(479 - y) * 640 + x] > 200);
-        QVERIFY(CamGetColourBuf()[(479 - y) * 1920 + x * 3 + 2] > 200); // red third
-        char name[64];
-        CamGetName(name);
-        QCOMPARE(QString(name), QString("Simulator: Cam%1").arg(c));
-    };
-    QVector<Shot> shots[4];
-    QCOMPARE(ReadAll(4, shots, buffersHoldTheSpot), LASER_NOT_OPEN);
-    for (int c = 0; c < 4; ++c) {
-        QCOMPARE(shots[c].size(), 1);
-        const QPointF error = shots[c][0].picture - QPointF(100 + 100 * c, 50 + 80 * c);
-        QVERIFY(std::hypot(error.x(), error.y()) < 0.5);
-    }
-    // A scenario that has ended is played again from the start after reopening, and the
-    // camera stays closed until then.
-    CamSelectCamera(0);
-    QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
-    QVERIFY(CamInit(DeviceNamed("Simulator: Cam0"), 640, 480) > 0);
-    QCOMPARE(ReadAll(1, shots), LASER_NOT_OPEN);
-    QCOMPARE(shots[0].size(), 2);
-}
 
-void TestLaserApi::settingsAndControls()
-{
-    // Thresholds are kept per camera.
-    CamSelectCamera(1);
-    CamSetThreshold(LASER_THRESHOLD_LUMINANCE, 77);
-    CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, 1234);
-    CamSelectCamera(3);
-    QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), LASER_DEFAULT_LUMINANCE);
-    CamSelectCamera(1);
-    QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), 77);
-    QCOMPARE(CamGetThresholds(LASER_THRESHOLD_MAX_SIZE), 1234);
-    QCOMPARE(CamGetThresholds(9), 0);
-    CamSetThreshold(LASER_THRESHOLD_LUMINANCE, LASER_DEFAULT_LUMINANCE);
-    CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, LASER_DEFAULT_MAX_SIZE);
-    // A simulated camera: the settings the program uses, no driver controls.
-    ScenarioFiles files({}, {"demo"});
-    int v[6] = {1, 1, 1, 1, 1, 1};
-    QCOMPARE(CamGetFilterSetting(0, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), -1); // not open
-    QCOMPARE(CamListControls(nullptr, 0), 0);
-    QVERIFY(CamInit(DeviceNamed("Simulator: Demo"), 640, 480) > 0);
-    // Brightness and exposure are emulated on the picture; the simulator has no roll.
-    QCOMPARE(CamGetFilterSetting(0, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), 0);
-    QVERIFY(v[1] > v[0]);
-    QCOMPARE(CamGetCameraSetting(2, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), -1);
-    QCOMPARE(v[1], 0);
-    CamSetCameraSettingPct(4, 0.0f, 2);
-    CamGetCameraSetting(4, nullptr, nullptr, nullptr, &v[3], nullptr, nullptr);
-    QCOMPARE(v[3], 0);
-    // No driver controls to list, read or set.
-    LaserControl controls[4];
-    QCOMPARE(CamListControls(controls, 4), 0);
-    char item[LASER_CONTROL_NAME_SIZE] = "stale";
-    QCOMPARE(CamGetControlMenuItem(V4L2_CID_POWER_LINE_FREQUENCY, 1, item), -1);
-    QCOMPARE(item[0], '\0');
-    int value = 7;
-    QCOMPARE(CamGetControl(V4L2_CID_BRIGHTNESS, &value), -1);
-    QCOMPARE(value, 7);
-    QCOMPARE(CamSetControl(V4L2_CID_BRIGHTNESS, 1), -1);
-}
+    void settingsAndControls()
+    {
+        // Thresholds are kept per camera.
+        CamSelectCamera(1);
+        CamSetThreshold(LASER_THRESHOLD_LUMINANCE, 77);
+        CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, 1234);
+        CamSelectCamera(3);
+        QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), LASER_DEFAULT_LUMINANCE);
+        CamSelectCamera(1);
+        QCOMPARE(CamGetThresholds(LASER_THRESHOLD_LUMINANCE), 77);
+        QCOMPARE(CamGetThresholds(LASER_THRESHOLD_MAX_SIZE), 1234);
+        QCOMPARE(CamGetThresholds(9), 0);
+        CamSetThreshold(LASER_THRESHOLD_LUMINANCE, LASER_DEFAULT_LUMINANCE);
+        CamSetThreshold(LASER_THRESHOLD_MAX_SIZE, LASER_DEFAULT_MAX_SIZE);
+        // A simulated camera: the settings the program uses, no driver controls.
+        ScenarioFiles files({}, {"demo"});
+        int v[6] = {1, 1, 1, 1, 1, 1};
+        QCOMPARE(CamGetFilterSetting(0, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), -1); // not open
+        QCOMPARE(CamListControls(nullptr, 0), 0);
+        QVERIFY(CamInit(DeviceNamed("Simulator: Demo"), 640, 480) > 0);
+        // Brightness and exposure are emulated on the picture; the simulator has no roll.
+        QCOMPARE(CamGetFilterSetting(0, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), 0);
+        QVERIFY(v[1] > v[0]);
+        QCOMPARE(CamGetCameraSetting(2, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]), -1);
+        QCOMPARE(v[1], 0);
+        CamSetCameraSettingPct(4, 0.0f, 2);
+        CamGetCameraSetting(4, nullptr, nullptr, nullptr, &v[3], nullptr, nullptr);
+        QCOMPARE(v[3], 0);
+        // No driver controls to list, read or set.
+        LaserControl controls[4];
+        QCOMPARE(CamListControls(controls, 4), 0);
+        char item[LASER_CONTROL_NAME_SIZE] = "stale";
+        QCOMPARE(CamGetControlMenuItem(V4L2_CID_POWER_LINE_FREQUENCY, 1, item), -1);
+        QCOMPARE(item[0], '\0');
+        int value = 7;
+        QCOMPARE(CamGetControl(V4L2_CID_BRIGHTNESS, &value), -1);
+        QCOMPARE(value, 7);
+        QCOMPARE(CamSetControl(V4L2_CID_BRIGHTNESS, 1), -1);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestLaserApi)
 #include "tst_laserapi.moc"

@@ -116,326 +116,311 @@ class TestSpotDetector : public QObject
     Q_OBJECT
 
 private slots:
-    void detect_data();
-    void detect();
-    void pulses_data();
-    void pulses();
-    void lightsInOneFrame_data();
-    void lightsInOneFrame();
-    void scenes_data();
-    void scenes();
-    void scalerMatchesAreaResize_data();
-    void scalerMatchesAreaResize();
-    void whiteCore_data();
-    void whiteCore();
-    void outshine_data();
-    void outshine();
-};
-
-void TestSpotDetector::detect_data()
-{
-    QTest::addColumn<int>("level"); // of the wall
-    QTest::addColumn<int>("amplitude");
-    QTest::addColumn<double>("radius");
-    QTest::addColumn<QPointF>("centre");
-    QTest::addColumn<int>("luminance");
-    QTest::addColumn<int>("minSize");
-    QTest::addColumn<int>("maxSize");
-    QTest::addColumn<bool>("found");
-    const QPointF c(80.3, 60.7);
-    const QPointF m(80.5, 60.5);
-    // A spot counts when its core closes luminance/255 of the gap between background and white.
-    QTest::newRow("closes enough of the gap") << 90 << 70 << 3.0 << c << 100 << 1 << 5000 << true;
-    QTest::newRow("closes too little of the gap") << 90 << 55 << 3.0 << c << 100 << 1 << 5000 << false;
-    QTest::newRow("lower threshold is more sensitive") << 90 << 55 << 3.0 << c << 40 << 1 << 5000 << true;
-    QTest::newRow("smaller than min size") << 90 << 120 << 3.0 << c << 100 << 60 << 5000 << false;
-    QTest::newRow("larger than max size") << 90 << 120 << 8.0 << c << 100 << 1 << 100 << false;
-    // A speck of a pixel or two on a bright wall closes much of the gap to white, yet carries
-    // too little light to be a spot; a laser spot of a few pixels does not.
-    QTest::newRow("noise speck on a bright wall") << 225 << 25 << 0.5 << m << 110 << 1 << 5000 << false;
-    QTest::newRow("laser spot on the same wall") << 225 << 30 << 2.5 << m << 110 << 1 << 5000 << true;
-    // Centres to a tenth of a pixel.
-    QTest::newRow("centre of a small spot") << 60 << 150 << 1.5 << QPointF(20.73, 22.18) << 110 << 1 << 5000 << true;
-}
-
-void TestSpotDetector::detect()
-{
-    QFETCH(int, level);
-    QFETCH(int, amplitude);
-    QFETCH(double, radius);
-    QFETCH(QPointF, centre);
-    QFETCH(int, luminance);
-    QFETCH(int, minSize);
-    QFETCH(int, maxSize);
-    QFETCH(bool, found);
-    const DetectorThresholds t{luminance, minSize, maxSize, LASER_DEFAULT_MIN_DISTANCE};
-    const std::vector<Spot> spots =
-        Detect(level, {{centre.x(), centre.y(), radius, double(amplitude)}}, t);
-    QCOMPARE(int(spots.size()), found ? 1 : 0);
-    if (found) {
-        const double error = std::hypot(spots[0].x - centre.x(), spots[0].y - centre.y());
-        QVERIFY2(error < 0.1, qPrintable(QString("off by %1 px").arg(error)));
+    void detect_data()
+    {
+        QTest::addColumn<int>("level"); // of the wall
+        QTest::addColumn<int>("amplitude");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<QPointF>("centre");
+        QTest::addColumn<int>("luminance");
+        QTest::addColumn<int>("minSize");
+        QTest::addColumn<int>("maxSize");
+        QTest::addColumn<bool>("found");
+        const QPointF c(80.3, 60.7);
+        const QPointF m(80.5, 60.5);
+        // A spot counts when its core closes luminance/255 of the gap between background and white.
+        QTest::newRow("closes enough of the gap") << 90 << 70 << 3.0 << c << 100 << 1 << 5000 << true;
+        QTest::newRow("closes too little of the gap") << 90 << 55 << 3.0 << c << 100 << 1 << 5000 << false;
+        QTest::newRow("lower threshold is more sensitive") << 90 << 55 << 3.0 << c << 40 << 1 << 5000 << true;
+        QTest::newRow("smaller than min size") << 90 << 120 << 3.0 << c << 100 << 60 << 5000 << false;
+        QTest::newRow("larger than max size") << 90 << 120 << 8.0 << c << 100 << 1 << 100 << false;
+        // A speck of a pixel or two on a bright wall closes much of the gap to white, yet carries
+        // too little light to be a spot; a laser spot of a few pixels does not.
+        QTest::newRow("noise speck on a bright wall") << 225 << 25 << 0.5 << m << 110 << 1 << 5000 << false;
+        QTest::newRow("laser spot on the same wall") << 225 << 30 << 2.5 << m << 110 << 1 << 5000 << true;
+        // Centres to a tenth of a pixel.
+        QTest::newRow("centre of a small spot") << 60 << 150 << 1.5 << QPointF(20.73, 22.18) << 110 << 1 << 5000 << true;
     }
-}
 
-void TestSpotDetector::pulses_data()
-{
-    // Each frame: whether the laser is on, and where (x); the shots expected per frame.
-    QTest::addColumn<QVector<int>>("positions"); // -1: laser off
-    QTest::addColumn<QVector<int>>("shots");
-    QTest::addColumn<int>("minDistance");
-    QTest::addColumn<int>("fps");
-    QTest::newRow("pulse over 3 frames is one shot")
-        << QVector<int>{-1, 40, 40, 40, -1} << QVector<int>{0, 1, 0, 0, 0} << 30 << 30;
-    QTest::newRow("hand moving 50 px during the pulse is the same pulse")
-        << QVector<int>{-1, 40, 90} << QVector<int>{0, 1, 0} << 30 << 30;
-    QTest::newRow("far from the pulse in the next frame is a new shot")
-        << QVector<int>{-1, 40, 140} << QVector<int>{0, 1, 1} << 30 << 30;
-    // A slow camera loses a fading pulse for a frame or two; back on its place, it is that pulse.
-    QTest::newRow("24 fps: back on its place after two dark frames is the same pulse")
-        << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30 << 24;
-    QTest::newRow("24 fps: three dark frames: a new shot")
-        << QVector<int>{-1, 40, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 1} << 30 << 24;
-}
-
-void TestSpotDetector::pulses()
-{
-    QFETCH(QVector<int>, positions);
-    QFETCH(QVector<int>, shots);
-    QFETCH(int, minDistance);
-    QFETCH(int, fps);
-    DetectorThresholds t;
-    t.minDistance = minDistance;
-    FrameProcessor processor;
-    FrameData frame;
-    const Homography h;
-    for (int i = 0; i < positions.size(); ++i) {
-        cv::Mat picture(120, 200, CV_8UC3, cv::Scalar::all(80));
-        if (positions[i] >= 0)
-            cv::circle(picture, {positions[i], 60}, 3, cv::Scalar(200, 200, 255), cv::FILLED);
-        processor.Process(picture, int64_t(i) * 1000000 / fps, 200, 120, t, h, frame);
-        QVERIFY2(frame.shotCount == shots[i],
-                 qPrintable(QString("frame %1: %2 shots").arg(i).arg(frame.shotCount)));
-    }
-}
-
-void TestSpotDetector::lightsInOneFrame_data()
-{
-    // Lights {x, y, radius, rise} on one frame; the shots, and which lights the first of them
-    // are (indices into lights), in order.
-    QTest::addColumn<QVector<QVector<int>>>("lights");
-    QTest::addColumn<int>("maxShots");
-    QTest::addColumn<int>("shots");
-    QTest::addColumn<QVector<int>>("first");
-    QVector<QVector<int>> rising, grid; // brighter to the right; lamps everywhere
-    for (int i = 0; i < 8; ++i)
-        rising.append({20 + 45 * i, 60, 2, 100 + 15 * i});
-    for (int i = 0; i < 20; ++i)
-        grid.append({30 + 70 * (i % 5), 30 + 50 * (i / 5), 3, 120});
-    QTest::newRow("strongest first, the faintest left out")
-        << rising << 5 << 5 << QVector<int>{7, 6, 5, 4, 3};
-    QTest::newRow("scene change: lights everywhere") << grid << 8 << 0 << QVector<int>{};
-}
-
-void TestSpotDetector::lightsInOneFrame()
-{
-    QFETCH(QVector<QVector<int>>, lights);
-    QFETCH(int, maxShots);
-    QFETCH(int, shots);
-    QFETCH(QVector<int>, first);
-    QVector<QVector<double>> discs;
-    for (const QVector<int> &l : lights)
-        discs.append({double(l[0]), double(l[1]), double(l[2]), double(l[3])});
-    const std::vector<Spot> spots = Detect(50, discs, DetectorThresholds());
-    QCOMPARE(int(spots.size()), lights.size());
-    PulseFilter filter;
-    Spot out[8];
-    QCOMPARE(filter.Filter(spots, LASER_DEFAULT_MIN_DISTANCE, false, 0, out, maxShots), shots);
-    for (int i = 0; i < first.size(); ++i) {
-        const QVector<int> &l = lights[first[i]];
-        QVERIFY2(qAbs(out[i].x - l[0]) < 0.5 && qAbs(out[i].y - l[1]) < 0.5,
-                 qPrintable(QString("shot %1 at %2 %3").arg(i).arg(out[i].x).arg(out[i].y)));
-    }
-    // Every light is remembered, reported or not: still lit in the next frame, none is a shot.
-    QCOMPARE(filter.Filter(spots, LASER_DEFAULT_MIN_DISTANCE, false, 33333, out, 8), 0);
-}
-
-void TestSpotDetector::scenes_data()
-{
-    // Frames of a wall of grey `wall`; the one shot expected (frame -1: none) and its x.
-    QTest::addColumn<int>("wall");
-    QTest::addColumn<int>("frames");
-    QTest::addColumn<Scene>("scene");
-    QTest::addColumn<int>("shotFrame");
-    QTest::addColumn<double>("shotX");
-    QTest::newRow("faint flicker everywhere") << 70 << 4 << LightChange(10, 100) << 3 << 100.5;
-    QTest::newRow("a fifth of the picture lit up") << 70 << 4 << LightChange(60, 20) << -1 << 0.0;
-    // Something large moving, not the whole scene: a white laser core still counts.
-    QTest::newRow("a twentieth of the picture lit up") << 70 << 4 << LightChange(60, 5) << 3 << 100.5;
-    QTest::newRow("round spot: reported at once") << 60 << 4 << Streak({52, 60}, 52) << 1 << 52.5;
-    QTest::newRow("streak, then where the laser came to rest") << 60 << 4 << Streak({40, 60}, 54) << 2 << 54.5;
-    QTest::newRow("streak alone: its own centre, a frame late") << 60 << 4 << Streak({40, 60}, -1) << 2 << 46.5;
-    QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << BlurredEdge(235) << -1 << 0.0;
-    QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << BlurredEdge(255) << 2 << 154.0;
-    const cv::Scalar faint = cv::Scalar::all(184);
-    QTest::newRow("faint round spot on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
-        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
-    }) << 6 << 220.5;
-    QTest::newRow("faint streak on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
-        if (i == 6) cv::line(p, {212, 120}, {228, 120}, faint, 3);
-    }) << -1 << 0.0;
-    QTest::newRow("faint spot outshone by a still patch") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
-        p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
-        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
-    }) << -1 << 0.0;
-    QTest::newRow("an outshone faint spot, then the laser at its place") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
-        p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
-        if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
-        if (i == 7) Laser(p, 220, 120);
-    }) << 7 << 220.5;
-    // The first frame caught only the start of the pulse: a faint coloured speck, then the spot.
-    QTest::newRow("laser flaring up from a faint coloured speck") << 60 << 4 << Scene([](cv::Mat &p, int i) {
-        if (i == 2)
-            p(cv::Rect(99, 119, 2, 2)) = cv::Scalar(60, 255, 0);
-        else if (i == 3)
-            cv::circle(p, {100, 120}, 5, cv::Scalar::all(240), cv::FILLED);
-    }) << 3 << 100.5;
-    // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
-    QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
-        cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);
-        if (i < 36)
-            cv::circle(p, {100, 120}, 16, cv::Scalar::all(30), cv::FILLED);
-        if (i == 30 || i == 31)
-            Laser(p, 100, 120);
-    }) << 30 << 100.5;
-}
-
-void TestSpotDetector::scenes()
-{
-    QFETCH(int, wall);
-    QFETCH(int, frames);
-    QFETCH(Scene, scene);
-    QFETCH(int, shotFrame);
-    QFETCH(double, shotX);
-    FrameProcessor processor;
-    FrameData frame;
-    const Homography h;
-    const DetectorThresholds t;
-    int found = 0;
-    for (int i = 0; i < frames; ++i) {
-        cv::Mat picture(240, 320, CV_8UC3, cv::Scalar::all(wall));
-        scene(picture, i);
-        processor.Process(picture, i * 33333, 320, 240, t, h, frame);
-        found += frame.shotCount;
-        if (i == shotFrame) {
-            QCOMPARE(frame.shotCount, 1);
-            QVERIFY2(qAbs(frame.shots[0].x - shotX) < 0.6, qPrintable(QString::number(frame.shots[0].x)));
+    void detect()
+    {
+        QFETCH(int, level);
+        QFETCH(int, amplitude);
+        QFETCH(double, radius);
+        QFETCH(QPointF, centre);
+        QFETCH(int, luminance);
+        QFETCH(int, minSize);
+        QFETCH(int, maxSize);
+        QFETCH(bool, found);
+        const DetectorThresholds t{luminance, minSize, maxSize, LASER_DEFAULT_MIN_DISTANCE};
+        const std::vector<Spot> spots =
+            Detect(level, {{centre.x(), centre.y(), radius, double(amplitude)}}, t);
+        QCOMPARE(int(spots.size()), found ? 1 : 0);
+        if (found) {
+            const double error = std::hypot(spots[0].x - centre.x(), spots[0].y - centre.y());
+            QVERIFY2(error < 0.1, qPrintable(QString("off by %1 px").arg(error)));
         }
     }
-    QCOMPARE(found, shotFrame >= 0 ? 1 : 0);
-}
 
-void TestSpotDetector::scalerMatchesAreaResize_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::newRow("1280 x 720: halved in one pass") << 1280 << 720;
-    QTest::newRow("1283 x 721: no whole factor") << 1283 << 721;
-}
+    void pulses_data()
+    {
+        // Each frame: whether the laser is on, and where (x); the shots expected per frame.
+        QTest::addColumn<QVector<int>>("positions"); // -1: laser off
+        QTest::addColumn<QVector<int>>("shots");
+        QTest::addColumn<int>("minDistance");
+        QTest::addColumn<int>("fps");
+        QTest::newRow("pulse over 3 frames is one shot")
+            << QVector<int>{-1, 40, 40, 40, -1} << QVector<int>{0, 1, 0, 0, 0} << 30 << 30;
+        QTest::newRow("hand moving 50 px during the pulse is the same pulse")
+            << QVector<int>{-1, 40, 90} << QVector<int>{0, 1, 0} << 30 << 30;
+        QTest::newRow("far from the pulse in the next frame is a new shot")
+            << QVector<int>{-1, 40, 140} << QVector<int>{0, 1, 1} << 30 << 30;
+        // A slow camera loses a fading pulse for a frame or two; back on its place, it is that pulse.
+        QTest::newRow("24 fps: back on its place after two dark frames is the same pulse")
+            << QVector<int>{-1, 40, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0} << 30 << 24;
+        QTest::newRow("24 fps: three dark frames: a new shot")
+            << QVector<int>{-1, 40, -1, -1, -1, 40} << QVector<int>{0, 1, 0, 0, 0, 1} << 30 << 24;
+    }
 
-// Every byte of a noisy picture, every channel on its own, against OpenCV's area scaling; upside
-// down as the program asks for it, into rows wider than the picture.
-void TestSpotDetector::scalerMatchesAreaResize()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    cv::Mat picture(height, width, CV_8UC3);
-    cv::theRNG().state = 7;
-    cv::randu(picture, cv::Scalar::all(0), cv::Scalar::all(256));
-    cv::Mat expected;
-    cv::resize(picture, expected, cv::Size(640, 480), 0, 0, cv::INTER_AREA);
-    cv::flip(expected, expected, 0);
-    const int stride = 640 * 3 + 5;
-    std::vector<uint8_t> out(size_t(stride) * 480, 0);
-    PictureScaler scaler;
-    scaler.Scale(picture, 640, 480, out.data(), stride, true);
-    const cv::Mat scaled(480, 640, CV_8UC3, out.data(), size_t(stride));
-    cv::Mat difference;
-    cv::absdiff(scaled, expected, difference);
-    double most = 0.0;
-    cv::minMaxLoc(difference.reshape(1), nullptr, &most);
-    QVERIFY2(most <= 2.0, qPrintable(QString::number(most)));
-    QVERIFY(cv::mean(difference)[0] < 0.5);
-}
+    void pulses()
+    {
+        QFETCH(QVector<int>, positions);
+        QFETCH(QVector<int>, shots);
+        QFETCH(int, minDistance);
+        QFETCH(int, fps);
+        DetectorThresholds t;
+        t.minDistance = minDistance;
+        FrameProcessor processor;
+        FrameData frame;
+        const Homography h;
+        for (int i = 0; i < positions.size(); ++i) {
+            cv::Mat picture(120, 200, CV_8UC3, cv::Scalar::all(80));
+            if (positions[i] >= 0)
+                cv::circle(picture, {positions[i], 60}, 3, cv::Scalar(200, 200, 255), cv::FILLED);
+            processor.Process(picture, int64_t(i) * 1000000 / fps, 200, 120, t, h, frame);
+            QVERIFY2(frame.shotCount == shots[i],
+                     qPrintable(QString("frame %1: %2 shots").arg(i).arg(frame.shotCount)));
+        }
+    }
 
-void TestSpotDetector::whiteCore_data()
-{
-    // A spot's brightest pixel against the colour of the wall around it.
-    using Rgb = QVector<int>;
-    QTest::addColumn<QVector<int>>("wall"); // red, green, blue
-    QTest::addColumn<QVector<int>>("core");
-    QTest::addColumn<int>("least"); // whiteness at least
-    QTest::addColumn<int>("most");  // and at most
-    QTest::addColumn<QVector<int>>("peak");  // the brightest pixel, when it differs from the core
-    QTest::addColumn<QVector<int>>("beside"); // one pixel beside it, when it differs
-    QTest::newRow("red laser core on a dark wall") << Rgb{30, 25, 25} << Rgb{255, 230, 230} << 200 << 255 << Rgb() << Rgb();
-    QTest::newRow("noise dims the brightest pixel of a white core") << Rgb{30, 30, 30} << Rgb{255, 255, 255} << 200 << 255 << Rgb{255, 255, 120} << Rgb();
-    QTest::newRow("one white pixel beside a yellow patch's peak") << Rgb{230, 250, 120} << Rgb{255, 255, 140} << 0 << 40 << Rgb() << Rgb{255, 255, 255};
-    // Around a spot on a saturated wall only a saturated core tells laser light.
-    QTest::newRow("white core on a saturated wall") << Rgb{255, 255, 255} << Rgb{255, 255, 255} << 255 << 255 << Rgb() << Rgb();
-    QTest::newRow("yellowish core on a saturated wall") << Rgb{255, 255, 255} << Rgb{255, 255, 200} << 0 << 0 << Rgb() << Rgb();
-}
+    void lightsInOneFrame_data()
+    {
+        // Lights {x, y, radius, rise} on one frame; the shots, and which lights the first of them
+        // are (indices into lights), in order.
+        QTest::addColumn<QVector<QVector<int>>>("lights");
+        QTest::addColumn<int>("maxShots");
+        QTest::addColumn<int>("shots");
+        QTest::addColumn<QVector<int>>("first");
+        QVector<QVector<int>> rising, grid; // brighter to the right; lamps everywhere
+        for (int i = 0; i < 8; ++i)
+            rising.append({20 + 45 * i, 60, 2, 100 + 15 * i});
+        for (int i = 0; i < 20; ++i)
+            grid.append({30 + 70 * (i % 5), 30 + 50 * (i / 5), 3, 120});
+        QTest::newRow("strongest first, the faintest left out")
+            << rising << 5 << 5 << QVector<int>{7, 6, 5, 4, 3};
+        QTest::newRow("scene change: lights everywhere") << grid << 8 << 0 << QVector<int>{};
+    }
 
-void TestSpotDetector::whiteCore()
-{
-    QFETCH(QVector<int>, wall);
-    QFETCH(QVector<int>, core);
-    QFETCH(int, least);
-    QFETCH(int, most);
-    QFETCH(QVector<int>, peak);
-    QFETCH(QVector<int>, beside);
-    const auto bgr = [](const QVector<int> &c) { return cv::Scalar(c[2], c[1], c[0]); };
-    cv::Mat picture(60, 80, CV_8UC3, bgr(wall));
-    picture(cv::Rect(38, 28, 5, 5)) = bgr(core);
-    if (!peak.isEmpty())
-        picture(cv::Rect(40, 30, 1, 1)) = bgr(peak);
-    if (!beside.isEmpty())
-        picture(cv::Rect(41, 30, 1, 1)) = bgr(beside);
-    const int whiteness = CoreWhiteness(picture.data, int(picture.step), 80, 60, Box(38, 28, 5));
-    QVERIFY2(whiteness >= least && whiteness <= most, qPrintable(QString::number(whiteness)));
-}
+    void lightsInOneFrame()
+    {
+        QFETCH(QVector<QVector<int>>, lights);
+        QFETCH(int, maxShots);
+        QFETCH(int, shots);
+        QFETCH(QVector<int>, first);
+        QVector<QVector<double>> discs;
+        for (const QVector<int> &l : lights)
+            discs.append({double(l[0]), double(l[1]), double(l[2]), double(l[3])});
+        const std::vector<Spot> spots = Detect(50, discs, DetectorThresholds());
+        QCOMPARE(int(spots.size()), lights.size());
+        PulseFilter filter;
+        Spot out[8];
+        QCOMPARE(filter.Filter(spots, LASER_DEFAULT_MIN_DISTANCE, false, 0, out, maxShots), shots);
+        for (int i = 0; i < first.size(); ++i) {
+            const QVector<int> &l = lights[first[i]];
+            QVERIFY2(qAbs(out[i].x - l[0]) < 0.5 && qAbs(out[i].y - l[1]) < 0.5,
+                     qPrintable(QString("shot %1 at %2 %3").arg(i).arg(out[i].x).arg(out[i].y)));
+        }
+        // Every light is remembered, reported or not: still lit in the next frame, none is a shot.
+        QCOMPARE(filter.Filter(spots, LASER_DEFAULT_MIN_DISTANCE, false, 33333, out, 8), 0);
+    }
 
-void TestSpotDetector::outshine_data()
-{
-    // A 3x3 spot of grey `spot` at (10..12, 10..12) on a wall of 40, and one pixel of grey
-    // `beside` at (bx, by), which is not part of the spot.
-    QTest::addColumn<int>("spot");
-    QTest::addColumn<int>("beside");
-    QTest::addColumn<int>("bx");
-    QTest::addColumn<int>("by");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("brighter pixel touching a corner") << 230 << 250 << 9 << 9 << 20;
-    QTest::newRow("brighter pixel two away does not touch") << 230 << 250 << 14 << 11 << 40 - 230;
-    QTest::newRow("saturated spot beside a saturated pixel") << 255 << 255 << 13 << 11 << 0;
-}
+    void scenes_data()
+    {
+        // Frames of a wall of grey `wall`; the one shot expected (frame -1: none) and its x.
+        QTest::addColumn<int>("wall");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<Scene>("scene");
+        QTest::addColumn<int>("shotFrame");
+        QTest::addColumn<double>("shotX");
+        QTest::newRow("faint flicker everywhere") << 70 << 4 << LightChange(10, 100) << 3 << 100.5;
+        QTest::newRow("a fifth of the picture lit up") << 70 << 4 << LightChange(60, 20) << -1 << 0.0;
+        // Something large moving, not the whole scene: a white laser core still counts.
+        QTest::newRow("a twentieth of the picture lit up") << 70 << 4 << LightChange(60, 5) << 3 << 100.5;
+        QTest::newRow("round spot: reported at once") << 60 << 4 << Streak({52, 60}, 52) << 1 << 52.5;
+        QTest::newRow("streak, then where the laser came to rest") << 60 << 4 << Streak({40, 60}, 54) << 2 << 54.5;
+        QTest::newRow("streak alone: its own centre, a frame late") << 60 << 4 << Streak({40, 60}, -1) << 2 << 46.5;
+        QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << BlurredEdge(235) << -1 << 0.0;
+        QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << BlurredEdge(255) << 2 << 154.0;
+        const cv::Scalar faint = cv::Scalar::all(184);
+        QTest::newRow("faint round spot on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+            if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+        }) << 6 << 220.5;
+        QTest::newRow("faint streak on a darker camera") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+            if (i == 6) cv::line(p, {212, 120}, {228, 120}, faint, 3);
+        }) << -1 << 0.0;
+        QTest::newRow("faint spot outshone by a still patch") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+            p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
+            if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+        }) << -1 << 0.0;
+        QTest::newRow("an outshone faint spot, then the laser at its place") << 160 << 8 << Faint([=](cv::Mat &p, int i) {
+            p(cv::Rect(225, 105, 2, 30)) = cv::Scalar::all(187);
+            if (i == 6) cv::circle(p, {220, 120}, 4, faint, cv::FILLED);
+            if (i == 7) Laser(p, 220, 120);
+        }) << 7 << 220.5;
+        // The first frame caught only the start of the pulse: a faint coloured speck, then the spot.
+        QTest::newRow("laser flaring up from a faint coloured speck") << 60 << 4 << Scene([](cv::Mat &p, int i) {
+            if (i == 2)
+                p(cv::Rect(99, 119, 2, 2)) = cv::Scalar(60, 255, 0);
+            else if (i == 3)
+                cv::circle(p, {100, 120}, 5, cv::Scalar::all(240), cv::FILLED);
+        }) << 3 << 100.5;
+        // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
+        QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
+            cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);
+            if (i < 36)
+                cv::circle(p, {100, 120}, 16, cv::Scalar::all(30), cv::FILLED);
+            if (i == 30 || i == 31)
+                Laser(p, 100, 120);
+        }) << 30 << 100.5;
+    }
 
-void TestSpotDetector::outshine()
-{
-    QFETCH(int, spot);
-    QFETCH(int, beside);
-    QFETCH(int, bx);
-    QFETCH(int, by);
-    QFETCH(int, expected);
-    cv::Mat grey(24, 24, CV_8UC1, cv::Scalar(40));
-    cv::Mat detection(24, 24, CV_8UC1, cv::Scalar(40));
-    grey(cv::Rect(10, 10, 3, 3)) = spot;
-    detection(cv::Rect(10, 10, 3, 3)) = 0;
-    grey.at<uint8_t>(by, bx) = uint8_t(beside);
-    detection.at<uint8_t>(by, bx) = uint8_t(beside);
-    Spot s = Box(10, 10, 3);
-    s.coreGrey = spot;
-    QCOMPARE(Outshine(grey.data, detection.data, int(grey.step), 24, 24, s), expected);
-}
+    void scenes()
+    {
+        QFETCH(int, wall);
+        QFETCH(int, frames);
+        QFETCH(Scene, scene);
+        QFETCH(int, shotFrame);
+        QFETCH(double, shotX);
+        FrameProcessor processor;
+        FrameData frame;
+        const Homography h;
+        const DetectorThresholds t;
+        int found = 0;
+        for (int i = 0; i < frames; ++i) {
+            cv::Mat picture(240, 320, CV_8UC3, cv::Scalar::all(wall));
+            scene(picture, i);
+            processor.Process(picture, i * 33333, 320, 240, t, h, frame);
+            found += frame.shotCount;
+            if (i == shotFrame) {
+                QCOMPARE(frame.shotCount, 1);
+                QVERIFY2(qAbs(frame.shots[0].x - shotX) < 0.6, qPrintable(QString::number(frame.shots[0].x)));
+            }
+        }
+        QCOMPARE(found, shotFrame >= 0 ? 1 : 0);
+    }
+
+    void scalerMatchesAreaResize_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("1280 x 720: halved in one pass") << 1280 << 720;
+        QTest::newRow("1283 x 721: no whole factor") << 1283 << 721;
+    }
+
+    // Every byte of a noisy picture, every channel on its own, against OpenCV's area scaling; upside
+    // down as the program asks for it, into rows wider than the picture.
+    void scalerMatchesAreaResize()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        cv::Mat picture(height, width, CV_8UC3);
+        cv::theRNG().state = 7;
+        cv::randu(picture, cv::Scalar::all(0), cv::Scalar::all(256));
+        cv::Mat expected;
+        cv::resize(picture, expected, cv::Size(640, 480), 0, 0, cv::INTER_AREA);
+        cv::flip(expected, expected, 0);
+        const int stride = 640 * 3 + 5;
+        std::vector<uint8_t> out(size_t(stride) * 480, 0);
+        PictureScaler scaler;
+        scaler.Scale(picture, 640, 480, out.data(), stride, true);
+        const cv::Mat scaled(480, 640, CV_8UC3, out.data(), size_t(stride));
+        cv::Mat difference;
+        cv::absdiff(scaled, expected, difference);
+        double most = 0.0;
+        cv::minMaxLoc(difference.reshape(1), nullptr, &most);
+        QVERIFY2(most <= 2.0, qPrintable(QString::number(most)));
+        QVERIFY(cv::mean(difference)[0] < 0.5);
+    }
+
+    void whiteCore_data()
+    {
+        // A spot's brightest pixel against the colour of the wall around it.
+        using Rgb = QVector<int>;
+        QTest::addColumn<QVector<int>>("wall"); // red, green, blue
+        QTest::addColumn<QVector<int>>("core");
+        QTest::addColumn<int>("least"); // whiteness at least
+        QTest::addColumn<int>("most");  // and at most
+        QTest::addColumn<QVector<int>>("peak");  // the brightest pixel, when it differs from the core
+        QTest::addColumn<QVector<int>>("beside"); // one pixel beside it, when it differs
+        QTest::newRow("red laser core on a dark wall") << Rgb{30, 25, 25} << Rgb{255, 230, 230} << 200 << 255 << Rgb() << Rgb();
+        QTest::newRow("noise dims the brightest pixel of a white core") << Rgb{30, 30, 30} << Rgb{255, 255, 255} << 200 << 255 << Rgb{255, 255, 120} << Rgb();
+        QTest::newRow("one white pixel beside a yellow patch's peak") << Rgb{230, 250, 120} << Rgb{255, 255, 140} << 0 << 40 << Rgb() << Rgb{255, 255, 255};
+        // Around a spot on a saturated wall only a saturated core tells laser light.
+        QTest::newRow("white core on a saturated wall") << Rgb{255, 255, 255} << Rgb{255, 255, 255} << 255 << 255 << Rgb() << Rgb();
+        QTest::newRow("yellowish core on a saturated wall") << Rgb{255, 255, 255} << Rgb{255, 255, 200} << 0 << 0 << Rgb() << Rgb();
+    }
+
+    void whiteCore()
+    {
+        QFETCH(QVector<int>, wall);
+        QFETCH(QVector<int>, core);
+        QFETCH(int, least);
+        QFETCH(int, most);
+        QFETCH(QVector<int>, peak);
+        QFETCH(QVector<int>, beside);
+        const auto bgr = [](const QVector<int> &c) { return cv::Scalar(c[2], c[1], c[0]); };
+        cv::Mat picture(60, 80, CV_8UC3, bgr(wall));
+        picture(cv::Rect(38, 28, 5, 5)) = bgr(core);
+        if (!peak.isEmpty())
+            picture(cv::Rect(40, 30, 1, 1)) = bgr(peak);
+        if (!beside.isEmpty())
+            picture(cv::Rect(41, 30, 1, 1)) = bgr(beside);
+        const int whiteness = CoreWhiteness(picture.data, int(picture.step), 80, 60, Box(38, 28, 5));
+        QVERIFY2(whiteness >= least && whiteness <= most, qPrintable(QString::number(whiteness)));
+    }
+
+    void outshine_data()
+    {
+        // A 3x3 spot of grey `spot` at (10..12, 10..12) on a wall of 40, and one pixel of grey
+        // `beside` at (bx, by), which is not part of the spot.
+        QTest::addColumn<int>("spot");
+        QTest::addColumn<int>("beside");
+        QTest::addColumn<int>("bx");
+        QTest::addColumn<int>("by");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("brighter pixel touching a corner") << 230 << 250 << 9 << 9 << 20;
+        QTest::newRow("brighter pixel two away does not touch") << 230 << 250 << 14 << 11 << 40 - 230;
+        QTest::newRow("saturated spot beside a saturated pixel") << 255 << 255 << 13 << 11 << 0;
+    }
+
+    void outshine()
+    {
+        QFETCH(int, spot);
+        QFETCH(int, beside);
+        QFETCH(int, bx);
+        QFETCH(int, by);
+        QFETCH(int, expected);
+        cv::Mat grey(24, 24, CV_8UC1, cv::Scalar(40));
+        cv::Mat detection(24, 24, CV_8UC1, cv::Scalar(40));
+        grey(cv::Rect(10, 10, 3, 3)) = spot;
+        detection(cv::Rect(10, 10, 3, 3)) = 0;
+        grey.at<uint8_t>(by, bx) = uint8_t(beside);
+        detection.at<uint8_t>(by, bx) = uint8_t(beside);
+        Spot s = Box(10, 10, 3);
+        s.coreGrey = spot;
+        QCOMPARE(Outshine(grey.data, detection.data, int(grey.step), 24, 24, s), expected);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestSpotDetector)
 #include "tst_spotdetector.moc"
