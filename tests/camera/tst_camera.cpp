@@ -35,7 +35,7 @@ private slots:
         QVERIFY(!LaserLibrary::Instance().LoadFile(QStringLiteral("libm.so.6")));
         QVERIFY2(LaserLibrary::Instance().ErrorString().startsWith(QStringLiteral("missing entry points: CamGetDLLVersion")),
                  qPrintable(LaserLibrary::Instance().ErrorString()));
-        QVERIFY2(script.Load(), qPrintable(LaserLibrary::Instance().ErrorString()));
+        QVERIFY2(LoadScriptedLibrary(), qPrintable(LaserLibrary::Instance().ErrorString()));
         Camera::CurrentSecond = [] { return fakeSecond; };
     }
 
@@ -57,12 +57,12 @@ private slots:
         QVERIFY(camera->initialised);
         QSignalSpy shots(camera, &Camera::Shot);
         // Of each frame's spots the first laser spot (kind 1) outside the ignore areas is the shot.
-        FrameBlock frames[] = {Script::Spots({QPointF(10.25, 120.5)}, {QPointF(480, 510)}),
-                               Script::Spots({QPointF(50, 50), QPointF(200, 200), QPointF(300, 300)}),
-                               Script::Spots({QPointF(110, 10), QPointF(120, 20)})};
+        FrameBlock frames[] = {ScriptSpots({QPointF(10.25, 120.5)}, {QPointF(480, 510)}),
+                               ScriptSpots({QPointF(50, 50), QPointF(200, 200), QPointF(300, 300)}),
+                               ScriptSpots({QPointF(110, 10), QPointF(120, 20)})};
         frames[2].spots[0].kind = 2;
         for (int k = 0; k < 3; ++k)
-            script.QueueFrame(0, k, &frames[k], 0, 0, 1);
+            ScriptQueueFrame(0, k, &frames[k], 0, 0, 1);
         Tick();
         QCOMPARE(shots.size(), 3);
         QCOMPARE(shots.at(0), (QVariantList{QPointF(10.25, 120.5), QPointF(480, 510), true}));
@@ -76,8 +76,8 @@ private slots:
         QVERIFY(window->ui->groupBoxCam2->isChecked());
         Tick();
         QSignalSpy shots2(window->cameras[1], &Camera::Shot);
-        const FrameBlock block2 = Script::Spots({QPointF(10, 20)}, {QPointF(1, 2)});
-        script.QueueFrame(1, 0, &block2, 0, 0, 1);
+        const FrameBlock block2 = ScriptSpots({QPointF(10, 20)}, {QPointF(1, 2)});
+        ScriptQueueFrame(1, 0, &block2, 0, 0, 1);
         Tick();
         QCOMPARE(shots2.size(), 1);
         QCOMPARE(shots2.at(0).mid(0, 2), (QVariantList{QPointF(650, 20), QPointF(1, 2)}));
@@ -92,16 +92,16 @@ private slots:
         QSignalSpy frames(camera, &Camera::NewFrame);
         // Every waiting frame is read, but only the last becomes the picture.
         for (int peak : {10, 80, 30}) {
-            const FrameBlock block = Script::Spots({}, {}, peak);
-            script.QueueFrame(0, 0, &block, 10, 50, 1);
+            const FrameBlock block = ScriptSpots({}, {}, peak);
+            ScriptQueueFrame(0, 0, &block, 10, 50, 1);
         }
-        script.SetPixel(0, 0, 3, 4, 200);
-        script.ClearLog();
+        ScriptSetPixel(0, 0, 3, 4, 200);
+        ScriptClearLog();
         QCOMPARE(camera->ProcessFrame(), 3);
         QCOMPARE(frames.size(), 1);
         QCOMPARE(camera->maxLuminance, 80);
-        QCOMPARE(script.CallCount("CamReadFrame"), 4); // three frames, then "no new frame"
-        QCOMPARE(script.CallCount("CamGetColourBuf"), 1);
+        QCOMPARE(ScriptCallCount("CamReadFrame"), 4); // three frames, then "no new frame"
+        QCOMPARE(ScriptCallCount("CamGetColourBuf"), 1);
         // Colour: the library's rows run bottom first, the picture is upright.
         QImage image = camera->framePixmap.toImage();
         QCOMPARE(image.size(), QSize(640, 480));
@@ -116,8 +116,8 @@ private slots:
         QCOMPARE(camera->framePixmap.cacheKey(), picture);
 
         camera->displayMode = Camera::Grey;
-        script.QueueFrame(0, 0, nullptr, 10, 50, 1);
-        script.SetPixel(0, 1, 600, 0, 255);
+        ScriptQueueFrame(0, 0, nullptr, 10, 50, 1);
+        ScriptSetPixel(0, 1, 600, 0, 255);
         camera->ProcessFrame();
         image = camera->framePixmap.toImage();
         QCOMPARE(QColor(image.pixel(0, 0)), QColor(50, 50, 50));
@@ -125,8 +125,8 @@ private slots:
 
         // Laser: detected pixels (0) red, everything else as grey as it is.
         camera->displayMode = Camera::Laser;
-        script.QueueFrame(0, 0, nullptr, 10, 50, 1);
-        script.SetPixel(0, 2, 5, 7, 0);
+        ScriptQueueFrame(0, 0, nullptr, 10, 50, 1);
+        ScriptSetPixel(0, 2, 5, 7, 0);
         camera->ProcessFrame();
         image = camera->framePixmap.toImage();
         QCOMPARE(QColor(image.pixel(5, 7)), QColor(255, 0, 0));
@@ -138,28 +138,28 @@ private slots:
         Start();
         Camera *camera = window->cameras[0];
         QSignalSpy opened(camera, &Camera::FreshlyInitialized);
-        script.SetInitResult(0, -5);
-        script.ClearLog();
+        ScriptSetInitResult(0, -5);
+        ScriptClearLog();
         Tick();
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened.at(0).at(0).toInt(), -5);
-        QVERIFY(script.Log().contains(QStringLiteral("0 CamInit(0,640,480)")));
+        QVERIFY(ScriptLog().contains(QStringLiteral("0 CamInit(0,640,480)")));
         const QImage shown = camera->framePixmap.toImage();
         QCOMPARE(shown, QImage(":/Gui/Img/NoCam.png").convertToFormat(shown.format()));
         Tick(); // a closed camera is tried again on every tick
         QCOMPARE(opened.size(), 2);
-        script.SetInitResult(0, 1);
+        ScriptSetInitResult(0, 1);
         Tick();
         QVERIFY(camera->initialised);
         // The device vanishes: the library answers "not open" and the camera reopens it.
-        script.QueueFrame(0, LASER_NOT_OPEN, nullptr, 0, 0, 0);
+        ScriptQueueFrame(0, LASER_NOT_OPEN, nullptr, 0, 0, 0);
         Tick();
         QCOMPARE(opened.size(), 4);
         QCOMPARE(opened.at(3).at(0).toInt(), 1);
 
-        const FrameBlock block = Script::Spots({});
-        script.QueueFrame(0, 0, &block, 0, 0, 1);
-        script.QueueFrame(0, 0, &block, 0, 0, 1);
+        const FrameBlock block = ScriptSpots({});
+        ScriptQueueFrame(0, 0, &block, 0, 0, 1);
+        ScriptQueueFrame(0, 0, &block, 0, 0, 1);
         QCOMPARE(camera->ProcessFrame(), 2);
         fakeSecond = 1;
         QCOMPARE(camera->ProcessFrame(), 0);
@@ -173,11 +173,11 @@ private slots:
             QCOMPARE(camera->framesPerSecond, 0);
         }
         fakeSecond = 5;
-        script.QueueFrame(0, 0, &block, 0, 0, 1);
-        script.ClearLog();
+        ScriptQueueFrame(0, 0, &block, 0, 0, 1);
+        ScriptClearLog();
         QCOMPARE(camera->ProcessFrame(), -3);
         QCOMPARE(camera->ProcessFrame(), -3); // and stays stalled, reading nothing
-        QCOMPARE(script.CallCount("CamReadFrame"), 0);
+        QCOMPARE(ScriptCallCount("CamReadFrame"), 0);
         // Another device starts it over.
         camera->SetDevice(1);
         QVERIFY(!camera->initialised);
@@ -192,8 +192,8 @@ private slots:
     void settingWishesPercentsAndBrightnessNudge()
     {
         Start();
-        script.SetSetting(0, 0, 10, 260, 60); // brightness
-        script.SetSetting(1, 4, 1, 500, 100); // exposure
+        ScriptSetSetting(0, 0, 10, 260, 60); // brightness
+        ScriptSetSetting(1, 4, 1, 500, 100); // exposure
         Camera *camera = window->cameras[0];
         QCOMPARE(camera->BrightnessPercent(), 20.0);
         camera->exposurePercent = 50;
@@ -201,33 +201,33 @@ private slots:
         // The percentages are applied at every opening, then the wishes follow the camera's values.
         for (int opening = 0; opening < 2; ++opening) {
             camera->FreeCamera();
-            script.ClearLog();
+            ScriptClearLog();
             Tick();
-            QVERIFY(script.Log().contains(QStringLiteral("0 CamSetCameraSettingPct(4,0.5,2)")));
-            QVERIFY(script.Log().contains(QStringLiteral("0 CamSetFilterSettingPct(0,0.25,2)")));
+            QVERIFY(ScriptLog().contains(QStringLiteral("0 CamSetCameraSettingPct(4,0.5,2)")));
+            QVERIFY(ScriptLog().contains(QStringLiteral("0 CamSetFilterSettingPct(0,0.25,2)")));
         }
         QCOMPARE(camera->exposure.wanted, camera->exposure.value);
         QCOMPARE(camera->exposure.maximum, 500);
-        QVERIFY(script.Log().contains(QStringLiteral("0 CamSetCameraSetting(4,%1,2)").arg(camera->exposure.value)));
+        QVERIFY(ScriptLog().contains(QStringLiteral("0 CamSetCameraSetting(4,%1,2)").arg(camera->exposure.value)));
 
         // An exposure wish moves brightness (73 of 10-260) to the far end for one frame...
-        const FrameBlock block = Script::Spots({});
+        const FrameBlock block = ScriptSpots({});
         camera->exposure.wanted = 300;
-        script.ClearLog();
-        script.QueueFrame(0, 0, &block, 0, 0, 1);
+        ScriptClearLog();
+        ScriptQueueFrame(0, 0, &block, 0, 0, 1);
         camera->ProcessFrame();
-        QCOMPARE(script.Log(), (QStringList{"0 CamSetCameraSetting(4,300,0)", "0 CamSetFilterSetting(0,260,0)"}));
+        QCOMPARE(ScriptLog(), (QStringList{"0 CamSetCameraSetting(4,300,0)", "0 CamSetFilterSetting(0,260,0)"}));
         QCOMPARE(camera->exposure.value, 300);
-        script.ClearLog();
-        script.QueueFrame(0, 0, &block, 0, 0, 1);
+        ScriptClearLog();
+        ScriptQueueFrame(0, 0, &block, 0, 0, 1);
         camera->ProcessFrame();
         // ...and back with the next.
-        QCOMPARE(script.Log(), QStringList{"0 CamSetFilterSetting(0,73,0)"});
+        QCOMPARE(ScriptLog(), QStringList{"0 CamSetFilterSetting(0,73,0)"});
         // Wishes wait for a frame.
         camera->brightness.wanted = 10;
-        script.ClearLog();
+        ScriptClearLog();
         camera->ProcessFrame();
-        QVERIFY(script.Log().isEmpty());
+        QVERIFY(ScriptLog().isEmpty());
     }
 
     void devicesChosenAndSwitched()
@@ -297,7 +297,7 @@ private slots:
             if (chosen[n])
                 Choose(n, chosen[n]);
         Tick();
-        script.SetDevices(after.constData());
+        ScriptSetDevices(after.constData());
         Tick();
         Tick(); // opens what was newly chosen
         for (int n = 0; n < 4; ++n) {
@@ -308,10 +308,10 @@ private slots:
                 QVERIFY(window->cameras[n]->active);
         }
         // The list is not read again while the number of devices stays the same.
-        script.ClearLog();
+        ScriptClearLog();
         Tick();
         Tick();
-        QCOMPARE(script.CallCount("CamGetNameOfDevice"), 0);
+        QCOMPARE(ScriptCallCount("CamGetNameOfDevice"), 0);
     }
 
     void correctedTargetCorners()
@@ -336,17 +336,17 @@ private slots:
         QCOMPARE(window->Targets().size(), 1);
 
         // The corners go to the library when camera 1 opens, not when opening fails...
-        script.SetInitResult(0, 0);
-        script.ClearLog();
+        ScriptSetInitResult(0, 0);
+        ScriptClearLog();
         Tick();
-        QCOMPARE(script.CallCount("CamSetCorner"), 0);
-        script.SetInitResult(0, 3);
+        QCOMPARE(ScriptCallCount("CamSetCorner"), 0);
+        ScriptSetInitResult(0, 3);
         Tick();
-        QCOMPARE(script.CallCount("CamSetCorner"), 4);
+        QCOMPARE(ScriptCallCount("CamSetCorner"), 4);
         // ...and whenever the game page is shown.
-        script.ClearLog();
+        ScriptClearLog();
         window->SetPage(2);
-        QCOMPARE(script.Log(), (QStringList{"0 CamSetCorner(0,128.5,96.5)", "0 CamSetCorner(1,512.5,96.5)",
+        QCOMPARE(ScriptLog(), (QStringList{"0 CamSetCorner(0,128.5,96.5)", "0 CamSetCorner(1,512.5,96.5)",
                                             "0 CamSetCorner(2,128.5,384.5)", "0 CamSetCorner(3,512.5,384.5)",
                                             "0 CamPreCalculate()", "0 CamSetScreenResolution(1000,1000)"}));
     }
@@ -375,7 +375,7 @@ private slots:
         QFETCH(int, shown);
         // The camera reads its ranges when it opens.
         Start();
-        script.SetSetting(exposure ? 1 : 0, exposure ? 4 : 0, minimum, maximum, minimum);
+        ScriptSetSetting(exposure ? 1 : 0, exposure ? 4 : 0, minimum, maximum, minimum);
         Tick();
         DialogCameraSettings *dialog = OpenDialog();
         QVERIFY(dialog);
@@ -385,9 +385,9 @@ private slots:
         const CameraSetting &setting = exposure ? window->cameras[0]->exposure : window->cameras[0]->brightness;
         QCOMPARE(setting.wanted, value);
         // The camera applies the wish with its next frame.
-        script.QueueFrame(0, 0, nullptr, 0, 0, 1);
+        ScriptQueueFrame(0, 0, nullptr, 0, 0, 1);
         Tick();
-        QCOMPARE(script.GetSettingValue(0, exposure ? 1 : 0, exposure ? 4 : 0), qBound(minimum, value, maximum));
+        QCOMPARE(ScriptGetSettingValue(0, exposure ? 1 : 0, exposure ? 4 : 0), qBound(minimum, value, maximum));
     }
 
     void thresholdsClampedAndDefaults()
@@ -395,9 +395,9 @@ private slots:
         Start();
         const int reported[] = {300, 0, 20000, 50}; // thresholds 1 to 4
         for (int kind = 1; kind <= 4; ++kind)
-            script.SetThresholdValue(0, kind, reported[kind - 1]);
+            ScriptSetThresholdValue(0, kind, reported[kind - 1]);
         Tick();
-        script.ClearLog();
+        ScriptClearLog();
         DialogCameraSettings *dialog = OpenDialog();
         QVERIFY(dialog);
         // Shown within the sliders' ranges, but not written back.
@@ -406,11 +406,11 @@ private slots:
         QCOMPARE(dialog->ui->horizontalSliderMaxPix->value(), 10000);
         QCOMPARE(dialog->ui->horizontalSliderMinDist->value(), 50);
         QVERIFY(dialog->ui->horizontalSliderMinDist->isHidden());
-        QCOMPARE(script.CallCount("CamSetThreshold"), 0);
+        QCOMPARE(ScriptCallCount("CamSetThreshold"), 0);
         QCOMPARE(window->cameras[0]->GetThreshold(3), 20000);
         // "Default values" leaves the brightness threshold alone.
         QTest::mouseClick(dialog->ui->pushButtonDefaultVals, Qt::LeftButton);
-        QCOMPARE(script.Log().filter(QStringLiteral("CamSetThreshold")),
+        QCOMPARE(ScriptLog().filter(QStringLiteral("CamSetThreshold")),
                  (QStringList{"0 CamSetThreshold(2,1)", "0 CamSetThreshold(3,5000)", "0 CamSetThreshold(4,30)"}));
         QCOMPARE(dialog->ui->horizontalSliderMaxPix->value(), 5000);
         QCOMPARE(dialog->ui->horizontalSliderMinDist->value(), 30);
@@ -434,15 +434,15 @@ private slots:
         QVERIFY(dialog->minSizeCircle->isVisible() && dialog->maxSizeCircle->isVisible());
         QVERIFY(qAbs(dialog->maxSizeCircle->rect().width() - 2 * 39.894) < 0.01); // 5000 pixels
         Drag(dialog->ui->horizontalSliderMinPix, 20);
-        QVERIFY(script.Log().contains(QStringLiteral("0 CamSetThreshold(2,20)")));
+        QVERIFY(ScriptLog().contains(QStringLiteral("0 CamSetThreshold(2,20)")));
         QVERIFY(qAbs(dialog->minSizeCircle->rect().width() - 2 * 2.5231) < 0.001);
         Drag(dialog->ui->horizontalSliderMinPix, 1);
         QVERIFY(qAbs(dialog->minSizeCircle->rect().width() - 2 * 0.5642) < 0.001);
 
         // On the Targets page the main window marks the shot too, for its own second.
         window->SetPage(1);
-        const FrameBlock block = Script::Spots({QPointF(100, 200)}, {}, 180);
-        script.QueueFrame(0, 0, &block, 0, 0, 1);
+        const FrameBlock block = ScriptSpots({QPointF(100, 200)}, {}, 180);
+        ScriptQueueFrame(0, 0, &block, 0, 0, 1);
         Tick();
         QCOMPARE(dialog->ui->progressBarLumi->value(), 180);
         QCOMPARE(Hit::All().size(), 2);
@@ -484,13 +484,13 @@ private slots:
         QVERIFY(!exposureTime->isEnabled()); // inactive under automatic exposure
         QVERIFY(!focus->isEnabled());        // read-only
 
-        script.ClearLog();
+        ScriptClearLog();
         exposureAuto->setCurrentIndex(exposureAuto->findData(V4L2_EXPOSURE_MANUAL));
         emit exposureAuto->activated(exposureAuto->currentIndex());
         QVERIFY(exposureTime->isEnabled());
         Drag(exposureTime, 400);
         whiteBalance->click();
-        QCOMPARE(script.Log().filter(QStringLiteral("CamSetControl(")),
+        QCOMPARE(ScriptLog().filter(QStringLiteral("CamSetControl(")),
                  QStringList({"0 CamSetControl(0x9a0901,1)", "0 CamSetControl(0x9a0902,400)", "0 CamSetControl(0x98090c,0)"}));
 
         QTest::mouseClick(controls->findChild<QPushButton *>(QStringLiteral("pushButtonResetAll")), Qt::LeftButton);
@@ -503,8 +503,8 @@ private:
     // A main window on the game page with four cameras shown; the test ticks by hand.
     void Start(const QByteArray &devices = "Cam A\nCam B")
     {
-        script.Reset();
-        script.SetDevices(devices.constData());
+        ScriptReset();
+        ScriptSetDevices(devices.constData());
         fakeSecond = 0;
         window = MainWindowTest::Open(2, true);
         QVERIFY(window);
@@ -533,7 +533,6 @@ private:
         slider->setSliderDown(false);
     }
 
-    Script script;
     MainWindow *window = nullptr;
 };
 

@@ -37,7 +37,7 @@ class TestProject : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(script.Load(), qPrintable(LaserLibrary::Instance().ErrorString()));
+        QVERIFY2(LoadScriptedLibrary(), qPrintable(LaserLibrary::Instance().ErrorString()));
         // The start-up load reads the working directory: an empty one unless a test fills it.
         QVERIFY(QDir::setCurrent(dir.path()));
     }
@@ -127,12 +127,12 @@ private slots:
         delete window;
         hitSize = 5;
         Start();
-        script.ClearLog();
+        ScriptClearLog();
         QCOMPARE(window->Targets().size(), 0);
         QTRY_COMPARE(window->Targets().size(), 5);
 
         // Thresholds go to the library sizes first, then luminance, then distance.
-        QCOMPARE(script.Log().filter("CamSetThreshold").mid(0, 4),
+        QCOMPARE(ScriptLog().filter("CamSetThreshold").mid(0, 4),
                  QStringList({"0 CamSetThreshold(2,102)", "0 CamSetThreshold(3,103)", "0 CamSetThreshold(1,101)",
                               "0 CamSetThreshold(4,104)"}));
         // Saved as the live percentages, read back as the values to apply at the next opening.
@@ -206,10 +206,10 @@ private slots:
         Write(QStringLiteral("edge.fsp"), file);
         if (expected.contains("refused"))
             QTest::ignoreMessage(QtDebugMsg, "Kann nicht öffnen");
-        script.ClearLog();
+        ScriptClearLog();
         Click(window->ui->toolButtonOpen, QStringLiteral("edge.fsp"));
 
-        const QStringList facts = Facts() << QStringLiteral("threshold calls=%1").arg(script.Log().filter("CamSetThreshold").size())
+        const QStringList facts = Facts() << QStringLiteral("threshold calls=%1").arg(ScriptLog().filter("CamSetThreshold").size())
                                           << QStringLiteral("refused");
         for (const QString &fact : expected)
             QVERIFY2(facts.contains(fact), qPrintable(fact + " not in:\n" + facts.join('\n')));
@@ -218,10 +218,10 @@ private slots:
 private:
     void Start()
     {
-        script.Reset();
-        script.SetDevices("Cam A\nCam B\nCam C");
-        script.SetSetting(0, 0, 0, 200, 50); // brightness at 25 %
-        script.SetSetting(1, 4, -10, 10, 5); // exposure at 75 %
+        ScriptReset();
+        ScriptSetDevices("Cam A\nCam B\nCam C");
+        ScriptSetSetting(0, 0, 0, 200, 50); // brightness at 25 %
+        ScriptSetSetting(1, 4, -10, 10, 5); // exposure at 75 %
         window = new ProjectWindow;
         QVERIFY(window->IsConfigured());
         window->tickTimer.stop();
@@ -283,7 +283,6 @@ private:
         return f;
     }
 
-    Script script;
     QTemporaryDir dir;
     ProjectWindow *window = nullptr;
 };

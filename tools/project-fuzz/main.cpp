@@ -89,12 +89,11 @@ int main(int argc, char *argv[])
     const quint32 seed = argc > 2 ? quint32(strtoul(argv[2], nullptr, 10))
                                   : quint32(qEnvironmentVariableIntValue("FUZZ_SEED"));
 
-    Script script;
-    if (!script.Load()) {
+    if (!LoadScriptedLibrary()) {
         fprintf(stderr, "project-fuzz: %s\n", qPrintable(LaserLibrary::Instance().ErrorString()));
         return 1;
     }
-    script.SetDevices("Cam A\nCam B\nSimulator: Demo");
+    ScriptSetDevices("Cam A\nCam B\nSimulator: Demo");
     // Memory-backed when possible: every save ends in an fsync, slow on a disk.
     QTemporaryDir dir(QDir(QFileInfo::exists(QStringLiteral("/dev/shm")) ? QStringLiteral("/dev/shm") : QDir::tempPath())
                           .filePath(QStringLiteral("project-fuzz-XXXXXX")));
