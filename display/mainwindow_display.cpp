@@ -7,6 +7,7 @@
 #include "hit.h"
 #include "imagefile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -213,6 +214,11 @@ void MainWindow::on_pushButtonEditDispTarget_clicked()
 
 void MainWindow::on_pushButtonFinishEditing_clicked()
 {
+    // Hiding a focused control passes the focus on along the chain, to a control that would then
+    // take the Space key instead of the window. With the focus cleared Space starts the game.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && ui->frameEditOverlay->isAncestorOf(focus))
+        focus->clearFocus();
     ui->frameEditOverlay->hide();
     ui->pushButtonEditDispTarget->show();
 }

@@ -16,6 +16,7 @@
 #include <QtTest>
 
 using SceneMouse::Click;
+using SceneMouse::DoubleClick;
 
 class TestGame : public QObject
 {
@@ -261,6 +262,17 @@ private slots:
     // tabs in a cell become spaces); saves it as UTF-8 CSV (fields with commas, quotes or line breaks
     // quoted) through the file name seam; a cancelled or failed save leaves no file. The newest row
     // stays in sight.
+    // The second press of a double click arrives as a double click, which only edits polygons:
+    // on the Game page a quick double click is one shot, one row.
+    void doubleClickIsOneShot()
+    {
+        window->ui->pushButtonGameStart->click();
+        DoubleClick(window->scene, QPointF(30, 40));
+        QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
+        QCOMPARE(Hit::All().size(), 1);
+        QCOMPARE(Sounds(), (QStringList{"Peep", "Gunshot"}));
+    }
+
     void hitsTableMenuAndScrolling()
     {
         window->show();
