@@ -67,5 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FIELDSHOT_HOMEPAGE})
 # The dependencies come from the libraries the program and the camera library link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (dialog buttons, file dialogs) in the program's languages.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qttranslations5-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -234,3 +234,14 @@ void MainWindow::on_pushButtonSelectScoreImage_clicked()
     LoadScoreImage(QFileDialog::getOpenFileName(this, tr("Open Image"), QDir::currentPath(),
                                                 tr("Image Files (*.png *.jpg *.bmp)")));
 }
+
+void MainWindow::UpdateScoreImageToolTip()
+{
+    const QString tip = tr("Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte "
+                           "Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil "
+                           "(0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und "
+                           "Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.");
+    for (QWidget *w : {static_cast<QWidget *>(ui->pushButtonSelectScoreImage), static_cast<QWidget *>(ui->labelScoreImage),
+                       static_cast<QWidget *>(ui->label_10)})
+        w->setToolTip(tip);
+}
