@@ -1,7 +1,7 @@
 # Installation layout and the Debian package. Included from the top level after the program.
 #
 # Installed: bin/fieldshot, the camera library in the program's own library folder, the desktop
-# entry, the icons, the AppStream metadata and the man page. Tests, benchmarks and tools are not.
+# entry, the icons, the AppStream metadata, the man page and the copyright file. Tests, benchmarks and tools are not.
 include(GNUInstallDirs)
 
 set(FIELDSHOT_INSTALL_LASERDIR "lib/fieldshot" CACHE STRING
@@ -44,6 +44,9 @@ add_custom_target(fieldshot_manpage DEPENDS ${CMAKE_BINARY_DIR}/packaging/fields
 # Building the program is enough for installing it.
 add_dependencies(fieldshot fieldshot_manpage)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/fieldshot.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The licence terms in Debian's machine-readable form, where Debian packages keep them.
+install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/fieldshot)
 
 # Debian package: cpack -G DEB in the build folder, after building the program (tools/build-deb.sh).
 # Installing and packaging build nothing themselves, so they do not wait for every test to build.
