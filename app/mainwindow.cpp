@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QScrollBar>
 #include <QTranslator>
 #include <QUrl>
@@ -193,7 +194,22 @@ void MainWindow::SetLanguage(const QString &code)
     if (translator->load(path)) {
         language = code;
         qApp->installTranslator(translator);
+        InstallQtTranslation(code);
+        // Re-translating puts the form's texts back as designed: what the game and the display
+        // target show now must stay.
+        const QString time = ui->labelTotaltime->text();
+        const QString score = ui->labelTotalscore->text();
+        const QString displayImage = ui->labelDisplayImage->text();
+        const QString scoreImageName = ui->labelScoreImage->text();
         ui->retranslateUi(this);
+        ui->labelTotaltime->setText(time);
+        ui->labelTotalscore->setText(score);
+        ui->labelDisplayImage->setText(displayImage);
+        ui->labelScoreImage->setText(scoreImageName);
+        ui->pushButtonGameStart->setText(gameState == GameState::Running   ? tr("Stop")
+                                         : gameState == GameState::Waiting ? tr("Hold")
+                                                                           : tr("Start"));
+        UpdateScoreImageToolTip();
         pdfTool->Retranslate();
         for (QComboBox *combo : cameraCombos)
             if (combo && combo->count() > 0)
@@ -203,6 +219,20 @@ void MainWindow::SetLanguage(const QString &code)
         qDebug().noquote() << "Cant Load " + path;
     }
     UpdateFullscreenText();
+}
+
+void MainWindow::InstallQtTranslation(const QString &code)
+{
+    // Qt's own texts (dialog buttons, file dialogs) come from the translations installed with Qt;
+    // "qt_" gathers those of every Qt module, "qtbase_" is the base alone. Without either (or for
+    // English, Qt's own language) Qt speaks English.
+    if (!qtTranslator)
+        qtTranslator = new QTranslator(this);
+    qApp->removeTranslator(qtTranslator);
+    const QString folder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    if (qtTranslator->load(QStringLiteral("qt_") + code, folder)
+        || qtTranslator->load(QStringLiteral("qtbase_") + code, folder))
+        qApp->installTranslator(qtTranslator);
 }
 
 void MainWindow::UpdateFullscreenText()

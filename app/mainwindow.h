@@ -114,6 +114,12 @@ public:
     // Empty: the input dialog asks. Tests answer through it instead.
     std::function<int(bool *ok)> askRingCount;
 
+    // Language beyond the form (app/, display/): Qt's own dialog texts in the chosen language
+    // beside the program's translator, and the score image's explanation as a tooltip.
+    QTranslator *qtTranslator = nullptr;
+    void InstallQtTranslation(const QString &code);
+    void UpdateScoreImageToolTip();
+
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }
 

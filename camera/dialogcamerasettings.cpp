@@ -73,7 +73,7 @@ void DialogCameraSettings::on_pushButtonOk_clicked()
     if (camera->displayMode == Camera::Laser)
         camera->displayMode = Camera::Colour;
     Hit::ClearAllHits();
-    accept(); // close() asks reject(), which does nothing here
+    accept();
     deleteLater();
 }
 

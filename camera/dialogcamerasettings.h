@@ -32,8 +32,8 @@ public:
     QGraphicsEllipseItem *maxSizeCircle = nullptr;
 
 public slots:
-    // Every change is applied at once: there is nothing to cancel, so Escape does nothing.
-    void reject() override {}
+    // Every change is applied at once: there is nothing to cancel, so Escape closes as Ok does.
+    void reject() override { on_pushButtonOk_clicked(); }
 
 private slots:
     void on_pushButtonOk_clicked();

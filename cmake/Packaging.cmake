@@ -1,7 +1,7 @@
 # Installation layout and the Debian package. Included from the top level after the program.
 #
 # Installed: bin/fieldshot, the camera library in the program's own library folder, the desktop
-# entry, the icons, the AppStream metadata and the man page. Tests, benchmarks and tools are not.
+# entry, the icons, the AppStream metadata, the man page and the copyright file. Tests, benchmarks and tools are not.
 include(GNUInstallDirs)
 
 set(FIELDSHOT_INSTALL_LASERDIR "lib/fieldshot" CACHE STRING
@@ -45,6 +45,9 @@ add_custom_target(fieldshot_manpage DEPENDS ${CMAKE_BINARY_DIR}/packaging/fields
 add_dependencies(fieldshot fieldshot_manpage)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/fieldshot.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The licence terms in Debian's machine-readable form, where Debian packages keep them.
+install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/fieldshot)
+
 # Debian package: cpack -G DEB in the build folder, after building the program (tools/build-deb.sh).
 # Installing and packaging build nothing themselves, so they do not wait for every test to build.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
@@ -67,5 +70,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FIELDSHOT_HOMEPAGE})
 # The dependencies come from the libraries the program and the camera library link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (dialog buttons, file dialogs) in the program's languages.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qttranslations5-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

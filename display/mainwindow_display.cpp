@@ -7,6 +7,7 @@
 #include "hit.h"
 #include "imagefile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -213,6 +214,11 @@ void MainWindow::on_pushButtonEditDispTarget_clicked()
 
 void MainWindow::on_pushButtonFinishEditing_clicked()
 {
+    // Hiding a focused control passes the focus on along the chain, to a control that would then
+    // take the Space key instead of the window. With the focus cleared Space starts the game.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && ui->frameEditOverlay->isAncestorOf(focus))
+        focus->clearFocus();
     ui->frameEditOverlay->hide();
     ui->pushButtonEditDispTarget->show();
 }
@@ -227,4 +233,15 @@ void MainWindow::on_pushButtonSelectScoreImage_clicked()
 {
     LoadScoreImage(QFileDialog::getOpenFileName(this, tr("Open Image"), QDir::currentPath(),
                                                 tr("Image Files (*.png *.jpg *.bmp)")));
+}
+
+void MainWindow::UpdateScoreImageToolTip()
+{
+    const QString tip = tr("Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte "
+                           "Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil "
+                           "(0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und "
+                           "Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.");
+    for (QWidget *w : {static_cast<QWidget *>(ui->pushButtonSelectScoreImage), static_cast<QWidget *>(ui->labelScoreImage),
+                       static_cast<QWidget *>(ui->label_10)})
+        w->setToolTip(tip);
 }

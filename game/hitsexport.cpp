@@ -1,6 +1,8 @@
 // Text forms of the table of hits: tab-separated for the clipboard, CSV for files.
 #include "hitsexport.h"
 
+#include <QRegularExpression>
+
 static QString TsvCell(QString text)
 {
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
@@ -51,4 +53,27 @@ QString HitsCsv(const QStringList &header, const QList<QStringList> &rows, const
     for (const QStringList &row : rows)
         text += CsvLine(row);
     return text + CsvLine(total);
+}
+
+QString HitsTimeSeconds(const QString &clockText)
+{
+    static const QRegularExpression clock(QStringLiteral("^(\\d+),(\\d\\d)s$"));
+    const QRegularExpressionMatch match = clock.match(clockText);
+    if (match.hasMatch())
+        return match.captured(1) + QLatin1Char('.') + match.captured(2);
+    if (clockText == QLatin1String("0:00"))
+        return QStringLiteral("0.00");
+    return clockText;
+}
+
+QList<QStringList> HitsExportRows(const QList<QStringList> &rows, const QHash<QString, QString> &names)
+{
+    QList<QStringList> out = rows;
+    for (QStringList &row : out) {
+        if (!row.isEmpty())
+            row[0] = names.value(row.at(0), row.at(0));
+        if (row.size() > 2)
+            row[2] = HitsTimeSeconds(row.at(2));
+    }
+    return out;
 }

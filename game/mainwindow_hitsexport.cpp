@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QSaveFile>
 #include <QStatusBar>
+#include <QTranslator>
 
 void MainWindow::SetUpHitsMenu()
 {
@@ -41,13 +42,30 @@ void MainWindow::ShowHitsMenu(const QPoint &pos)
 
 QStringList MainWindow::HitsHeader() const
 {
-    const QTableWidget *table = ui->tableWidgetHits;
-    QStringList header;
-    for (int c = 0; c < table->columnCount(); ++c) {
-        const QTableWidgetItem *item = table->horizontalHeaderItem(c);
-        header << (item ? item->text() : QString());
+    // The export's own words: the table's headers are the same in some languages as in others,
+    // and its time column becomes seconds.
+    return {tr("Ziel"), tr("Punkte"), tr("Zeit (s)")};
+}
+
+// The program's words for a miss and a hit in every language it speaks, each mapped to the
+// export's word in the current language: rows recorded before a language switch follow it too.
+static QHash<QString, QString> ExportNames()
+{
+    const QString missed = MainWindow::tr("Fehlschuss");
+    const QString hit = MainWindow::tr("Treffer");
+    QHash<QString, QString> names{{QStringLiteral("Missed"), missed}, {QStringLiteral("Treffer"), hit}};
+    for (const char *code : {"de", "en", "fr", "es"}) {
+        QTranslator other;
+        if (!other.load(QStringLiteral(":Gui/fieldshot_") + QLatin1String(code)))
+            continue;
+        const QString otherMissed = other.translate("MainWindow", "Missed");
+        const QString otherHit = other.translate("MainWindow", "Treffer");
+        if (!otherMissed.isEmpty())
+            names.insert(otherMissed, missed);
+        if (!otherHit.isEmpty())
+            names.insert(otherHit, hit);
     }
-    return header;
+    return names;
 }
 
 QList<QStringList> MainWindow::HitsRows() const
@@ -62,7 +80,7 @@ QList<QStringList> MainWindow::HitsRows() const
         }
         rows << row;
     }
-    return rows;
+    return HitsExportRows(rows, ExportNames());
 }
 
 void MainWindow::CopyHits()
@@ -77,7 +95,7 @@ void MainWindow::SaveHitsCsv()
     const QString fileName = askCsvFileName ? askCsvFileName(suggested) : QString();
     if (fileName.isEmpty())
         return; // cancelled
-    const QStringList total{tr("Gesamt"), QString::number(totalScore), ui->labelTotaltime->text()};
+    const QStringList total{tr("Gesamt"), QString::number(totalScore), HitsTimeSeconds(ui->labelTotaltime->text())};
     // Written beside the target and renamed over it only when complete.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(HitsCsv(HitsHeader(), HitsRows(), total).toUtf8()) < 0

@@ -16,6 +16,7 @@
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPolygonItem>
 #include <QSaveFile>
+#include <QSignalBlocker>
 
 QString MainWindow::AskProjectFileName(bool save)
 {
@@ -44,6 +45,8 @@ void MainWindow::ClearProject()
     ui->radioButtonDispCamera->setChecked(true);
     RemoveDisplayTargetItems();
     SetImageItemsVisible(false);
+    // The camera picture is back: markers leave the display target's places for the shots' own.
+    Hit::ShowAtShotPositions();
     ui->radioButtonDispTarget->setEnabled(false);
     ui->listWidgetTargets->clearSelection();
     scene->SelectItem(nullptr);
@@ -196,7 +199,12 @@ void MainWindow::ApplyProject(const ProjectData &p)
 
     ui->checkBoxBullseye->setChecked(p.dispBullseye);
     ui->checkBoxTargetNumbers->setChecked(p.dispNumbers);
-    // Inner circles first: they are limited by the circle count in force before this load.
+    // Inner circles first: they are limited by the circle count in force before this load,
+    // also when no circle target has been drawn yet to set that limit.
+    {
+        const QSignalBlocker blocker(ui->spinBoxInnerCircles);
+        ui->spinBoxInnerCircles->setMaximum(ui->spinBoxCircles->value());
+    }
     ui->spinBoxInnerCircles->setValue(p.innerCircles);
     ui->spinBoxCircles->setValue(p.totalCircles);
 

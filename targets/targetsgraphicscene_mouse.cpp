@@ -361,14 +361,9 @@ void TargetsGraphicScene::FinishRubberBand()
 
 void TargetsGraphicScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
-    if (plain)
-        return;
-    // The second press of a quick double click is still a shot.
-    if (mainWindow->page == gamePage) {
-        mousePressEvent(event);
-        return;
-    }
-    if (mainWindow->page != targetsPage || CorrectedSelected())
+    // The first press of a double click was the shot already: the second one only edits
+    // polygon corners, so a quick double click on the Game page is one shot, not two.
+    if (plain || mainWindow->page != targetsPage || CorrectedSelected())
         return;
     if (mainWindow->addMode != AddMode::None || event->button() != Qt::LeftButton)
         return;

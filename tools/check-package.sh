@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it without installing it on this machine: unpacked into a
 # temporary root, it must hold the program, its camera library and its data and nothing else,
-# its desktop entry and AppStream metadata must validate, and the unpacked program must start
+# its desktop entry, AppStream metadata and copyright file must validate, and the unpacked program must start
 # and load the camera library from beside itself.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,20 +28,23 @@ expected=(
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/icons/hicolor/48x48/apps/$app_id.png
     usr/share/man/man1/fieldshot.1.gz
+    usr/share/doc/fieldshot/copyright
 )
 for f in "${expected[@]}"; do
     [ -f "$root/$f" ] || fail "missing /$f"
 done
 # Only the program, its library and data: no tests, benchmarks or tools.
-unexpected=$(cd "$root" && find . -type f | grep -v -E '^\./usr/(bin/fieldshot|lib/fieldshot/libLaser\.so|share/(applications|metainfo|icons/hicolor|man/man1)/.*)$' || true)
+unexpected=$(cd "$root" && find . -type f | grep -v -E '^\./usr/(bin/fieldshot|lib/fieldshot/libLaser\.so|share/(applications|metainfo|icons/hicolor|man/man1)/.*|share/doc/fieldshot/copyright)$' || true)
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 file "$root/usr/bin/fieldshot" | grep -q 'ELF.*executable' || fail "usr/bin/fieldshot is no executable"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt5widgets5 libqt5multimedia5 libopencv-videoio; do
+for lib in libqt5widgets5 libqt5multimedia5 libopencv-videoio qttranslations5-l10n; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
+python3 tools/check-copyright.py "$root/usr/share/doc/fieldshot/copyright" --source . \
+    || fail "usr/share/doc/fieldshot/copyright is no sound machine-readable copyright file"
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 

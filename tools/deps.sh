@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ccache pkg-config
     qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins qttools5-dev qttools5-dev-tools
     libqt5svg5-dev
+    qttranslations5-l10n
     libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev libv4l-dev
     libpoppler-qt5-dev libbenchmark-dev gcovr
     python3-opencv python3-numpy

@@ -516,6 +516,26 @@
         <source>Als CSV speichern</source>
         <translation>Als CSV speichern</translation>
     </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Zeit (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Fehlschuss</source>
+        <translation>Fehlschuss</translation>
+    </message>
+    <message>
+        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
+        <translation>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</translation>
+    </message>
 </context>
 <context>
     <name>dialogSettings</name>

@@ -516,6 +516,26 @@
         <source>Als CSV speichern</source>
         <translation>Enregistrer en CSV</translation>
     </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Zeit (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Fehlschuss</source>
+        <translation>Manqué</translation>
+    </message>
+    <message>
+        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
+        <translation>L&apos;image de points donne ses points à un impact : elle est étirée sur l&apos;image affichée, et le pixel touché compte sa composante rouge (0 à 255) divisée par 10, sans reste : 0 à 25 points. Le vert, le bleu et la transparence ne comptent pas ; 0 point est un tir manqué.</translation>
+    </message>
 </context>
 <context>
     <name>dialogSettings</name>

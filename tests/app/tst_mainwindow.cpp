@@ -3,9 +3,18 @@
 #include "clocktext.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+
+#include "target.h"
+#include "targetsgraphicscene.h"
 #include "viewfit.h"
 
+#include <QAbstractButton>
+#include <QFileInfo>
 #include <QGraphicsView>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPolygonF>
+#include <QTemporaryDir>
 #include <QSoundEffect>
 #include <QToolButton>
 #include <QtTest>
@@ -127,6 +136,60 @@ private slots:
             QCOMPARE(combo->itemText(0), QStringLiteral("-Aucune caméra-"));
         window->SetLanguage(QStringLiteral("de"));
         QCOMPARE(window->ui->groupBox->title(), QStringLiteral("Anzeige"));
+    }
+
+    // A switch keeps what a game and the display target show (the form alone would put back
+    // "0:00", "0", "Start" and "---"), and Qt's own dialog buttons follow the language.
+    void languageKeepsWhatIsShown_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("stop");
+        QTest::newRow("fr") << "fr" << "&Oui" << "Arrêter";
+        QTest::newRow("es") << "es" << "&Sí" << "Detener";
+        QTest::newRow("en") << "en" << "&Yes" << "Stop";
+        QTest::newRow("de") << "de" << "&Ja" << "Stop";
+    }
+
+    void languageKeepsWhatIsShown()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, yes);
+        QFETCH(QString, stop);
+        if (!QFileInfo::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+            QSKIP("Qt's translations (Debian package qttranslations5-l10n) are not installed");
+        window->SetLanguage(code == "de" ? QStringLiteral("en") : QStringLiteral("de"));
+
+        QTemporaryDir dir;
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(dir.filePath("wall.png")) && picture.save(dir.filePath("zones.png")));
+        window->LoadDisplayImage(dir.filePath("wall.png"));
+        window->LoadScoreImage(dir.filePath("zones.png"));
+        window->scene->AddPolygonTarget(QPolygonF(QRectF(100, 100, 50, 50)));
+        window->Targets().last()->score = 4;
+        window->SetPage(2);
+        window->ui->pushButtonGameStart->click();
+        window->Shoot(QPointF(120, 120), QPointF(), false);
+        QTRY_VERIFY(window->ui->labelTotaltime->text() != QLatin1String("0:00"));
+        window->tickTimer.stop(); // the clock text stands still while it is compared
+        const QStringList shown{window->ui->labelTotaltime->text(), window->ui->labelTotalscore->text(),
+                                window->ui->labelDisplayImage->text(), window->ui->labelScoreImage->text()};
+        QCOMPARE(shown.mid(1), (QStringList{"4", "wall", "zones"}));
+
+        window->SetLanguage(code);
+        window->tickTimer.start();
+        QCOMPARE((QStringList{window->ui->labelTotaltime->text(), window->ui->labelTotalscore->text(),
+                              window->ui->labelDisplayImage->text(), window->ui->labelScoreImage->text()}),
+                 shown);
+        QCOMPARE(window->ui->pushButtonGameStart->text(), stop);
+        QVERIFY(window->ui->pushButtonSelectScoreImage->toolTip().contains(QLatin1String("255")));
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+
+        window->SetPage(1); // stops the game and clears its markers
+        window->ClearProject();
     }
 
     void pages_data()

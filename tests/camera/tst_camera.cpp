@@ -459,6 +459,22 @@ private slots:
         QTRY_VERIFY(dialog.isNull());
     }
 
+    // Escape closes the dialog as Ok does: laser mode ends and its markers go.
+    void escapeClosesLikeOk()
+    {
+        Start();
+        Tick();
+        QPointer<DialogCameraSettings> dialog(OpenDialog());
+        QVERIFY(dialog);
+        QTest::mouseClick(dialog->ui->radioButtonLaser, Qt::LeftButton);
+        new Hit(window->scene, nullptr, QPointF(5, 5));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(window->cameras[0]->displayMode, int(Camera::Colour));
+        QVERIFY(Hit::All().isEmpty());
+        QTRY_VERIFY(dialog.isNull());
+    }
+
     void driverControlsChangeLive()
     {
         Start();

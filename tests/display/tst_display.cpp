@@ -3,6 +3,7 @@
 #include "../common/mainwindowtest.h"
 
 #include "displaytargetframe.h"
+#include "gamestate.h"
 #include "hit.h"
 #include "target.h"
 
@@ -139,6 +140,52 @@ private slots:
         // Only the Game page shows it.
         window->SetPage(1);
         QCOMPARE(drawn(), QPoint(0, 0));
+    }
+
+    // Finishing the edit with the keyboard leaves no control holding the focus: the next Space
+    // starts the game and the shot count keeps its value.
+    void spaceAfterEditingStartsTheGame()
+    {
+        Open();
+        window->ui->pushButtonCorrectedTarget->click();
+        window->SetPage(2);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->ui->radioButtonDispTarget->click();
+        window->ui->spinBoxSchotCount->setValue(7);
+        QTest::mouseClick(window->ui->pushButtonEditDispTarget, Qt::LeftButton);
+        QVERIFY(window->ui->frameEditOverlay->isVisible());
+        window->ui->spinBoxCircles->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Up);
+        QCOMPARE(window->ui->spinBoxCircles->value(), 2);
+        window->ui->pushButtonFinishEditing->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Space); // the focused button clicks
+        QVERIFY(!window->ui->frameEditOverlay->isVisible());
+
+        QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+        QCOMPARE(window->gameState, int(GameState::Running));
+        QCOMPARE(window->ui->spinBoxSchotCount->value(), 7);
+        QCOMPARE(window->ui->spinBoxSchotCount->text(), QStringLiteral("7"));
+    }
+
+    // New takes the display target away; the markers of the game played on it go back to where
+    // the camera saw the shots instead of floating at their ring places over the camera picture.
+    void newProjectPutsMarkersBackOnTheCameraPicture()
+    {
+        Open();
+        window->ui->pushButtonCorrectedTarget->click();
+        window->SetPage(2);
+        window->ui->radioButtonDispTarget->click();
+        window->ui->pushButtonGameStart->click();
+        window->Shoot(QPointF(100, 120), QPointF(500, 500), true);
+        QGraphicsEllipseItem *marker = Hit::All().value(0)->marker;
+        QVERIFY(marker);
+        QCOMPARE(marker->pos(), QPointF(320, 240));
+        window->ui->toolButtonNew->click();
+        QVERIFY(window->ui->radioButtonDispCamera->isChecked());
+        QCOMPARE(Hit::All().size(), 1);
+        QCOMPARE(marker->pos(), QPointF(100, 120));
     }
 
     void imageTargetScores_data()

@@ -5,6 +5,7 @@
 
 #include "gamestate.h"
 #include "hit.h"
+#include "hitsexport.h"
 
 #include <QClipboard>
 #include <QGraphicsEllipseItem>
@@ -16,6 +17,7 @@
 #include <QtTest>
 
 using SceneMouse::Click;
+using SceneMouse::DoubleClick;
 
 class TestGame : public QObject
 {
@@ -261,6 +263,17 @@ private slots:
     // tabs in a cell become spaces); saves it as UTF-8 CSV (fields with commas, quotes or line breaks
     // quoted) through the file name seam; a cancelled or failed save leaves no file. The newest row
     // stays in sight.
+    // The second press of a double click arrives as a double click, which only edits polygons:
+    // on the Game page a quick double click is one shot, one row.
+    void doubleClickIsOneShot()
+    {
+        window->ui->pushButtonGameStart->click();
+        DoubleClick(window->scene, QPointF(30, 40));
+        QCOMPARE(window->ui->tableWidgetHits->rowCount(), 1);
+        QCOMPARE(Hit::All().size(), 1);
+        QCOMPARE(Sounds(), (QStringList{"Peep", "Gunshot"}));
+    }
+
     void hitsTableMenuAndScrolling()
     {
         window->show();
@@ -280,14 +293,13 @@ private slots:
 
         window->AddHitRow(QStringLiteral("Müller, \"A\""), 7);
         window->AddHitRow(QStringLiteral("oben\r\nmitte\nunten\tB"), 9);
-        QStringList header;
-        for (int c = 0; c < table->columnCount(); ++c)
-            header << table->horizontalHeaderItem(c)->text();
+        // The export's own header in the program's language: the table's is the same in German as in English.
+        const QStringList header{"Ziel", "Punkte", "Zeit (s)"};
         menu = openMenu();
         QVERIFY(menu->actions().at(0)->isEnabled() && menu->actions().at(1)->isEnabled());
         menu->actions().at(0)->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 header.join('\t') + QStringLiteral("\nMüller, \"A\"\t7\t0:00\noben mitte unten B\t9\t0:00\n"));
+                 header.join('\t') + QStringLiteral("\nMüller, \"A\"\t7\t0.00\noben mitte unten B\t9\t0.00\n"));
 
         QTemporaryDir dir;
         QString answer = dir.filePath(QStringLiteral("hits.csv"));
@@ -298,8 +310,8 @@ private slots:
         QVERIFY(suggested.endsWith(QLatin1String(".csv")));
         QFile file(answer);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), (header.join(',') + QStringLiteral("\r\n\"Müller, \"\"A\"\"\",7,0:00\r\n"
-                                                                    "\"oben\r\nmitte\nunten\tB\",9,0:00\r\nGesamt,16,0:00\r\n")).toUtf8());
+        QCOMPARE(file.readAll(), (header.join(',') + QStringLiteral("\r\n\"Müller, \"\"A\"\"\",7,0.00\r\n"
+                                                                    "\"oben\r\nmitte\nunten\tB\",9,0.00\r\nGesamt,16,0.00\r\n")).toUtf8());
 
         answer.clear(); // cancelled
         window->SaveHitsCsv();
@@ -314,6 +326,56 @@ private slots:
             window->AddHitRow(QStringLiteral("Missed"), 0);
         QTRY_VERIFY(bar->maximum() > 0);
         QTRY_COMPARE(bar->value(), bar->maximum());
+    }
+
+    void exportTimes_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("seconds");
+        QTest::newRow("clock") << "12,34s" << "12.34";
+        QTest::newRow("no minutes") << "61,00s" << "61.00";
+        QTest::newRow("never started") << "0:00" << "0.00";
+        QTest::newRow("other text kept") << "1,2s" << "1,2s";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void exportTimes()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, seconds);
+        QCOMPARE(HitsTimeSeconds(shown), seconds);
+    }
+
+    // After a switch to English the whole export is English, the rows recorded in German too;
+    // target names and ring rows stay as they are.
+    void exportFollowsTheLanguage()
+    {
+        window->ui->pushButtonGameStart->click();
+        window->AddHitRow(window->tr("Missed"), 0);
+        window->AddHitRow(window->tr("Treffer"), 12);
+        window->AddHitRow(QStringLiteral("Ring 7"), 7);
+        window->AddHitRow(QStringLiteral("Plate"), 3);
+        window->SetLanguage(QStringLiteral("en"));
+        window->AddHitRow(window->tr("Missed"), 0);
+        window->ui->pushButtonGameStart->click();
+        QStringList names;
+        for (const QStringList &row : window->HitsRows())
+            names << row.at(0);
+        QCOMPARE(names, (QStringList{"Missed", "Hit", "Ring 7", "Plate", "Missed"}));
+        QCOMPARE(window->HitsHeader(), (QStringList{"Target", "Score", "Time (s)"}));
+        QTemporaryDir dir;
+        window->askCsvFileName = [&](const QString &) { return dir.filePath(QStringLiteral("en.csv")); };
+        window->SaveHitsCsv();
+        QFile file(dir.filePath(QStringLiteral("en.csv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QVERIFY2(lines.value(6).startsWith("Total,22,"), lines.value(6).constData());
+        QVERIFY(QRegularExpression(QStringLiteral("^Total,22,\\d+\\.\\d\\d\r$")).match(QString::fromUtf8(lines.value(6))).hasMatch());
+        window->SetLanguage(QStringLiteral("fr"));
+        QCOMPARE(window->HitsRows().value(1).value(0), QStringLiteral("Touché"));
+        QCOMPARE(window->HitsRows().value(0).value(0), QStringLiteral("Manqué"));
+        window->SetLanguage(QStringLiteral("de"));
+        QCOMPARE(window->HitsRows().value(0).value(0), QStringLiteral("Fehlschuss"));
     }
 
 private:

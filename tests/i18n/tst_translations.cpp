@@ -149,7 +149,7 @@ private slots:
         row(mw, "Generate Target", "Generate Targets");
         row(mw, "Es darf nur ein Korrekturziel geben.", "There could be only one target for corrected rings.");
         row(mw, "Anzeige", "Display");
-        row(mw, "Bildziel", "image taget");
+        row(mw, "Bildziel", "image target");
         row(mw, QStringLiteral("Anzeigebild Auswählen"), "select display target");
         row(mw, "Bearbeiten Beenden", "finish editing");
         row(mw, "Zielscheibe", "Targets");

@@ -138,6 +138,10 @@ private slots:
         // Saved as the live percentages, read back as the values to apply at the next opening.
         QStringList after = Facts();
         QVERIFY(after.contains("cam0 101 102 103 104 percent 25 75"));
+        // The inner circles are applied before the circle count, so the fresh window's single
+        // circle limits them.
+        QVERIFY(after.contains("inner=1"));
+        after.replaceInStrings(QStringLiteral("inner=1"), QStringLiteral("inner=3"));
         QCOMPARE(after.replaceInStrings(QStringLiteral("percent 25 75"), QStringLiteral("percent -1 -1")), before);
     }
 
@@ -213,6 +217,19 @@ private slots:
                                           << QStringLiteral("refused");
         for (const QString &fact : expected)
             QVERIFY2(facts.contains(fact), qPrintable(fact + " not in:\n" + facts.join('\n')));
+    }
+
+    // Before any circle target was drawn the inner-circle limit is still the form's; the circle
+    // count shown before the load limits the file's inner circles all the same.
+    void innerCirclesLimitedOnFirstLoad()
+    {
+        Start();
+        QCOMPARE(window->ui->spinBoxCircles->value(), 1);
+        Write(QStringLiteral("inner.fsp"), QByteArray("{\"InnerCircles\": 8, \"TotalCircles\": 12}"));
+        Click(window->ui->toolButtonOpen, QStringLiteral("inner.fsp"));
+        const QStringList facts = Facts();
+        QVERIFY2(facts.contains(QStringLiteral("inner=1")) && facts.contains(QStringLiteral("circles=12")),
+                 qPrintable(facts.join('\n')));
     }
 
 private:
