@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Camera</name>
+    <message>
+        <source>Gerät nicht vorhanden</source>
+        <translation>No such device</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>File not readable</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Keine Videodatei</source>
+        <translation>Not a video file</translation>
+    </message>
+    <message>
+        <source>Keine Bilder in der Datei</source>
+        <translation>No pictures in the file</translation>
+    </message>
+    <message>
+        <source>Szenario nicht lesbar</source>
+        <translation>Scenario not readable</translation>
+    </message>
+    <message>
+        <source>Gerät belegt</source>
+        <translation>Device busy</translation>
+    </message>
+    <message>
+        <source>Gerät lässt sich nicht öffnen</source>
+        <translation>Device cannot be opened</translation>
+    </message>
+    <message>
+        <source>Gerät liefert keine Bilder mehr</source>
+        <translation>Device stopped delivering pictures</translation>
+    </message>
+    <message>
+        <source>Eine andere Kamera ist geöffnet</source>
+        <translation>Another camera is open</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +251,18 @@
     <message>
         <source>Save File</source>
         <translation>save file</translation>
+    </message>
+    <message>
+        <source>die Druckausgabe lässt sich nicht öffnen</source>
+        <translation>the print output cannot be opened</translation>
+    </message>
+    <message>
+        <source>PDF gespeichert: %1</source>
+        <translation>PDF saved: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Nothing saved: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -515,6 +574,60 @@
     <message>
         <source>Als CSV speichern</source>
         <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>False start</translation>
+    </message>
+    <message>
+        <source>Projekt gespeichert: %1</source>
+        <translation>Project saved: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Nothing saved: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Neues Projekt.</source>
+        <translation>New project.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geöffnet werden; nichts geändert.</source>
+        <translation>%1 cannot be opened; nothing changed.</translation>
+    </message>
+    <message>
+        <source>Projekt %1 geöffnet.</source>
+        <translation>Project %1 opened.</translation>
+    </message>
+    <message>
+        <source>%1 enthält kein Projekt: Ziele gelöscht, alles auf den Vorgaben.</source>
+        <translation>%1 holds no project: targets cleared, everything at its defaults.</translation>
+    </message>
+    <message>
+        <source>Das vorige Projekt konnte nicht gesichert werden (%1).</source>
+        <translation>The previous project could not be kept (%1).</translation>
+    </message>
+    <message>
+        <source>Das vorige liegt in %1.</source>
+        <translation>The previous one is kept in %1.</translation>
+    </message>
+    <message>
+        <source>Voriges Projekt wiederhergestellt.</source>
+        <translation>Previous project restored.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Ordner %1 kann nicht angelegt werden</source>
+        <translation>Folder %1 cannot be created</translation>
+    </message>
+</context>
+<context>
+    <name>UndoNotice</name>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
     </message>
 </context>
 <context>
