@@ -291,17 +291,19 @@ void Camera::ShowFailure(const QString &reason)
     if (device >= 0)
         Lib().CamGetNameOfDevice(name, device);
     name[sizeof name - 1] = 0;
-    const QString text = QString::fromLocal8Bit(name) + QLatin1Char('\n') + reason;
+    const QString device = QString::fromLocal8Bit(name);
+    const QString text = device.isEmpty() ? reason : device + QStringLiteral(": ") + reason;
     if (text != failureText || failurePixmap.isNull()) {
         failureText = text;
         failurePixmap = framePixmap.isNull() ? QPixmap(640, 480) : framePixmap;
         if (framePixmap.isNull())
             failurePixmap.fill(Qt::black);
         QPainter painter(&failurePixmap);
-        const QRect band(0, failurePixmap.height() * 2 / 3, failurePixmap.width(), failurePixmap.height() / 3);
-        painter.fillRect(band, QColor(0, 0, 0, 190));
+        // Above the crossed-out camera, clear of the picture's own "no camera" text.
+        const QRect band(0, 0, failurePixmap.width(), failurePixmap.height() / 8);
+        painter.fillRect(band, QColor(0, 0, 0, 200));
         QFont font = painter.font();
-        font.setPixelSize(qMax(12, failurePixmap.height() / 18));
+        font.setPixelSize(qMax(10, failurePixmap.height() / 24));
         painter.setFont(font);
         painter.setPen(QColor(255, 200, 60));
         painter.drawText(band.adjusted(16, 8, -16, -8), Qt::AlignCenter | Qt::TextWordWrap, text);
