@@ -5,6 +5,7 @@
 #include "sheetlayout.h"
 
 #include "filesuffix.h"
+#include "savefailure.h"
 
 
 #include <QCheckBox>
@@ -328,7 +329,7 @@ void FormTargetPDFTool::on_pushButtonMakePDF_clicked()
         return;
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString reason = SaveFailure::Reason(file, fileName, bytes.size());
         file.cancelWriting();
         file.commit();
         ReportFailure(fileName, reason);

@@ -6,6 +6,7 @@
 #include "filesuffix.h"
 #include "hit.h"
 #include "projectdata.h"
+#include "savefailure.h"
 #include "target.h"
 #include "targetsgraphicscene.h"
 
@@ -126,7 +127,7 @@ bool MainWindow::SaveProject(const QString &fileName)
     // The reason is taken before cancelling, which replaces it with its own.
     lastSaveError.clear();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        lastSaveError = file.errorString();
+        lastSaveError = SaveFailure::Reason(file, fileName, bytes.size());
         file.cancelWriting();
     }
     if (!file.commit()) {

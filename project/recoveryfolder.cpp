@@ -2,6 +2,8 @@
 // RecoveryFolder: numbered, time-stamped project files written safely, the oldest pruned.
 #include "recoveryfolder.h"
 
+#include "savefailure.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -47,7 +49,7 @@ QString RecoveryFolder::Write(const QByteArray &project)
         return {};
     }
     if (file.write(project) != project.size() || !file.flush()) {
-        error = file.errorString();
+        error = SaveFailure::Reason(file, path, project.size());
         file.cancelWriting();
         file.commit();
         return {};

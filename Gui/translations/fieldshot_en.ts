@@ -624,6 +624,17 @@
     </message>
 </context>
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>die Datei ließ sich nicht vollständig schreiben</source>
+        <translation>the file could not be written completely</translation>
+    </message>
+</context>
+<context>
     <name>UndoNotice</name>
     <message>
         <source>Rückgängig</source>

@@ -624,6 +624,17 @@
     </message>
 </context>
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disco lleno</translation>
+    </message>
+    <message>
+        <source>die Datei ließ sich nicht vollständig schreiben</source>
+        <translation>no se pudo escribir el archivo completo</translation>
+    </message>
+</context>
+<context>
     <name>UndoNotice</name>
     <message>
         <source>Rückgängig</source>

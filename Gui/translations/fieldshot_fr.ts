@@ -624,6 +624,17 @@
     </message>
 </context>
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disque plein</translation>
+    </message>
+    <message>
+        <source>die Datei ließ sich nicht vollständig schreiben</source>
+        <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
+    </message>
+</context>
+<context>
     <name>UndoNotice</name>
     <message>
         <source>Rückgängig</source>
