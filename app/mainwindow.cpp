@@ -119,6 +119,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     pdfTool = new FormTargetPDFTool(this);
     pdfTool->hide();
+    connect(pdfTool, &FormTargetPDFTool::StatusMessage, this, [this](const QString &text) {
+        ui->statusBar->showMessage(text, 20000);
+    });
 
     RefillCameraCombos();
     if (Laser().CamListDevices() != 0) {

@@ -26,6 +26,7 @@ class QGraphicsItem;
 class QGraphicsPixmapItem;
 struct Target;
 class FormTargetPDFTool;
+class UndoNotice;
 struct ProjectData;
 
 namespace Ui {
@@ -82,7 +83,9 @@ public:
     void SendCorrectedCorners();
 
     // Project files (project/): "Kann nicht öffnen" on the debug output when a file cannot be used.
-    void LoadProject(const QString &fileName);
+    // True when the file was read and the set-up replaced; *heldProject then tells whether it
+    // held a project at all (a file of any other kind gives the defaults).
+    bool LoadProject(const QString &fileName, bool *heldProject = nullptr);
     bool SaveProject(const QString &fileName);
     ProjectData CurrentProject();
     void ApplyProject(const ProjectData &p);
@@ -153,6 +156,16 @@ public:
     QImage scoreImage;
     QString targetImageFilename;
     QString scoreImageFilename;
+
+    // Recovery of the set-ups New and Open replace, and the status-bar reports of files (project/).
+    QString recoveryPath;           // folder of the replaced set-ups; the user's data folder by default
+    UndoNotice *undoNotice = nullptr;
+    QByteArray replacedProject;     // the set-up the last New or Open replaced, until undone
+    int replacedPage = 2;
+    QString lastSaveError;          // why the last SaveProject wrote nothing
+    void CreateUndoNotice();
+    void OfferUndo(const QByteArray &before, int pageBefore, const QString &what);
+    void UndoReplace();
 
 signals:
     // The file name of a game sound just played.

@@ -1,12 +1,14 @@
 // Camera: polling the camera library, the picture in the scene, shots and driver-setting wishes.
 #include "camera.h"
 
+#include "camerafailure.h"
 #include "laserlibrary.h"
 #include "mainwindow.h"
 #include "target.h"
 
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
+#include <QPainter>
 #include <QTime>
 
 #include <algorithm>
@@ -132,6 +134,7 @@ void Camera::Open()
         laser.CamSetCameraSetting(4, exposure.value, 2);
     } else {
         ShowNoCam();
+        ShowFailure(FailureReason());
     }
     emit FreshlyInitialized(e);
 }
@@ -267,6 +270,45 @@ void Camera::SetPos(QPointF pos)
 void Camera::ShowNoCam()
 {
     framePixmap = QPixmap(QStringLiteral(":/Gui/Img/NoCam.png"));
+    if (pixmapItem)
+        pixmapItem->setPixmap(framePixmap);
+}
+
+QString Camera::FailureReason()
+{
+    char buffer[256] = {};
+    Lib().CamSelectCamera(cameraNumber);
+    Lib().CamGetLastError(buffer, int(sizeof buffer));
+    buffer[sizeof buffer - 1] = 0;
+    return CameraFailureText(QString::fromLocal8Bit(buffer));
+}
+
+void Camera::ShowFailure(const QString &reason)
+{
+    if (reason.isEmpty())
+        return;
+    char name[64] = {};
+    if (device >= 0)
+        Lib().CamGetNameOfDevice(name, device);
+    name[sizeof name - 1] = 0;
+    const QString device = QString::fromLocal8Bit(name);
+    const QString text = device.isEmpty() ? reason : device + QStringLiteral(": ") + reason;
+    if (text != failureText || failurePixmap.isNull()) {
+        failureText = text;
+        failurePixmap = framePixmap.isNull() ? QPixmap(640, 480) : framePixmap;
+        if (framePixmap.isNull())
+            failurePixmap.fill(Qt::black);
+        QPainter painter(&failurePixmap);
+        // Above the crossed-out camera, clear of the picture's own "no camera" text.
+        const QRect band(0, 0, failurePixmap.width(), failurePixmap.height() / 8);
+        painter.fillRect(band, QColor(0, 0, 0, 200));
+        QFont font = painter.font();
+        font.setPixelSize(qMax(10, failurePixmap.height() / 24));
+        painter.setFont(font);
+        painter.setPen(QColor(255, 200, 60));
+        painter.drawText(band.adjusted(16, 8, -16, -8), Qt::AlignCenter | Qt::TextWordWrap, text);
+    }
+    framePixmap = failurePixmap;
     if (pixmapItem)
         pixmapItem->setPixmap(framePixmap);
 }

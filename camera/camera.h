@@ -43,6 +43,10 @@ public:
     void SetActive(bool on) { active = on; }
     void SetPos(QPointF pos);
     void ShowNoCam();
+    // The no-camera picture with the reason why the chosen device delivers nothing written on it.
+    void ShowFailure(const QString &reason);
+    // The library's reason for the last failure of this camera (CamGetLastError), translated.
+    QString FailureReason();
     void FreeCamera();
     void ShowDriverSettings();
     QString GetName();
@@ -89,4 +93,7 @@ private:
     static double Percent(const CameraSetting &setting);
 
     FrameBlock block;
+    // The failure picture, kept while its text stays the same: a failing camera is asked on every tick.
+    QString failureText;
+    QPixmap failurePixmap;
 };

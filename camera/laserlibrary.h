@@ -44,6 +44,7 @@ struct LaserApi
     int (*CamGetControlMenuItem)(unsigned int, int, char *) = nullptr;
     int (*CamGetControl)(unsigned int, int *) = nullptr;
     int (*CamSetControl)(unsigned int, int) = nullptr;
+    int (*CamGetLastError)(char *, int) = nullptr;
 };
 
 class LaserLibrary : public LaserApi

@@ -4,6 +4,7 @@
 
 #include "gamestate.h"
 #include "hit.h"
+#include "logcategory.h"
 #include "displaytargetframe.h"
 #include "target.h"
 #include "targetsgraphicscene.h"
@@ -39,7 +40,7 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
                 if (u >= 0 && u <= 1 && v >= 0 && v <= 1) {
                     score = ScoreImageValue(scoreImage, u, v);
                     hit->displayPos = QPointF(u * w + p.x(), v * h + p.y());
-                    qDebug() << "Correctred" << p << hit->displayPos << Pos << Pos_Corrected;
+                    qCDebug(lcFieldshot) << "Correctred" << p << hit->displayPos << Pos << Pos_Corrected;
                 }
             }
         } else {
@@ -59,6 +60,7 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
 
     switch (gameState) {
     case GameState::Waiting:
+        ui->statusBar->showMessage(tr("Fehlstart"), 5000);
         PlaySound(soundGunshot);
         PlaySound(soundHorn);
         StopGame();

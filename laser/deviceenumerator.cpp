@@ -71,7 +71,20 @@ std::vector<DeviceEntry> ParseSourceList(const std::string &list)
         }
         out.push_back(e);
     }
+    NumberDuplicateNames(out);
     return out;
+}
+
+void NumberDuplicateNames(std::vector<DeviceEntry> &entries)
+{
+    std::vector<std::string> taken;
+    for (DeviceEntry &e : entries) {
+        const std::string base = e.name;
+        // A name already numbered by hand ("Video: a (2)") is taken as it is, and skipped over.
+        for (int n = 2; std::find(taken.begin(), taken.end(), e.name) != taken.end(); ++n)
+            e.name = base + " (" + std::to_string(n) + ")";
+        taken.push_back(e.name);
+    }
 }
 
 std::vector<std::string> SortVideoNodes(std::vector<std::string> names)

@@ -4,6 +4,7 @@
 #include "cameraslot.h"
 #include "deviceenumerator.h"
 #include "framesource.h"
+#include "sourcefailure.h"
 #include "v4l2controls.h"
 
 #include <opencv2/core/utils/logger.hpp>
@@ -36,6 +37,20 @@ struct LatencyStats
     int64_t maxUs = 0;
 };
 LatencyStats g_latency[LASER_MAX_CAMERAS];
+
+// Why each camera does not deliver, and when its source may be tried again. The program asks
+// for an opening on every tick while a chosen camera is closed: a source that fails is left
+// alone for a growing pause instead of being opened a hundred times a second. Only the
+// program's thread touches these (CamInit, CamReadFrame, CamFree, CamGetLastError).
+struct Health
+{
+    RetryPause pause;
+    std::string error;
+    std::string source;       // path of the entry opened last
+    DeviceEntry::Kind kind = DeviceEntry::Kind::V4L2;
+    bool delivered = false;   // a frame came since that opening
+};
+Health g_health[LASER_MAX_CAMERAS];
 
 CameraSlot &Selected()
 {
@@ -150,8 +165,10 @@ void CamSetVerbose(int level)
     g_verbose = level;
     Guarded("CamSetVerbose", [&] {
         // OpenCV's own warnings (undecodable files, back-end trouble) only when asked for.
+        // Quiet, OpenCV reports nothing at all: a file that is no video makes every back end
+        // complain at each attempt, and CamGetLastError tells the reason instead.
         cv::utils::logging::setLogLevel(level > 0 ? cv::utils::logging::LOG_LEVEL_WARNING
-                                                  : cv::utils::logging::LOG_LEVEL_ERROR);
+                                                  : cv::utils::logging::LOG_LEVEL_SILENT);
     });
 }
 
@@ -207,23 +224,45 @@ int CamInit(int device, int width, int height)
             for (int i = 0; i < LASER_MAX_CAMERAS; ++i)
                 if (i != number && g_slots[i].IsOpen()) {
                     Log("camera %d: another camera is open and multiple cameras are off", number);
+                    g_health[number].error = "another camera is open";
                     return LASER_CAMERA_BUSY;
                 }
         }
+        Health &health = g_health[number];
         DeviceEntry e;
         if (!g_devices.Entry(device, e)) {
             Log("camera %d: no device %d", number, device);
+            health.error = "no such device";
             return LASER_NO_DEVICE;
         }
+        const auto now = RetryPause::Clock::now();
+        if (health.pause.Waiting(e.path, now))
+            return LASER_OPEN_FAILED;
         const bool opened = g_slots[number].Open(e, width, height, g_threading.load()) > 0;
         Log("camera %d: %s %s", number, e.name.c_str(), opened ? "opened" : "failed to open");
-        return opened ? LASER_OPENED : LASER_OPEN_FAILED;
+        health.source = e.path;
+        health.kind = e.kind;
+        health.delivered = false;
+        if (!opened) {
+            health.error = OpenFailureReason(e);
+            health.pause.Failed(e.path, now);
+            Log("camera %d: %s; next try in %d ms", number, health.error.c_str(),
+                int(health.pause.Pause().count()));
+            return LASER_OPEN_FAILED;
+        }
+        return LASER_OPENED;
     });
 }
 
 void CamFree(void)
 {
-    Guarded("CamFree", [] { Selected().Close(); });
+    Guarded("CamFree", [] {
+        Selected().Close();
+        // Closed on purpose: a different device may come next, and the old reason is moot.
+        Health &health = g_health[g_selected.load()];
+        health.error.clear();
+        health.pause.Succeeded();
+    });
 }
 
 int CamReadFrame(FrameBlock *block)
@@ -232,8 +271,25 @@ int CamReadFrame(FrameBlock *block)
         CameraSlot &slot = Selected();
         const bool wasOpen = slot.IsOpen();
         const int r = slot.ReadFrame(block);
-        if (wasOpen && r == LASER_NOT_OPEN)
+        Health &health = g_health[g_selected.load()];
+        if (r >= 0 && !health.delivered) {
+            health.delivered = true;
+            health.error.clear();
+            health.pause.Succeeded();
+        }
+        if (wasOpen && r == LASER_NOT_OPEN) {
             Log("camera %d: source gone, closed", g_selected.load());
+            // A source that opens but never gives a picture (a file no decoder can read) would
+            // otherwise be opened again at once, forever. A video that played to its end is
+            // opened again at once, to loop.
+            if (!health.delivered) {
+                health.error = health.kind == DeviceEntry::Kind::Video ? "no pictures in the file"
+                                                                       : "device stopped delivering";
+                health.pause.Failed(health.source, RetryPause::Clock::now());
+            } else if (health.kind == DeviceEntry::Kind::V4L2) {
+                health.error = "device stopped delivering";
+            }
+        }
         if (r >= 0 && g_verbose.load() >= 2) {
             LatencyStats &s = g_latency[g_selected.load()];
             s.sumUs += slot.LastLatencyUs();
@@ -457,6 +513,21 @@ int CamSetControl(unsigned int id, int value)
     } catch (...) {
         return -1;
     }
+}
+
+int CamGetLastError(char *buffer, int size)
+{
+    if (buffer && size > 0)
+        buffer[0] = '\0';
+    return Guarded("CamGetLastError", 0, [&] {
+        const std::string &error = g_health[g_selected.load()].error;
+        if (buffer && size > 0) {
+            const size_t n = std::min<size_t>(error.size(), size_t(size) - 1);
+            std::memcpy(buffer, error.data(), n);
+            buffer[n] = '\0';
+        }
+        return int(error.size());
+    });
 }
 
 } // extern "C"

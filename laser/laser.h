@@ -254,6 +254,26 @@ LASER_API int CamGetControl(unsigned int id, int *value);
 /* Sets control `id`: 0, or -1 when the driver refuses (read-only, busy, no such control). */
 LASER_API int CamSetControl(unsigned int id, int value);
 
+/* ---- Why a camera does not deliver ----
+ * The selected camera's last failure to open or to read, a short English text written into
+ * `buffer` (`size` bytes, cut to fit, NUL-terminated); an empty text once the camera delivers a
+ * picture, after CamFree, or when nothing failed. Returns the full length of the text. Texts:
+ *   "no such device"            no device at the index given to CamInit
+ *   "file not found"            a video or scenario file that is not there
+ *   "file not readable"         a file without read permission
+ *   "permission denied"         a device or folder the user may not open
+ *   "not a video file"          a file no decoder accepts
+ *   "no pictures in the file"   a file that opened but gave no picture
+ *   "scenario unreadable"       a scenario file that is not a valid scenario
+ *   "device busy"               a device another program holds
+ *   "device failed to open"     any other failure to open
+ *   "device stopped delivering" a device that went away or stopped giving pictures
+ *   "another camera is open"    multiple cameras are off and another camera is open
+ * A source that failed to open, or closed before its first picture, is not opened again before
+ * a pause has passed: 0.5 s after the first failure, doubling with each further one up to 8 s.
+ * Until then CamInit answers LASER_OPEN_FAILED at once. */
+LASER_API int CamGetLastError(char *buffer, int size);
+
 #ifdef __cplusplus
 }
 #endif

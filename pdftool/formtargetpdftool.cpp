@@ -4,9 +4,14 @@
 
 #include "sheetlayout.h"
 
+#include "filesuffix.h"
+#include "savefailure.h"
+
+
 #include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGraphicsEllipseItem>
@@ -18,7 +23,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -291,15 +298,51 @@ void FormTargetPDFTool::on_pushButtonMakePDF_clicked()
     // The scene is the whole sheet; printer margins would shrink and shift it.
     printer.setFullPage(true);
 
-    const QString fileName = AskPdfFileName();
+    // Without an extension the file would not show under the dialog's "pdf(*.pdf)" filter.
+    const QString fileName = WithDefaultSuffix(AskPdfFileName(), QStringLiteral("pdf"));
     if (fileName.isEmpty())
         return;
-    printer.setOutputFileName(fileName);
+    // The printer writes into a file of its own, copied over the chosen one only when complete,
+    // so a failed write leaves an older PDF as it was and names its reason.
+    QTemporaryDir work;
+    const QString draft = work.filePath(QStringLiteral("sheet.pdf"));
+    printer.setOutputFileName(draft);
 
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!work.isValid() || !painter.begin(&printer)) {
+        ReportFailure(fileName, work.isValid() ? tr("die Druckausgabe lässt sich nicht öffnen") : work.errorString());
         return;
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     scene->render(&painter, QRectF(), QRectF(), Qt::KeepAspectRatio);
     painter.end();
+
+    QFile written(draft);
+    if (!written.open(QIODevice::ReadOnly) || written.size() == 0) {
+        ReportFailure(fileName, written.errorString());
+        return;
+    }
+    const QByteArray bytes = written.readAll();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ReportFailure(fileName, file.errorString());
+        return;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = SaveFailure::Reason(file, fileName, bytes.size());
+        file.cancelWriting();
+        file.commit();
+        ReportFailure(fileName, reason);
+        return;
+    }
+    if (!file.commit()) {
+        ReportFailure(fileName, file.errorString());
+        return;
+    }
+    emit StatusMessage(tr("PDF gespeichert: %1").arg(QDir::toNativeSeparators(fileName)));
+}
+
+void FormTargetPDFTool::ReportFailure(const QString &fileName, const QString &reason)
+{
+    emit StatusMessage(tr("Nichts gespeichert: %1 (%2)").arg(QDir::toNativeSeparators(fileName), reason));
 }

@@ -39,6 +39,10 @@ public:
     // The page preview; its scene rectangle is the page in millimetres.
     QGraphicsScene *PreviewScene() const { return scene; }
 
+signals:
+    // What became of the last "PDF Erzeugen": where the file went, or why nothing was written.
+    void StatusMessage(const QString &text);
+
 public slots:
     void Redraw();
     void RescaleScene();
@@ -54,6 +58,7 @@ private slots:
     void on_pushButtonMakePDF_clicked();
 
 private:
+    void ReportFailure(const QString &fileName, const QString &reason);
     void DrawWatermark(double pageWidth, double pageHeight);
 
     Ui::FormTargetPDFTool *ui;

@@ -3,8 +3,10 @@
 #include "ui_mainwindow.h"
 
 #include "camera.h"
+#include "filesuffix.h"
 #include "hit.h"
 #include "projectdata.h"
+#include "savefailure.h"
 #include "target.h"
 #include "targetsgraphicscene.h"
 
@@ -15,8 +17,10 @@
 #include <QFileInfo>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPolygonItem>
+#include <QJsonDocument>
 #include <QSaveFile>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 QString MainWindow::AskProjectFileName(bool save)
 {
@@ -28,16 +32,15 @@ QString MainWindow::AskProjectFileName(bool save)
 
 void MainWindow::on_toolButtonSave_clicked()
 {
-    const QString fileName = AskProjectFileName(true);
-    if (!fileName.isEmpty())
-        SaveProject(fileName);
-}
-
-void MainWindow::on_toolButtonOpen_clicked()
-{
-    const QString fileName = AskProjectFileName(false);
-    if (!fileName.isEmpty())
-        LoadProject(fileName);
+    // A name typed without an extension would not show in the Open dialog's "(*.fsp)" filter.
+    const QString fileName = WithDefaultSuffix(AskProjectFileName(true), QStringLiteral("fsp"));
+    if (fileName.isEmpty())
+        return;
+    if (SaveProject(fileName))
+        ui->statusBar->showMessage(tr("Projekt gespeichert: %1").arg(QDir::toNativeSeparators(fileName)), 10000);
+    else
+        ui->statusBar->showMessage(tr("Nichts gespeichert: %1 (%2)").arg(QDir::toNativeSeparators(fileName), lastSaveError),
+                                   20000);
 }
 
 void MainWindow::ClearProject()
@@ -57,11 +60,6 @@ void MainWindow::ClearProject()
         else
             delete ui->listWidgetTargets->takeItem(0);
     }
-}
-
-void MainWindow::on_toolButtonNew_clicked()
-{
-    ClearProject();
 }
 
 ProjectData MainWindow::CurrentProject()
@@ -123,37 +121,47 @@ bool MainWindow::SaveProject(const QString &fileName)
     // interrupted save leaves the previous project as it was.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        lastSaveError = file.errorString();
         qDebug() << "Kann nicht öffnen";
         return false;
     }
     const QByteArray bytes = ProjectToJson(CurrentProject());
     // commit() alone lets a short final write (a full disk) through: flush and check first.
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    // The reason is taken before cancelling, which replaces it with its own.
+    lastSaveError.clear();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        lastSaveError = SaveFailure::Reason(file, fileName, bytes.size());
         file.cancelWriting();
+    }
     if (!file.commit()) {
+        if (lastSaveError.isEmpty())
+            lastSaveError = file.errorString();
         qDebug() << "Kann nicht öffnen";
         return false;
     }
     return true;
 }
 
-void MainWindow::LoadProject(const QString &fileName)
+bool MainWindow::LoadProject(const QString &fileName, bool *heldProject)
 {
     // Only a regular file of sane size is read: a pipe or device could block or never end.
     const QFileInfo info(fileName);
     QFile file(fileName);
     if (!info.isFile() || info.size() > ProjectLimits::MaxFileBytes || !file.open(QIODevice::ReadOnly)) {
         qDebug() << "Kann nicht öffnen";
-        return;
+        return false;
     }
     const QByteArray bytes = file.read(ProjectLimits::MaxFileBytes + 1);
     file.close();
     if (bytes.size() > ProjectLimits::MaxFileBytes) { // grew since it was measured
         qDebug() << "Kann nicht öffnen";
-        return;
+        return false;
     }
     ClearProject();
+    if (heldProject)
+        *heldProject = QJsonDocument::fromJson(bytes).isObject();
     ApplyProject(ProjectFromJson(bytes));
+    return true;
 }
 
 void MainWindow::ApplyProject(const ProjectData &p)

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Camera</name>
+    <message>
+        <source>Gerät nicht vorhanden</source>
+        <translation>Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>Datei nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Keine Videodatei</source>
+        <translation>Keine Videodatei</translation>
+    </message>
+    <message>
+        <source>Keine Bilder in der Datei</source>
+        <translation>Keine Bilder in der Datei</translation>
+    </message>
+    <message>
+        <source>Szenario nicht lesbar</source>
+        <translation>Szenario nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Gerät belegt</source>
+        <translation>Gerät belegt</translation>
+    </message>
+    <message>
+        <source>Gerät lässt sich nicht öffnen</source>
+        <translation>Gerät lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Gerät liefert keine Bilder mehr</source>
+        <translation>Gerät liefert keine Bilder mehr</translation>
+    </message>
+    <message>
+        <source>Eine andere Kamera ist geöffnet</source>
+        <translation>Eine andere Kamera ist geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +251,18 @@
     <message>
         <source>Save File</source>
         <translation>Save File</translation>
+    </message>
+    <message>
+        <source>die Druckausgabe lässt sich nicht öffnen</source>
+        <translation>die Druckausgabe lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>PDF gespeichert: %1</source>
+        <translation>PDF gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Nichts gespeichert: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -535,6 +594,69 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</translation>
+        <source>Fehlstart</source>
+        <translation>Fehlstart</translation>
+    </message>
+    <message>
+        <source>Projekt gespeichert: %1</source>
+        <translation>Projekt gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Nichts gespeichert: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Neues Projekt.</source>
+        <translation>Neues Projekt.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geöffnet werden; nichts geändert.</source>
+        <translation>%1 kann nicht geöffnet werden; nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Projekt %1 geöffnet.</source>
+        <translation>Projekt %1 geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 enthält kein Projekt: Ziele gelöscht, alles auf den Vorgaben.</source>
+        <translation>%1 enthält kein Projekt: Ziele gelöscht, alles auf den Vorgaben.</translation>
+    </message>
+    <message>
+        <source>Das vorige Projekt konnte nicht gesichert werden (%1).</source>
+        <translation>Das vorige Projekt konnte nicht gesichert werden (%1).</translation>
+    </message>
+    <message>
+        <source>Das vorige liegt in %1.</source>
+        <translation>Das vorige liegt in %1.</translation>
+    </message>
+    <message>
+        <source>Voriges Projekt wiederhergestellt.</source>
+        <translation>Voriges Projekt wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Ordner %1 kann nicht angelegt werden</source>
+        <translation>Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>die Datei ließ sich nicht vollständig schreiben</source>
+        <translation>die Datei ließ sich nicht vollständig schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>UndoNotice</name>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Rückgängig</translation>
     </message>
 </context>
 <context>

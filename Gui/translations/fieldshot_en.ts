@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Camera</name>
+    <message>
+        <source>Gerät nicht vorhanden</source>
+        <translation>No such device</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>File not readable</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Keine Videodatei</source>
+        <translation>Not a video file</translation>
+    </message>
+    <message>
+        <source>Keine Bilder in der Datei</source>
+        <translation>No pictures in the file</translation>
+    </message>
+    <message>
+        <source>Szenario nicht lesbar</source>
+        <translation>Scenario not readable</translation>
+    </message>
+    <message>
+        <source>Gerät belegt</source>
+        <translation>Device busy</translation>
+    </message>
+    <message>
+        <source>Gerät lässt sich nicht öffnen</source>
+        <translation>Device cannot be opened</translation>
+    </message>
+    <message>
+        <source>Gerät liefert keine Bilder mehr</source>
+        <translation>Device stopped delivering pictures</translation>
+    </message>
+    <message>
+        <source>Eine andere Kamera ist geöffnet</source>
+        <translation>Another camera is open</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +251,18 @@
     <message>
         <source>Save File</source>
         <translation>save file</translation>
+    </message>
+    <message>
+        <source>die Druckausgabe lässt sich nicht öffnen</source>
+        <translation>the print output cannot be opened</translation>
+    </message>
+    <message>
+        <source>PDF gespeichert: %1</source>
+        <translation>PDF saved: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Nothing saved: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -535,6 +594,69 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>The score image gives a hit its points: it is stretched over the display image as shown, and the pixel where the shot lands counts its red component (0 to 255) divided by 10, remainder dropped: 0 to 25 points. Green, blue and transparency do not count; 0 points is a miss.</translation>
+        <source>Fehlstart</source>
+        <translation>False start</translation>
+    </message>
+    <message>
+        <source>Projekt gespeichert: %1</source>
+        <translation>Project saved: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Nothing saved: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Neues Projekt.</source>
+        <translation>New project.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geöffnet werden; nichts geändert.</source>
+        <translation>%1 cannot be opened; nothing changed.</translation>
+    </message>
+    <message>
+        <source>Projekt %1 geöffnet.</source>
+        <translation>Project %1 opened.</translation>
+    </message>
+    <message>
+        <source>%1 enthält kein Projekt: Ziele gelöscht, alles auf den Vorgaben.</source>
+        <translation>%1 holds no project: targets cleared, everything at its defaults.</translation>
+    </message>
+    <message>
+        <source>Das vorige Projekt konnte nicht gesichert werden (%1).</source>
+        <translation>The previous project could not be kept (%1).</translation>
+    </message>
+    <message>
+        <source>Das vorige liegt in %1.</source>
+        <translation>The previous one is kept in %1.</translation>
+    </message>
+    <message>
+        <source>Voriges Projekt wiederhergestellt.</source>
+        <translation>Previous project restored.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Ordner %1 kann nicht angelegt werden</source>
+        <translation>Folder %1 cannot be created</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>die Datei ließ sich nicht vollständig schreiben</source>
+        <translation>the file could not be written completely</translation>
+    </message>
+</context>
+<context>
+    <name>UndoNotice</name>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Camera</name>
+    <message>
+        <source>Gerät nicht vorhanden</source>
+        <translation>El dispositivo no existe</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>Archivo no legible</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Acceso denegado</translation>
+    </message>
+    <message>
+        <source>Keine Videodatei</source>
+        <translation>No es un archivo de vídeo</translation>
+    </message>
+    <message>
+        <source>Keine Bilder in der Datei</source>
+        <translation>El archivo no contiene imágenes</translation>
+    </message>
+    <message>
+        <source>Szenario nicht lesbar</source>
+        <translation>Escenario no legible</translation>
+    </message>
+    <message>
+        <source>Gerät belegt</source>
+        <translation>Dispositivo ocupado</translation>
+    </message>
+    <message>
+        <source>Gerät lässt sich nicht öffnen</source>
+        <translation>No se puede abrir el dispositivo</translation>
+    </message>
+    <message>
+        <source>Gerät liefert keine Bilder mehr</source>
+        <translation>El dispositivo ya no entrega imágenes</translation>
+    </message>
+    <message>
+        <source>Eine andere Kamera ist geöffnet</source>
+        <translation>Otra cámara está abierta</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +251,18 @@
     <message>
         <source>Save File</source>
         <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>die Druckausgabe lässt sich nicht öffnen</source>
+        <translation>no se puede abrir la salida de impresión</translation>
+    </message>
+    <message>
+        <source>PDF gespeichert: %1</source>
+        <translation>PDF guardado: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>No se guardó nada: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -535,6 +594,69 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>La imagen de puntos da sus puntos a un impacto: se estira sobre la imagen mostrada, y el píxel del impacto cuenta su componente roja (0 a 255) dividida entre 10, sin resto: 0 a 25 puntos. El verde, el azul y la transparencia no cuentan; 0 puntos es un fallo.</translation>
+        <source>Fehlstart</source>
+        <translation>Salida falsa</translation>
+    </message>
+    <message>
+        <source>Projekt gespeichert: %1</source>
+        <translation>Proyecto guardado: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>No se guardó nada: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Neues Projekt.</source>
+        <translation>Proyecto nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geöffnet werden; nichts geändert.</source>
+        <translation>No se puede abrir %1; no ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Projekt %1 geöffnet.</source>
+        <translation>Proyecto %1 abierto.</translation>
+    </message>
+    <message>
+        <source>%1 enthält kein Projekt: Ziele gelöscht, alles auf den Vorgaben.</source>
+        <translation>%1 no contiene ningún proyecto: blancos borrados, todo en sus valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>Das vorige Projekt konnte nicht gesichert werden (%1).</source>
+        <translation>No se pudo conservar el proyecto anterior (%1).</translation>
+    </message>
+    <message>
+        <source>Das vorige liegt in %1.</source>
+        <translation>El anterior se conserva en %1.</translation>
+    </message>
+    <message>
+        <source>Voriges Projekt wiederhergestellt.</source>
+        <translation>Proyecto anterior restaurado.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Ordner %1 kann nicht angelegt werden</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disco lleno</translation>
+    </message>
+    <message>
+        <source>die Datei ließ sich nicht vollständig schreiben</source>
+        <translation>no se pudo escribir el archivo completo</translation>
+    </message>
+</context>
+<context>
+    <name>UndoNotice</name>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Deshacer</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Camera</name>
+    <message>
+        <source>Gerät nicht vorhanden</source>
+        <translation>Périphérique absent</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>Fichier illisible</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Accès refusé</translation>
+    </message>
+    <message>
+        <source>Keine Videodatei</source>
+        <translation>Pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>Keine Bilder in der Datei</source>
+        <translation>Aucune image dans le fichier</translation>
+    </message>
+    <message>
+        <source>Szenario nicht lesbar</source>
+        <translation>Scénario illisible</translation>
+    </message>
+    <message>
+        <source>Gerät belegt</source>
+        <translation>Périphérique occupé</translation>
+    </message>
+    <message>
+        <source>Gerät lässt sich nicht öffnen</source>
+        <translation>Impossible d&apos;ouvrir le périphérique</translation>
+    </message>
+    <message>
+        <source>Gerät liefert keine Bilder mehr</source>
+        <translation>Le périphérique ne fournit plus d&apos;images</translation>
+    </message>
+    <message>
+        <source>Eine andere Kamera ist geöffnet</source>
+        <translation>Une autre caméra est ouverte</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +251,18 @@
     <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>die Druckausgabe lässt sich nicht öffnen</source>
+        <translation>impossible d&apos;ouvrir la sortie d&apos;impression</translation>
+    </message>
+    <message>
+        <source>PDF gespeichert: %1</source>
+        <translation>PDF enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Rien n&apos;a été enregistré : %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -535,6 +594,69 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>L&apos;image de points donne ses points à un impact : elle est étirée sur l&apos;image affichée, et le pixel touché compte sa composante rouge (0 à 255) divisée par 10, sans reste : 0 à 25 points. Le vert, le bleu et la transparence ne comptent pas ; 0 point est un tir manqué.</translation>
+        <source>Fehlstart</source>
+        <translation>Faux départ</translation>
+    </message>
+    <message>
+        <source>Projekt gespeichert: %1</source>
+        <translation>Projet enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert: %1 (%2)</source>
+        <translation>Rien n&apos;a été enregistré : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Neues Projekt.</source>
+        <translation>Nouveau projet.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geöffnet werden; nichts geändert.</source>
+        <translation>Impossible d&apos;ouvrir %1 ; rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>Projekt %1 geöffnet.</source>
+        <translation>Projet %1 ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 enthält kein Projekt: Ziele gelöscht, alles auf den Vorgaben.</source>
+        <translation>%1 ne contient aucun projet : cibles effacées, tout aux valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>Das vorige Projekt konnte nicht gesichert werden (%1).</source>
+        <translation>Le projet précédent n&apos;a pas pu être conservé (%1).</translation>
+    </message>
+    <message>
+        <source>Das vorige liegt in %1.</source>
+        <translation>Le précédent est conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>Voriges Projekt wiederhergestellt.</source>
+        <translation>Projet précédent rétabli.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Ordner %1 kann nicht angelegt werden</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disque plein</translation>
+    </message>
+    <message>
+        <source>die Datei ließ sich nicht vollständig schreiben</source>
+        <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
+    </message>
+</context>
+<context>
+    <name>UndoNotice</name>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -148,14 +148,31 @@ private slots:
         QCOMPARE(shown, QImage(":/Gui/Img/NoCam.png").convertToFormat(shown.format()));
         Tick(); // a closed camera is tried again on every tick
         QCOMPARE(opened.size(), 2);
+        // With a reason from the library, the picture says it, in the user's language; a reason
+        // the program does not know shows as the library gave it.
+        const QImage plain = camera->framePixmap.toImage();
+        const QList<QPair<QByteArray, QString>> reasons{{"not a video file", "Keine Videodatei"},
+                                                        {"odd failure", "odd failure"}};
+        for (const auto &reason : reasons) {
+            ScriptSetLastError(0, reason.first.constData());
+            Tick();
+            QCOMPARE(camera->FailureReason(), reason.second);
+            QVERIFY(camera->framePixmap.toImage() != plain);
+            QCOMPARE(camera->pixmapItem->pixmap().cacheKey(), camera->framePixmap.cacheKey());
+        }
+        window->SetLanguage(QStringLiteral("en"));
+        ScriptSetLastError(0, "not a video file");
+        QCOMPARE(camera->FailureReason(), QStringLiteral("Not a video file"));
+        window->SetLanguage(QStringLiteral("de"));
+        ScriptSetLastError(0, "");
         ScriptSetInitResult(0, 1);
         Tick();
         QVERIFY(camera->initialised);
         // The device vanishes: the library answers "not open" and the camera reopens it.
         ScriptQueueFrame(0, LASER_NOT_OPEN, nullptr, 0, 0, 0);
         Tick();
-        QCOMPARE(opened.size(), 4);
-        QCOMPARE(opened.at(3).at(0).toInt(), 1);
+        QCOMPARE(opened.size(), 6);
+        QCOMPARE(opened.at(5).at(0).toInt(), 1);
 
         const FrameBlock block = ScriptSpots({});
         ScriptQueueFrame(0, 0, &block, 0, 0, 1);

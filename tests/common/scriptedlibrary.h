@@ -19,6 +19,8 @@ LASER_API void ScriptReset(void);
 LASER_API void ScriptSetDevices(const char *names);
 // What CamInit returns for a camera from now on.
 LASER_API void ScriptSetInitResult(int camera, int result);
+// What CamGetLastError answers for a camera from now on (empty at the start).
+LASER_API void ScriptSetLastError(int camera, const char *text);
 // Queues a CamReadFrame result for a camera: a frame (result >= 0) with the block (may be null:
 // no spots) and colour, grey and detection buffers filled with the given values; or a bare
 // negative result, where LASER_NOT_OPEN also closes the camera. With nothing queued an open

@@ -5,6 +5,7 @@
 #include "displaytargetframe.h"
 #include "gamestate.h"
 #include "hit.h"
+#include "logcategory.h"
 #include "target.h"
 
 #include <QBuffer>
@@ -217,9 +218,13 @@ private slots:
         ShowImageTarget(QImage(400, 200, QImage::Format_RGB32), points);
         window->ui->pushButtonGameStart->click();
 
+        // The per-shot line is quiet by default and comes when the logging rules ask for it.
+        QVERIFY(!lcFieldshot().isDebugEnabled());
+        QLoggingCategory::setFilterRules(QStringLiteral("fieldshot.debug=true"));
         if (marker != QPointF(-100, -100))
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Correctred")));
         window->Shoot(pos, corrected, pos.isNull());
+        QLoggingCategory::setFilterRules(QString());
         QCOMPARE(window->ui->tableWidgetHits->item(0, 0)->text(), score ? QStringLiteral("Treffer") : QStringLiteral("Missed"));
         QCOMPARE(window->totalScore, score);
         QCOMPARE(Hit::All().first()->marker->pos(), marker);

@@ -127,9 +127,11 @@ private slots:
         QCOMPARE(Game(), QStringLiteral("Waiting Hold 0"));
         Sounds();
 
-        // A shot during the hold is a false start.
+        // A shot during the hold is a false start, heard and read in the status bar.
+        QVERIFY(window->ui->statusBar->currentMessage().isEmpty());
         Shoot(300, 300);
         QCOMPARE(Sounds(), (QStringList{"Gunshot", "Horn"}));
+        QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Fehlstart"));
         QCOMPARE(Game(), QStringLiteral("Idle Start 0"));
         // The hold's end no longer starts anything: wait until its timer is over (at once when it
         // was stopped, else after its at most 2 s have run out). The marker stays until the next start.

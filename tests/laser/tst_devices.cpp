@@ -3,6 +3,7 @@
 #include "deviceenumerator.h"
 #include "pictureadjustment.h"
 #include "simulatorsource.h"
+#include "sourcefailure.h"
 #include "v4l2controllist.h"
 #include "v4l2controls.h"
 #include "v4l2source.h"
@@ -17,6 +18,7 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <unistd.h>
 
 namespace {
 
@@ -137,6 +139,90 @@ private slots:
         qputenv("LASER_SOURCES", "demo");
         QCOMPARE(e.Count(), 1); // a changed list is seen at the next call
         qunsetenv("LASER_SOURCES");
+    }
+
+    void sameNamesNumbered_data()
+    {
+        QTest::addColumn<QString>("sources");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("one of each keeps its name")
+            << "demo;/a/clip.mp4" << QStringList({"Simulator: Demo", "Video: clip.mp4"});
+        QTest::newRow("two demos, two clips of one name")
+            << "demo;/a/clip.mp4;demo;/b/clip.mp4;/a/clip.mp4"
+            << QStringList({"Simulator: Demo", "Video: clip.mp4", "Simulator: Demo (2)", "Video: clip.mp4 (2)",
+                            "Video: clip.mp4 (3)"});
+        QTest::newRow("a name that looks numbered already")
+            << "/a/clip.mp4 (2);/a/clip.mp4;/b/clip.mp4"
+            << QStringList({"Video: clip.mp4 (2)", "Video: clip.mp4", "Video: clip.mp4 (3)"});
+    }
+
+    void sameNamesNumbered()
+    {
+        QFETCH(QString, sources);
+        QFETCH(QStringList, names);
+        QStringList got;
+        for (const DeviceEntry &e : ParseSourceList(sources.toStdString()))
+            got << QString::fromStdString(e.name);
+        QCOMPARE(got, names);
+    }
+
+    void retryPauseGrows()
+    {
+        using namespace std::chrono;
+        RetryPause pause;
+        const RetryPause::Clock::time_point t0{};
+        QVERIFY(!pause.Waiting("a", t0));
+        // Each failure doubles the pause, up to its longest; the source is left alone until then.
+        auto t = t0;
+        const int expected[] = {500, 1000, 2000, 4000, 8000, 8000};
+        for (int ms : expected) {
+            pause.Failed("a", t);
+            QCOMPARE(int(pause.Pause().count()), ms);
+            QVERIFY(pause.Waiting("a", t + milliseconds(ms - 1)));
+            QVERIFY(!pause.Waiting("b", t)); // another source is tried at once
+            t += milliseconds(ms);
+            QVERIFY(!pause.Waiting("a", t));
+        }
+        // Another source starts afresh, and so does the same one after a success.
+        pause.Failed("b", t);
+        QCOMPARE(int(pause.Pause().count()), 500);
+        QVERIFY(!pause.Waiting("a", t));
+        pause.Succeeded();
+        QVERIFY(!pause.Waiting("b", t));
+        pause.Failed("b", t);
+        QCOMPARE(int(pause.Pause().count()), 500);
+    }
+
+    void failureReasons()
+    {
+        QTemporaryDir dir;
+        QFile text(dir.filePath("notes.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a video\n") > 0);
+        text.close();
+        QFile locked(dir.filePath("locked.mp4"));
+        QVERIFY(locked.open(QIODevice::WriteOnly));
+        locked.close();
+        locked.setPermissions(QFileDevice::WriteOwner);
+        const bool rootReadsAnything = access(locked.fileName().toLocal8Bit().constData(), R_OK) == 0;
+        QFile scenario(dir.filePath("broken.json"));
+        QVERIFY(scenario.open(QIODevice::WriteOnly) && scenario.write("{ not json") > 0);
+        scenario.close();
+
+        const struct { DeviceEntry::Kind kind; QString path; const char *reason; } cases[] = {
+            {DeviceEntry::Kind::Video, dir.filePath("missing.mp4"), "file not found"},
+            {DeviceEntry::Kind::Video, text.fileName(), "not a video file"},
+            {DeviceEntry::Kind::Video, dir.path(), "not a video file"},
+            {DeviceEntry::Kind::Video, locked.fileName(), rootReadsAnything ? "not a video file" : "file not readable"},
+            {DeviceEntry::Kind::Scenario, dir.filePath("absent.json"), "file not found"},
+            {DeviceEntry::Kind::Scenario, scenario.fileName(), "scenario unreadable"},
+            {DeviceEntry::Kind::V4L2, dir.filePath("video99"), "no such device"},
+        };
+        for (const auto &c : cases) {
+            DeviceEntry e;
+            e.kind = c.kind;
+            e.path = c.path.toStdString();
+            QCOMPARE(QString::fromStdString(OpenFailureReason(e)), QString(c.reason));
+        }
     }
 
     void settingMapping()

@@ -59,6 +59,13 @@ int DeviceNamed(const QString &name)
     return -1;
 }
 
+QString LastError()
+{
+    char buffer[128];
+    CamGetLastError(buffer, sizeof buffer);
+    return QString::fromLocal8Bit(buffer);
+}
+
 struct Shot
 {
     QPointF picture;
@@ -158,11 +165,25 @@ private slots:
         const int count = CamListDevices();
         QVERIFY(count >= 3);
         CamSelectCamera(1);
-        for (int d = count - 3; d < count; ++d) { // still listed, but cannot be opened
+        QCOMPARE(LastError(), QString()); // nothing failed yet
+        const QStringList reasons{"scenario unreadable", "file not found", "file not found"};
+        for (int d = count - 3; d < count; ++d) { // still listed, but cannot be opened, and say why
             QCOMPARE(CamInit(d, 640, 480), LASER_OPEN_FAILED);
             QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
+            QCOMPARE(LastError(), reasons.at(d - count + 3));
         }
+        // The reason belongs to the camera that failed, and fits any buffer.
+        CamSelectCamera(2);
+        QCOMPARE(LastError(), QString());
+        CamSelectCamera(1);
+        char small[5] = "xxxx";
+        QCOMPARE(CamGetLastError(small, sizeof small), 14);
+        QCOMPARE(QByteArray(small), QByteArray("file"));
+        QCOMPARE(CamGetLastError(nullptr, 0), 14);
         QCOMPARE(CamInit(count, 640, 480), LASER_NO_DEVICE);
+        QCOMPARE(LastError(), QString("no such device"));
+        CamFree();
+        QCOMPARE(LastError(), QString());
         char name[64] = "stale";
         QCOMPARE(CamGetNameOfDevice(name, count), -1);
         QCOMPARE(name[0], '\0');
@@ -170,6 +191,33 @@ private slots:
         ScenarioFiles huge({Scenario("Huge", 10, 10, 100)});
         QCOMPARE(CamInit(DeviceNamed("Simulator: Huge"), 1 << 20, 1 << 20), LASER_INTERNAL_ERROR);
         QCOMPARE(CamReadFrame(nullptr), LASER_NOT_OPEN);
+    }
+
+    void failedSourceWaitsBeforeRetry()
+    {
+        // A scenario that is missing at first and written right after the failure: the library
+        // does not look again until the pause has passed, then opens it.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("later.json");
+        qputenv("LASER_SOURCES", path.toUtf8());
+        const int device = DeviceNamed("Simulator: later.json");
+        QVERIFY(device >= 0);
+        QCOMPARE(CamInit(device, 640, 480), LASER_OPEN_FAILED);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Scenario("Later", 10, 10, 100).toUtf8());
+        file.close();
+        QCOMPARE(CamInit(device, 640, 480), LASER_OPEN_FAILED);
+        QCOMPARE(LastError(), QString("file not found"));
+        // Tried as the program's tick does; the macros below would call it once more.
+        int opened = LASER_OPEN_FAILED;
+        QTRY_VERIFY_WITH_TIMEOUT((opened = opened > 0 ? opened : CamInit(device, 640, 480)) > 0, 3000);
+        QCOMPARE(LastError(), QString("file not found")); // until a picture comes
+        // Delivering clears the reason.
+        FrameBlock block;
+        int read = LASER_NO_FRAME;
+        QTRY_VERIFY((read = read >= 0 ? read : CamReadFrame(&block)) >= 0);
+        QCOMPARE(LastError(), QString());
     }
 
     // Polled: the program's tick reads each camera itself.

@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <algorithm>
@@ -298,6 +299,31 @@ private slots:
             QCOMPARE(t->brush().color(), QColor(i <= inner ? Qt::white : Qt::black));
         }
         QCOMPARE(centred, centreText.isEmpty() ? 0 : 1);
+    }
+
+    void savedOrWhyNot()
+    {
+        QTemporaryDir dir;
+        ScriptedTool tool;
+        QSignalSpy status(&tool, &FormTargetPDFTool::StatusMessage);
+        auto *make = tool.Child<QPushButton>("pushButtonMakePDF");
+        // A name without an extension gets ".pdf"; the message says where the sheet went.
+        tool.answer = dir.filePath(QStringLiteral("sheet"));
+        make->click();
+        const QString written = dir.filePath(QStringLiteral("sheet.pdf"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.pdf")});
+        QFile pdf(written);
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+        QCOMPARE(status.takeFirst().at(0).toString(), QStringLiteral("PDF gespeichert: ") + QDir::toNativeSeparators(written));
+        // A folder that is not there: nothing written, and the reason named.
+        tool.answer = dir.filePath(QStringLiteral("gone/sheet.pdf"));
+        make->click();
+        const QString failed = status.takeFirst().at(0).toString();
+        QVERIFY2(failed.startsWith(QStringLiteral("Nichts gespeichert: ") + QDir::toNativeSeparators(tool.answer) + " (")
+                     && failed.endsWith(')') && !failed.endsWith("()"),
+                 qPrintable(failed));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.pdf")});
+        QVERIFY(status.isEmpty());
     }
 
     void landscapeSwapsAndPreviewFits()

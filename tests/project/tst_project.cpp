@@ -4,7 +4,10 @@
 
 #include "camera.h"
 #include "hit.h"
+#include "filesuffix.h"
 #include "projectdata.h"
+#include "recoveryfolder.h"
+#include "undonotice.h"
 #include "../common/scriptedlibrary.h"
 #include "target.h"
 #include "targetsgraphicscene.h"
@@ -15,6 +18,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,6 +44,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(LoadScriptedLibrary(), qPrintable(LaserLibrary::Instance().ErrorString()));
+        // Never the user's own recovery folder, whatever a test forgets.
+        QStandardPaths::setTestModeEnabled(true);
         // The start-up load reads the working directory: an empty one unless a test fills it.
         QVERIFY(QDir::setCurrent(dir.path()));
     }
@@ -46,6 +54,8 @@ private slots:
     {
         for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
             QFile::remove(dir.filePath(name));
+        for (const QString &name : QDir(recovery.path()).entryList(QDir::Files))
+            QFile::remove(recovery.filePath(name));
     }
 
     void cleanup()
@@ -58,41 +68,14 @@ private slots:
     void roundTripAndFailedSave()
     {
         Start();
-        window->SetFourCameras(true);
-        window->cameraCombos[2]->setCurrentIndex(3);
-        emit window->cameraCombos[2]->activated(3);
-        for (int kind = 1; kind <= 4; ++kind)
-            window->cameras[0]->SetThreshold(kind, 100 + kind);
-        // Every kind of target, each with its own name, score and role.
-        const QList<QPolygonF> polygons{QPolygonF(QRectF(10, 20, 100, 50)), QPolygonF({{300, 40}, {420.5, 90.25}, {350, 200}}),
-                                        QPolygonF(QRectF(500, 300, 60, 60))};
-        for (int k = 0; k < 3; ++k) {
-            window->scene->AddPolygonTarget(polygons[k]);
-            *window->Targets().last() = {window->Targets().last()->item, 7 - k, QStringLiteral("T%1").arg(k),
-                                         window->Targets().last()->listItem, k, 0};
-            window->UpdateTargetText(window->Targets().last());
-        }
-        window->scene->AddEllipseTarget(QRectF(200, 250, 80.5, 60));
-        window->ui->pushButtonCorrectedTarget->click();
-        window->colors[1] = QColor(0x12, 0x34, 0x56);
-        window->SetLanguage(QStringLiteral("en"));
-        window->SetVolume(0.35);
-        hitSize = 7;
-        window->ui->spinBoxSchotCount->setValue(17);
-        window->ui->spinBoxCircles->setValue(12);
-        window->ui->spinBoxInnerCircles->setValue(3);
-        window->ui->checkBoxBullseye->setChecked(false);
-        QImage(400, 300, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("picture.png")));
-        QImage(40, 30, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("points.png")));
-        window->SetPage(2);
-        window->ui->radioButtonDispTarget->setChecked(true);
-        window->ui->radioButtonImageTarget->setChecked(true);
-        window->LoadDisplayImage(dir.filePath(QStringLiteral("picture.png")));
-        window->LoadScoreImage(dir.filePath(QStringLiteral("points.png")));
+        MakeSetUp();
         const QStringList before = Facts();
         QVERIFY(before.contains("picture=2560") && before.contains("display=1"));
 
         Click(window->ui->toolButtonSave, QStringLiteral("set-up.fsp"));
+        // In the language of the set-up, English here.
+        QCOMPARE(window->ui->statusBar->currentMessage(),
+                 QStringLiteral("Project saved: ") + QDir::toNativeSeparators(dir.filePath(QStringLiteral("set-up.fsp"))));
         const QByteArray bytes = Read(QStringLiteral("set-up.fsp"));
         const QJsonObject saved = QJsonDocument::fromJson(bytes).object();
         // Indented with keys in ascending order is exactly what re-serialising gives.
@@ -114,6 +97,12 @@ private slots:
         QTest::ignoreMessage(QtDebugMsg, "Kann nicht öffnen");
         Click(window->ui->toolButtonSave, QStringLiteral("set-up.fsp"));
         setrlimit(RLIMIT_FSIZE, &limit);
+        // The user reads that nothing was saved, and why: the system gives no reason for a write
+        // cut short, and the disk is not full.
+        const QString failed = window->ui->statusBar->currentMessage();
+        QVERIFY2(failed.startsWith(QStringLiteral("Nothing saved: ") + QDir::toNativeSeparators(dir.filePath("set-up.fsp")) + " (")
+                     && failed.endsWith(QStringLiteral("(the file could not be written completely)")),
+                 qPrintable(failed));
         QCOMPARE(Read(QStringLiteral("set-up.fsp")), bytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"picture.png", "points.png", "set-up.fsp"}));
 
@@ -143,6 +132,101 @@ private slots:
         QVERIFY(after.contains("inner=1"));
         after.replaceInStrings(QStringLiteral("inner=1"), QStringLiteral("inner=3"));
         QCOMPARE(after.replaceInStrings(QStringLiteral("percent 25 75"), QStringLiteral("percent -1 -1")), before);
+    }
+
+    // New and Open keep the set-up they replace in the recovery folder, and the status bar's
+    // offer takes it back whole; a file that cannot be opened changes nothing.
+    void replacedSetUpKeptAndUndone()
+    {
+        Start();
+        MakeSetUp();
+        window->SetLanguage(QStringLiteral("de")); // the offers read in German below
+        window->SetPage(1);
+        const QStringList before = Facts();
+        // Cameras come back with the values they had, to be applied at their next opening.
+        const QStringList restored = QStringList(before).replaceInStrings(QStringLiteral("percent -1 -1"),
+                                                                          QStringLiteral("percent 25 75"));
+        Write(QStringLiteral("other.fsp"), R"({"TotalCircles": 2, "targets": [{"name": "Other", "form": "Polygon",
+                                              "corners": [0, 0, 9, 0, 9, 9]}], "cameras": [{"camname": "NoCam"}]})");
+        Write(QStringLiteral("notes.fsp"), "Shopping list\n");
+        const QList<QPair<QString, QString>> replacements{
+            {QStringLiteral("other.fsp"), QStringLiteral("Projekt other.fsp geöffnet.")},
+            {QStringLiteral("notes.fsp"), QStringLiteral("notes.fsp enthält kein Projekt")},
+            {QString(), QStringLiteral("Neues Projekt.")}};
+        int kept = 0;
+        for (const auto &replacement : replacements) {
+            if (replacement.first.isEmpty())
+                window->ui->toolButtonNew->click();
+            else
+                Click(window->ui->toolButtonOpen, replacement.first);
+            QVERIFY(Facts() != before);
+            const QStringList files = RecoveryFolder(recovery.path()).Files();
+            QCOMPARE(files.size(), ++kept);
+            const QString offer = window->undoNotice->Text();
+            QVERIFY2(offer.startsWith(replacement.second) && offer.contains(QDir::toNativeSeparators(files.last())),
+                     qPrintable(offer));
+            QFile file(files.last());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(ProjectFromJson(file.readAll()).targets.size(), 5);
+
+            window->undoNotice->UndoButton()->click();
+            QCOMPARE(Facts(), restored);
+            QCOMPARE(window->page, 1);
+            QVERIFY(window->undoNotice->Text().isEmpty()); // nothing left to take back
+        }
+
+        // A file that cannot be read: nothing changes, nothing is kept, and the user is told.
+        QTest::ignoreMessage(QtDebugMsg, "Kann nicht öffnen");
+        Click(window->ui->toolButtonOpen, QStringLiteral("missing.fsp"));
+        QCOMPARE(Facts(), restored);
+        QCOMPARE(RecoveryFolder(recovery.path()).Files().size(), kept);
+        QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("missing.fsp kann nicht geöffnet werden; nichts geändert."));
+
+        // Saving under a name without an extension adds ".fsp", so the Open dialog lists the file.
+        Click(window->ui->toolButtonSave, QStringLiteral("plain"));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("plain.fsp"))).isFile());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("plain"))));
+    }
+
+    void recoveryFolderKeepsTheLast20()
+    {
+        QTemporaryDir folder;
+        RecoveryFolder recoveryFolder(folder.filePath(QStringLiteral("a/recovery")));
+        for (int k = 1; k <= RecoveryFolder::Kept + 2; ++k)
+            QVERIFY(!recoveryFolder.Write(QByteArray::number(k)).isEmpty());
+        QStringList contents;
+        for (const QString &path : recoveryFolder.Files()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            contents << QString::fromLatin1(file.readAll());
+        }
+        QCOMPARE(contents.size(), 20);
+        QCOMPARE(contents.first(), QStringLiteral("3")); // the two oldest dropped
+        QCOMPARE(contents.last(), QStringLiteral("22"));
+        // A folder that cannot be made: nothing written, the reason given.
+        RecoveryFolder blocked(recoveryFolder.Files().first() + QStringLiteral("/recovery"));
+        QVERIFY(blocked.Write("x").isEmpty());
+        QVERIFY(!blocked.ErrorString().isEmpty());
+    }
+
+    void defaultSuffix_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "/home/a/set-up" << "/home/a/set-up.fsp";
+        QTest::newRow("its own extension") << "/home/a/set-up.fsp" << "/home/a/set-up.fsp";
+        QTest::newRow("another extension kept") << "set-up.json" << "set-up.json";
+        QTest::newRow("dot in the folder only") << "/home/a.b/set-up" << "/home/a.b/set-up.fsp";
+        QTest::newRow("trailing dot") << "set-up." << "set-up.fsp";
+        QTest::newRow("hidden name") << "/home/a/.range" << "/home/a/.range.fsp";
+        QTest::newRow("cancelled") << "" << "";
+    }
+
+    void defaultSuffix()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QCOMPARE(WithDefaultSuffix(typed, QStringLiteral("fsp")), saved);
     }
 
     void loadEdgeCases_data()
@@ -233,6 +317,43 @@ private slots:
     }
 
 private:
+    // Every part of a set-up changed from the start: cameras, thresholds, all kinds of targets,
+    // colours, language, volume, hit size, game and circle settings, a display image and score image.
+    void MakeSetUp()
+    {
+        window->SetFourCameras(true);
+        window->cameraCombos[2]->setCurrentIndex(3);
+        emit window->cameraCombos[2]->activated(3);
+        for (int kind = 1; kind <= 4; ++kind)
+            window->cameras[0]->SetThreshold(kind, 100 + kind);
+        // Every kind of target, each with its own name, score and role.
+        const QList<QPolygonF> polygons{QPolygonF(QRectF(10, 20, 100, 50)), QPolygonF({{300, 40}, {420.5, 90.25}, {350, 200}}),
+                                        QPolygonF(QRectF(500, 300, 60, 60))};
+        for (int k = 0; k < 3; ++k) {
+            window->scene->AddPolygonTarget(polygons[k]);
+            *window->Targets().last() = {window->Targets().last()->item, 7 - k, QStringLiteral("T%1").arg(k),
+                                         window->Targets().last()->listItem, k, 0};
+            window->UpdateTargetText(window->Targets().last());
+        }
+        window->scene->AddEllipseTarget(QRectF(200, 250, 80.5, 60));
+        window->ui->pushButtonCorrectedTarget->click();
+        window->colors[1] = QColor(0x12, 0x34, 0x56);
+        window->SetLanguage(QStringLiteral("en"));
+        window->SetVolume(0.35);
+        hitSize = 7;
+        window->ui->spinBoxSchotCount->setValue(17);
+        window->ui->spinBoxCircles->setValue(12);
+        window->ui->spinBoxInnerCircles->setValue(3);
+        window->ui->checkBoxBullseye->setChecked(false);
+        QImage(400, 300, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("picture.png")));
+        QImage(40, 30, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("points.png")));
+        window->SetPage(2);
+        window->ui->radioButtonDispTarget->setChecked(true);
+        window->ui->radioButtonImageTarget->setChecked(true);
+        window->LoadDisplayImage(dir.filePath(QStringLiteral("picture.png")));
+        window->LoadScoreImage(dir.filePath(QStringLiteral("points.png")));
+    }
+
     void Start()
     {
         ScriptReset();
@@ -240,6 +361,7 @@ private:
         ScriptSetSetting(0, 0, 0, 200, 50); // brightness at 25 %
         ScriptSetSetting(1, 4, -10, 10, 5); // exposure at 75 %
         window = new ProjectWindow;
+        window->recoveryPath = recovery.path();
         QVERIFY(window->IsConfigured());
         window->tickTimer.stop();
         window->SetPage(1);
@@ -301,6 +423,7 @@ private:
     }
 
     QTemporaryDir dir;
+    QTemporaryDir recovery;
     ProjectWindow *window = nullptr;
 };
 

@@ -62,6 +62,7 @@ struct CameraState
     bool open = false;
     std::vector<Control> controls = DefaultControls();
     int initResult = 1;
+    std::string lastError;
     std::deque<ScriptedFrame> frames;
     ScriptedFrame current;
     std::map<int, Setting> filter, camera;
@@ -127,6 +128,11 @@ LASER_API void ScriptSetDevices(const char *names)
 LASER_API void ScriptSetInitResult(int camera, int result)
 {
     script.cameras[camera].initResult = result;
+}
+
+LASER_API void ScriptSetLastError(int camera, const char *text)
+{
+    script.cameras[camera].lastError = text ? text : "";
 }
 
 LASER_API void ScriptQueueFrame(int camera, int result, const FrameBlock *block, unsigned char colourFill,
@@ -332,6 +338,13 @@ void CamGetName(char *buffer) { std::snprintf(buffer, 64, "Scripted %d", script.
 void CamSetCorner(int corner, double x, double y) { Log("CamSetCorner(%d,%g,%g)", corner, x, y); }
 void CamGetCorner(int, double *x, double *y) { *x = 0; *y = 0; }
 void CamPreCalculate(void) { Log("CamPreCalculate()"); }
+int CamGetLastError(char *buffer, int size)
+{
+    const std::string &error = Selected().lastError;
+    if (buffer && size > 0)
+        std::snprintf(buffer, size_t(size), "%s", error.c_str());
+    return int(error.size());
+}
 void CamSetScreenResolution(int width, int height) { Log("CamSetScreenResolution(%d,%d)", width, height); }
 
 static Control *FindControl(unsigned int id)
