@@ -592,8 +592,6 @@
         <translation>Missed</translation>
     </message>
     <message>
-        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
-        <translation>The score image gives a hit its points: it is stretched over the display image as shown, and the pixel where the shot lands counts its red component (0 to 255) divided by 10, remainder dropped: 0 to 25 points. Green, blue and transparency do not count; 0 points is a miss.</translation>
         <source>Fehlstart</source>
         <translation>False start</translation>
     </message>
@@ -632,6 +630,10 @@
     <message>
         <source>Voriges Projekt wiederhergestellt.</source>
         <translation>Previous project restored.</translation>
+    </message>
+    <message>
+        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
+        <translation>The score image gives a hit its points: it is stretched over the display image as shown, and the pixel where the shot lands counts its red component (0 to 255) divided by 10, remainder dropped: 0 to 25 points. Green, blue and transparency do not count; 0 points is a miss.</translation>
     </message>
 </context>
 <context>

@@ -592,8 +592,6 @@
         <translation>Fallo</translation>
     </message>
     <message>
-        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
-        <translation>La imagen de puntos da sus puntos a un impacto: se estira sobre la imagen mostrada, y el píxel del impacto cuenta su componente roja (0 a 255) dividida entre 10, sin resto: 0 a 25 puntos. El verde, el azul y la transparencia no cuentan; 0 puntos es un fallo.</translation>
         <source>Fehlstart</source>
         <translation>Salida falsa</translation>
     </message>
@@ -632,6 +630,10 @@
     <message>
         <source>Voriges Projekt wiederhergestellt.</source>
         <translation>Proyecto anterior restaurado.</translation>
+    </message>
+    <message>
+        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
+        <translation>La imagen de puntos da sus puntos a un impacto: se estira sobre la imagen mostrada, y el píxel del impacto cuenta su componente roja (0 a 255) dividida entre 10, sin resto: 0 a 25 puntos. El verde, el azul y la transparencia no cuentan; 0 puntos es un fallo.</translation>
     </message>
 </context>
 <context>

@@ -592,8 +592,6 @@
         <translation>Manqué</translation>
     </message>
     <message>
-        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
-        <translation>L&apos;image de points donne ses points à un impact : elle est étirée sur l&apos;image affichée, et le pixel touché compte sa composante rouge (0 à 255) divisée par 10, sans reste : 0 à 25 points. Le vert, le bleu et la transparence ne comptent pas ; 0 point est un tir manqué.</translation>
         <source>Fehlstart</source>
         <translation>Faux départ</translation>
     </message>
@@ -632,6 +630,10 @@
     <message>
         <source>Voriges Projekt wiederhergestellt.</source>
         <translation>Projet précédent rétabli.</translation>
+    </message>
+    <message>
+        <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
+        <translation>L&apos;image de points donne ses points à un impact : elle est étirée sur l&apos;image affichée, et le pixel touché compte sa composante rouge (0 à 255) divisée par 10, sans reste : 0 à 25 points. Le vert, le bleu et la transparence ne comptent pas ; 0 point est un tir manqué.</translation>
     </message>
 </context>
 <context>
