@@ -18,6 +18,8 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
 {
     if (page == 0)
         return;
+    if (FromCamera)
+        ApplyLaserZero(Pos, Pos_Corrected); // a zero of (0, 0) changes nothing
     Target *target = TargetAt(Pos);
     if (target && target->type == int(TargetType::IgnoreArea))
         return;
@@ -91,6 +93,7 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
         RecordShot(target);
     }
     ui->labelTotalscore->setText(QString::number(totalScore));
+    RecordAnalysisShot(hit, target, Pos, FromCamera);
 
     if (target && target->type == int(TargetType::Target)) {
         if (ui->comboBoxGametype->currentIndex() == 1) {

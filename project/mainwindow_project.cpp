@@ -111,6 +111,7 @@ ProjectData MainWindow::CurrentProject()
         }
         p.cameras << c;
     }
+    StoreAnalysisSettings(p);
     return p;
 }
 
@@ -222,5 +223,6 @@ void MainWindow::ApplyProject(const ProjectData &p)
     ColorAllTargets();
     SetVolume(p.volume);
     SetFourCameras(p.fourCameras);
+    ApplyAnalysisSettings(p);
     SetPage(2);
 }
