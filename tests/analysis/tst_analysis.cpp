@@ -6,7 +6,9 @@
 #include "displaytargetframe.h"
 #include "groupstats.h"
 #include "laserzero.h"
+#include "plotframe.h"
 #include "projectdata.h"
+#include "reportlayout.h"
 #include "ringgenerator.h"
 #include "shotsession.h"
 
@@ -334,6 +336,98 @@ private slots:
 
         session.Clear();
         QVERIFY(session.Shots().isEmpty() && session.TargetKeys().isEmpty() && !session.Target("Plate"));
+    }
+
+    // Every shot and the whole target lie inside the plot's area, the aim point in its middle.
+    void plotFitsShotsAndTarget_data()
+    {
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<Points>("shots");
+        QTest::newRow("target only") << 50.0 << Points{};
+        QTest::newRow("shots inside") << 85.0 << Points{{10, -20}, {-3, 4}};
+        QTest::newRow("shot far outside") << 50.0 << Points{{-400, 30}, {2, 1}};
+        QTest::newRow("nothing known") << 0.0 << Points{};
+    }
+    void plotFitsShotsAndTarget()
+    {
+        QFETCH(double, radius);
+        QFETCH(Points, shots);
+        ShotPlotData data;
+        data.targetRadius = radius;
+        data.offsets = shots;
+        const QRectF area(10, 20, 300, 200);
+        const PlotFrame frame = FitPlot(area, data);
+        QCOMPARE(frame.Map(QPointF(0, 0)), area.center());
+        QVERIFY(std::isfinite(frame.scale) && frame.scale > 0);
+        for (const QPointF &p : shots)
+            QVERIFY(area.contains(frame.Map(p)));
+        QVERIFY(frame.Length(radius) <= 100);
+        // The scale is the largest that fits: the farthest thing reaches a tenth short of the edge.
+        double reach = radius;
+        for (const QPointF &p : shots)
+            reach = std::max({reach, std::fabs(p.x()), std::fabs(p.y())});
+        if (reach > 0)
+            QVERIFY(Near(frame.Length(reach) * 1.1, 100));
+    }
+
+    // Paginated, nothing crosses the bottom margin and each page of the table has its header.
+    void reportLayoutPages_data()
+    {
+        QTest::addColumn<int>("plots");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("title only") << 0 << 0 << 1;
+        QTest::newRow("one plot, few rows") << 1 << 10 << 1;
+        QTest::newRow("one plot, a second page") << 1 << 70 << 2;
+        QTest::newRow("four plots") << 4 << 3 << 2;
+        QTest::newRow("a thousand rows") << 1 << 1000 << 21;
+    }
+    void reportLayoutPages()
+    {
+        QFETCH(int, plots);
+        QFETCH(int, rows);
+        QFETCH(int, pages);
+        const QSizeF page(2480, 3508); // A4 at 300 dpi
+        const double line = 62, margin = page.width() / 15;
+        const ReportLayout::Layout l = ReportLayout::Lay(page, line, plots, rows, true);
+        QCOMPARE(l.pages, pages);
+        QCOMPARE(l.plots.size(), plots);
+        QCOMPARE(l.rows.size(), rows);
+        QList<ReportLayout::Placement> all = l.plots + l.figures + l.tableHeaders + l.rows;
+        for (const ReportLayout::Placement &p : all) {
+            QVERIFY(p.page >= 0 && p.page < pages);
+            QVERIFY(p.rect.top() >= margin - 1e-9 && p.rect.bottom() <= page.height() - margin + 1e-9);
+            QVERIFY(p.rect.left() >= margin - 1e-9 && p.rect.right() <= page.width() - margin + 1e-9);
+        }
+        for (int i = 0; i < plots; ++i) {
+            QCOMPARE(l.plots[i].page, l.figures[i].page);
+            QVERIFY(!l.plots[i].rect.intersects(l.figures[i].rect));
+            QVERIFY(!l.plots[i].rect.intersects(l.title) || l.plots[i].page > 0);
+        }
+        // Rows go down the pages in order, and each page's first row sits right under a header.
+        for (int i = 1; i < rows; ++i) {
+            const auto &a = l.rows[i - 1], &b = l.rows[i];
+            QVERIFY(b.page > a.page || (b.page == a.page && b.rect.top() >= a.rect.bottom() - 1e-9));
+            if (b.page != a.page) {
+                bool headed = false;
+                for (const auto &h : l.tableHeaders)
+                    headed = headed || (h.page == b.page && qFuzzyCompare(h.rect.bottom(), b.rect.top()));
+                QVERIFY2(headed, qPrintable(QStringLiteral("row %1").arg(i)));
+            }
+        }
+        if (rows > 0) {
+            QCOMPARE(l.tableHeaders.first().rect.bottom(), l.rows.first().rect.top());
+            QCOMPARE(l.tableHeaders.size(), l.rows.last().page - l.rows.first().page + 1);
+        }
+
+        // Not paginated, it is one page as tall as its content.
+        const ReportLayout::Layout one = ReportLayout::Lay(page, line, plots, rows, false);
+        QCOMPARE(one.pages, 1);
+        QCOMPARE(one.tableHeaders.size(), rows > 0 ? 1 : 0);
+        const double bottom = rows > 0 ? one.rows.last().rect.bottom()
+                              : plots > 0 ? one.plots.last().rect.bottom() : one.title.bottom();
+        QVERIFY(one.pageHeight >= bottom + margin - 1e-9);
+        QVERIFY(one.pageHeight >= page.height());
     }
 
     // The analysis keys are optional: a file without them reads and writes as before.
