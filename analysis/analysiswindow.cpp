@@ -57,7 +57,11 @@ AnalysisWindow::AnalysisWindow(const ShotSession *session, QWidget *parent)
     spinSize->setDecimals(1);
     spinSize->setSuffix(QStringLiteral(" mm"));
     labelSize = new QLabel;
-    choices->addRow(labelSize, spinSize);
+    buttonSheetSize = new QPushButton;
+    auto *sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(spinSize, 1);
+    sizeRow->addWidget(buttonSheetSize);
+    choices->addRow(labelSize, sizeRow);
     right->addLayout(choices);
 
     zeroBox = new QGroupBox;
@@ -96,6 +100,7 @@ AnalysisWindow::AnalysisWindow(const ShotSession *session, QWidget *parent)
         emit TargetSizeChanged(CurrentTarget(), mm);
         Refresh();
     });
+    connect(buttonSheetSize, &QPushButton::clicked, this, &AnalysisWindow::SheetSizeRequested);
     connect(buttonZero, &QPushButton::clicked, this, &AnalysisWindow::ZeroRequested);
     connect(buttonClearZero, &QPushButton::clicked, this, &AnalysisWindow::ZeroCleared);
     connect(buttonReport, &QPushButton::clicked, this, &AnalysisWindow::AskAndSaveReport);
@@ -110,6 +115,8 @@ void AnalysisWindow::Retranslate()
     checkDecimal->setText(tr("Zehntelwertung"));
     spinSize->setSpecialValueText(tr("unbekannt"));
     labelSize->setText(tr("Breite des Ziels"));
+    buttonSheetSize->setText(tr("Wie PDF-Bogen"));
+    buttonSheetSize->setToolTip(tr("Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt"));
     zeroBox->setTitle(tr("Laser-Nullpunkt"));
     buttonZero->setText(tr("Nullen"));
     buttonZero->setToolTip(tr("Die Schüsse dieser Serie, auf die Mitte gezielt, ergeben den Versatz jeder Kamera."));
@@ -179,6 +186,7 @@ void AnalysisWindow::Refresh()
     const int index = comboTarget->findData(chosen);
     comboTarget->setCurrentIndex(index >= 0 ? index : comboTarget->count() - 1);
     spinSize->setEnabled(comboTarget->count() > 0);
+    buttonSheetSize->setEnabled(comboTarget->count() > 0);
     spinSize->setValue(sizes.value(CurrentTarget()));
     buttonZero->setEnabled(!session->MeanMisses().isEmpty());
     buttonReport->setEnabled(!session->Shots().isEmpty());

@@ -51,6 +51,7 @@ public:
     QPushButton *buttonZero = nullptr;
     QPushButton *buttonClearZero = nullptr;
     QPushButton *buttonReport = nullptr;
+    QPushButton *buttonSheetSize = nullptr;
     QLabel *labelZero = nullptr;
     QLabel *labelTotal = nullptr;
     QTableWidget *tableShots = nullptr;
@@ -62,6 +63,8 @@ signals:
     void TargetSizeChanged(const QString &key, double sizeMm);
     void ZeroRequested();
     void ZeroCleared();
+    // The printed sheet's outer ring is asked for as the current target's width.
+    void SheetSizeRequested();
 
 public slots:
     void Refresh();

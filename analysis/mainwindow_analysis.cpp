@@ -8,10 +8,12 @@
 #include "analysiswindow.h"
 #include "decimalscore.h"
 #include "displaytargetframe.h"
+#include "formtargetpdftool.h"
 #include "hit.h"
 #include "projectdata.h"
 #include "target.h"
 
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPixmapItem>
@@ -73,6 +75,11 @@ void MainWindow::OpenAnalysis()
                 targetSizesMm.insert(key, mm);
             else
                 targetSizesMm.remove(key);
+        });
+        connect(analysisWindow, &AnalysisWindow::SheetSizeRequested, this, [this] {
+            // The sheet generator's outer diameter, in millimetres, is the printed rings' real size.
+            if (auto *diameter = pdfTool->findChild<QDoubleSpinBox *>(QStringLiteral("doubleSpinBoxOuterDiameter")))
+                analysisWindow->spinSize->setValue(diameter->value());
         });
         connect(analysisWindow, &AnalysisWindow::ZeroRequested, this, &MainWindow::ZeroLaser);
         connect(analysisWindow, &AnalysisWindow::ZeroCleared, this, &MainWindow::ClearLaserZero);

@@ -83,6 +83,14 @@
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>Wie PDF-Bogen</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</translation>
+    </message>
 </context>
 <context>
     <name>DialogCameraSettings</name>

@@ -83,6 +83,14 @@
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>The file %1 cannot be written.</translation>
     </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>As PDF sheet</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>The diameter of the outer ring of the targets the PDF tool prints</translation>
+    </message>
 </context>
 <context>
     <name>DialogCameraSettings</name>

@@ -83,6 +83,14 @@
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>No se puede escribir el archivo %1.</translation>
     </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>Como la hoja PDF</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>El diámetro del anillo exterior de las dianas que imprime la herramienta PDF</translation>
+    </message>
 </context>
 <context>
     <name>DialogCameraSettings</name>

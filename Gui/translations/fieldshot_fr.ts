@@ -83,6 +83,14 @@
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
         <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>Comme la feuille PDF</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>Le diamètre de l&apos;anneau extérieur des cibles que l&apos;outil PDF imprime</translation>
+    </message>
 </context>
 <context>
     <name>DialogCameraSettings</name>

@@ -4,6 +4,7 @@
 #include "../common/mainwindowtest.h"
 
 #include "analysiswindow.h"
+#include "formtargetpdftool.h"
 #include "groupstats.h"
 #include "hit.h"
 #include "projectdata.h"
@@ -61,6 +62,12 @@ private slots:
         QCOMPARE(Figure(analysis, 0), QStringLiteral("3"));
         QCOMPARE(Figure(analysis, 1), QStringLiteral("23.3 % rechts, 15.8 % hoch"));
 
+        // The printed sheet's outer ring gives the real width.
+        auto *sheetDiameter = window->pdfTool->findChild<QDoubleSpinBox *>(QStringLiteral("doubleSpinBoxOuterDiameter"));
+        QVERIFY(sheetDiameter);
+        sheetDiameter->setValue(160);
+        analysis->buttonSheetSize->click();
+        QCOMPARE(window->targetSizesMm.value(QStringLiteral("Ring 1")), 160.0);
         // With the target's real width the figures are in millimetres: 400 mm, one per unit.
         analysis->spinSize->setValue(400);
         QCOMPARE(window->targetSizesMm.value(QStringLiteral("Ring 1")), 400.0);
