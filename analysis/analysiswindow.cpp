@@ -200,12 +200,20 @@ void AnalysisWindow::Refresh()
 
 void AnalysisWindow::ShowFigures(const ShotPlotData &data)
 {
-    while (figures->rowCount() > 0)
-        figures->removeRow(0);
-    for (const FigureLine &line : GroupFigureLines(ComputeGroupStats(data), data.unit)) {
-        auto *value = new QLabel(line.second);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        figures->addRow(line.first, value);
+    const QList<FigureLine> lines = GroupFigureLines(ComputeGroupStats(data), data.unit);
+    // The rows stay; only their texts change, so the window does not flicker on every shot.
+    if (figures->rowCount() != lines.size()) {
+        while (figures->rowCount() > 0)
+            figures->removeRow(0);
+        for (int i = 0; i < lines.size(); ++i) {
+            auto *value = new QLabel;
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            figures->addRow(new QLabel, value);
+        }
+    }
+    for (int i = 0; i < lines.size(); ++i) {
+        static_cast<QLabel *>(figures->itemAt(i, QFormLayout::LabelRole)->widget())->setText(lines.at(i).first);
+        static_cast<QLabel *>(figures->itemAt(i, QFormLayout::FieldRole)->widget())->setText(lines.at(i).second);
     }
 }
 

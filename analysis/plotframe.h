@@ -15,6 +15,6 @@ struct PlotFrame
     double Length(double units) const { return units * scale; }
 };
 
-// The largest scale that shows the whole target and every shot (with a margin of a tenth) in the
-// area, centred on the aim point. A plot with nothing to show spans one unit.
+// The largest scale that shows the whole target, every shot and the group circle (with a margin of
+// a tenth) in the area, centred on the aim point. A plot with nothing to show spans one unit.
 PlotFrame FitPlot(const QRectF &area, const ShotPlotData &data);

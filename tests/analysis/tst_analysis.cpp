@@ -362,10 +362,17 @@ private slots:
         for (const QPointF &p : shots)
             QVERIFY(area.contains(frame.Map(p)));
         QVERIFY(frame.Length(radius) <= 100);
-        // The scale is the largest that fits: the farthest thing reaches a tenth short of the edge.
+        // The group circle fits as well, and the scale is the largest that fits: the farthest thing
+        // reaches a tenth short of the edge.
         double reach = radius;
-        for (const QPointF &p : shots)
-            reach = std::max({reach, std::fabs(p.x()), std::fabs(p.y())});
+        const GroupStats stats = ComputeGroupStats(shots);
+        if (stats.groupRadius) {
+            const QPointF m = frame.Map(*stats.meanPoint);
+            const double r = frame.Length(*stats.groupRadius);
+            QVERIFY(area.contains(QRectF(m - QPointF(r, r), m + QPointF(r, r))));
+            reach = std::max({reach, std::fabs(stats.meanPoint->x()) + *stats.groupRadius,
+                              std::fabs(stats.meanPoint->y()) + *stats.groupRadius});
+        }
         if (reach > 0)
             QVERIFY(Near(frame.Length(reach) * 1.1, 100));
     }
