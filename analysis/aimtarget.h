@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -15,7 +16,12 @@ struct AnalysisArea
     QString name;
     int score = 0;
     bool ellipse = false;
-    QRectF bounds; // the ellipse's rectangle, or the polygon's bounding rectangle
+    QRectF bounds;     // the ellipse's rectangle, or the polygon's bounding rectangle
+    QPolygonF polygon; // the outline of a polygon; empty for an ellipse
+
+    // How far from `origin` (inside the area) the ray in unit direction `dir` leaves it; 0 when
+    // it never meets the outline.
+    double RayExit(const QPointF &origin, const QPointF &dir) const;
 };
 
 struct AimTarget
@@ -25,8 +31,8 @@ struct AimTarget
     QPointF aim;
     // Half the target's width and height, in the units of its shots' positions.
     QSizeF halfSize;
-    // Semi-axes of the scoring rings, innermost first, with each ring's score; empty without rings.
-    QVector<QSizeF> rings;
+    // The scoring rings, innermost first, with each ring's score; empty without rings.
+    QVector<AnalysisArea> rings;
     QVector<int> ringScores;
     // Distance a shot's marker may overlap a ring line and still count for the inner ring.
     double allowance = 0;
@@ -36,9 +42,11 @@ struct AimTarget
 // (320, 240), scored with the hit size as allowance, as its integer scoring does.
 AimTarget DisplayRingTarget(int rings, int hitSize);
 
-// Concentric ellipses (centres within one unit) form one ring target named after its outermost
-// ring, the rings ordered from the innermost; every other area is a target of its own, aimed at
-// the centre of its bounding rectangle. targetOfArea receives the target index of each area.
+// Areas nested one in the next, each about the middle of the next (the rings of "Generate
+// Targets", or rings drawn over a target filmed at an angle, whose centres drift a little), form
+// one ring target: named after its outermost ring, aimed at the middle of its innermost, its rings
+// ordered from the innermost. Every other area is a target of its own, aimed at the centre of its
+// bounding rectangle. targetOfArea receives the target index of each area.
 QList<AimTarget> BuildAimTargets(const QList<AnalysisArea> &areas, QVector<int> *targetOfArea = nullptr);
 
 // The aim target a shot belongs to: the one of the area that took it (-1 for none), else the one

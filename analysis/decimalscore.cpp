@@ -7,19 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Where the ray in direction (ux, uy) crosses the ellipse with these semi-axes.
-double RayRadius(const QSizeF &semiAxes, double ux, double uy)
-{
-    if (semiAxes.width() <= 0 || semiAxes.height() <= 0)
-        return 0;
-    const double a = ux / semiAxes.width(), b = uy / semiAxes.height();
-    return 1.0 / std::sqrt(a * a + b * b);
-}
-
-} // namespace
-
 double DecimalRingScore(const AimTarget &target, const QPointF &pos)
 {
     const int n = std::min(target.rings.size(), target.ringScores.size());
@@ -32,7 +19,7 @@ double DecimalRingScore(const AimTarget &target, const QPointF &pos)
 
     double inner = 0;
     for (int i = 0; i < n; ++i) {
-        const double outer = RayRadius(target.rings.at(i), ux, uy);
+        const double outer = target.rings.at(i).RayExit(target.aim, QPointF(ux, uy));
         if (e < outer) {
             const double depth = outer > inner ? (outer - e) / (outer - inner) : 1.0;
             // The small bias keeps a shot exactly on a tenth's line from dropping to the outer

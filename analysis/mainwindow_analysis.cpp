@@ -158,8 +158,9 @@ void MainWindow::RecordAnalysisShot(const Hit *hit, const Target *target, QPoint
             if (t == target)
                 areaIndex = areas.size();
             const auto *ellipse = qgraphicsitem_cast<const QGraphicsEllipseItem *>(t->item);
+            const QPolygonF outline = OutlineOf(t);
             areas << AnalysisArea{t->name, t->score, ellipse != nullptr,
-                                  ellipse ? ellipse->rect() : OutlineOf(t).boundingRect()};
+                                  ellipse ? ellipse->rect() : outline.boundingRect(), outline};
         }
         QVector<int> targetOfArea;
         const QList<AimTarget> aims = BuildAimTargets(areas, &targetOfArea);

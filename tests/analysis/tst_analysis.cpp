@@ -36,12 +36,12 @@ QString Text(const std::optional<double> &v)
 
 AnalysisArea Ellipse(const QString &name, int score, const QRectF &r)
 {
-    return AnalysisArea{name, score, true, r};
+    return AnalysisArea{name, score, true, r, QPolygonF()};
 }
 
 AnalysisArea Rect(const QString &name, int score, const QRectF &r)
 {
-    return AnalysisArea{name, score, false, r};
+    return AnalysisArea{name, score, false, r, QPolygonF(r)};
 }
 
 } // namespace
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(targets[1].aim, QPointF(320, 240));
         QCOMPARE(targets[1].halfSize, QSizeF(200, 200));
         QCOMPARE(targets[1].ringScores, (QVector<int>{5, 4, 3, 2, 1}));
-        QCOMPARE(targets[1].rings.first(), QSizeF(40, 40));
+        QCOMPARE(targets[1].rings.first().bounds, QRectF(280, 200, 80, 80));
         QCOMPARE(targets[2].key, QStringLiteral("Far nine"));
         QCOMPARE(targetOfArea, (QVector<int>{0, 1, 1, 1, 1, 1, 2, 2}));
 
@@ -209,6 +209,39 @@ private slots:
         QCOMPARE(AimTargetIndexFor(targets, targetOfArea, -1, QPointF(600, 100)), 0);
         QCOMPARE(AimTargetIndexFor(targets, targetOfArea, -1, QPointF(900, 300)), 2);
         QCOMPARE(AimTargetIndexFor({}, {}, -1, QPointF()), -1);
+    }
+
+    // Rings drawn over a target filmed at an angle: polygons whose middles drift outward.
+    void filmedRingsFormOneTarget()
+    {
+        QList<AnalysisArea> areas;
+        for (int k = 1; k <= 10; ++k) {
+            const QPointF centre(348 - 1.5 * (k - 1), 243 + 0.9 * (k - 1));
+            QPolygonF outline;
+            for (int i = 0; i < 72; ++i) {
+                const double a = i * 2 * M_PI / 72;
+                outline << centre + QPointF(18.75 * k * std::cos(a), 15 * k * std::sin(a));
+            }
+            areas << AnalysisArea{QStringLiteral("Ring %1").arg(11 - k), 11 - k, false, outline.boundingRect(), outline};
+        }
+        areas << Rect("Backstop", 0, QRectF(100, 60, 600, 400)); // holds them, but far off their middle
+        QVector<int> targetOfArea;
+        const QList<AimTarget> targets = BuildAimTargets(areas, &targetOfArea);
+        QCOMPARE(targets.size(), 2);
+        const AimTarget &rings = targets[0];
+        QCOMPARE(rings.key, QStringLiteral("Ring 1"));
+        QCOMPARE(rings.rings.size(), 10);
+        QVERIFY(QLineF(rings.aim, QPointF(348, 243)).length() < 1e-6); // the innermost ring's middle
+        QCOMPARE(rings.ringScores.first(), 10);
+        QCOMPARE(targetOfArea.mid(0, 10), QVector<int>(10, 0));
+
+        // Along a polygon corner the outline is exact: 0.55 of the innermost ring out is 10.4.
+        QCOMPARE(DecimalScoreText(DecimalRingScore(rings, QPointF(348 + 18.75 * 0.55, 243))), QStringLiteral("10.4"));
+        for (QPointF offset : {QPointF(25, 0), QPointF(0, -22), QPointF(-20, 15)}) {
+            const double score = DecimalRingScore(rings, rings.aim + offset);
+            QVERIFY2(score >= 9.0 && score < 10.0, qPrintable(QString::number(score)));
+        }
+        QCOMPARE(DecimalRingScore(rings, QPointF(348 + 200, 243)), 0.0);
     }
 
     void cameraOfScenePoint_data()
