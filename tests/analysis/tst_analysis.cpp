@@ -504,6 +504,9 @@ private slots:
         QCOMPARE(bad.targetSizesMm.value("B"), ProjectLimits::MaxTargetSizeMm);
         QCOMPARE(bad.laserZero[0], QPointF(ProjectLimits::MaxLaserZero, 0));
         QCOMPARE(bad.laserZero[1], QPointF());
+        // What was read saves and reads back to the same file.
+        const QByteArray once = ProjectToJson(bad);
+        QCOMPARE(ProjectToJson(ProjectFromJson(once)), once);
     }
 };
 
