@@ -56,6 +56,8 @@ ShotPlotData MakePlotData(const AimTarget &target, const QList<SessionShot> &sho
     if (metric) {
         data.unit = QStringLiteral("mm");
         sx = sy = sizeMm / w;
+        if (!target.rings.isEmpty() && h > 0)
+            sy = sizeMm / h;
         data.targetRadius = sizeMm / 2;
     } else {
         data.unit = QStringLiteral("%");

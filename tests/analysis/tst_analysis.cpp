@@ -367,6 +367,11 @@ private slots:
         QCOMPARE(mm.targetRadius, 250.0);
         QCOMPARE(mm.scores, (QList<double>{9.4}));
 
+        // Rings are round: a ring target seen squeezed is measured per axis.
+        AimTarget rings = plate;
+        rings.rings << AnalysisArea{QString(), 1, true, QRectF(200, 150, 200, 100), QPolygonF()};
+        QCOMPARE(MakePlotData(rings, session.Shots(), 500, false, "R").offsets, (Points{{25, -25}}));
+
         session.Clear();
         QVERIFY(session.Shots().isEmpty() && session.TargetKeys().isEmpty() && !session.Target("Plate"));
     }
