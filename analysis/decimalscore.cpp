@@ -32,6 +32,35 @@ double DecimalRingScore(const AimTarget &target, const QPointF &pos)
     return 0;
 }
 
+QPointF RingSpaceOffset(const AimTarget &target, const QPointF &pos, double outerRadius)
+{
+    const double hw = target.halfSize.width(), hh = target.halfSize.height();
+    if (hw <= 0 || hh <= 0)
+        return QPointF();
+    const double dx = pos.x() - target.aim.x(), dy = pos.y() - target.aim.y();
+    const int n = target.rings.size();
+    if (n == 0)
+        return QPointF(dx / hw, dy / hh) * outerRadius;
+    const double d = std::hypot(dx, dy);
+    if (d == 0)
+        return QPointF();
+    const QPointF ray(dx / d, dy / d);
+    const double band = outerRadius / n;
+    double inner = 0, radius = 0;
+    for (int i = 0; i < n; ++i) {
+        const double outer = target.rings.at(i).RayExit(target.aim, ray);
+        if (d <= outer || i == n - 1) {
+            const double width = outer > inner ? outer - inner : 1.0;
+            radius = band * (i + (d - inner) / width);
+            break;
+        }
+        inner = outer;
+    }
+    const double nx = dx / hw, ny = dy / hh;
+    const double norm = std::hypot(nx, ny);
+    return QPointF(nx / norm, ny / norm) * radius;
+}
+
 QString DecimalScoreText(double score)
 {
     return QString::number(score, 'f', 1);

@@ -14,5 +14,13 @@
 // 0 outside the outer ring and for a target without rings.
 double DecimalRingScore(const AimTarget &target, const QPointF &pos);
 
+// A shot's offset from the aim point as it lies on the round target that the rings stand for, whose
+// outer ring has the given radius: each ring's band along the shot's ray is stretched onto an
+// equal-width band, so a shot on a ring line lands on the drawn line and one halfway into a ring
+// halfway into the drawn ring, however squeezed or shifted the rings were filmed. The direction
+// is taken after scaling the target's width and height to the same size. Beyond the outer ring
+// the outer band's scale goes on; without rings the offset is only scaled to that size.
+QPointF RingSpaceOffset(const AimTarget &target, const QPointF &pos, double outerRadius);
+
 // The decimal text of a score: "10.9", "0.0".
 QString DecimalScoreText(double score);

@@ -2,6 +2,8 @@
 // ShotSession: collecting shots per aim target and turning them into plot data.
 #include "shotsession.h"
 
+#include "decimalscore.h"
+
 void ShotSession::Clear()
 {
     shots.clear();
@@ -56,8 +58,6 @@ ShotPlotData MakePlotData(const AimTarget &target, const QList<SessionShot> &sho
     if (metric) {
         data.unit = QStringLiteral("mm");
         sx = sy = sizeMm / w;
-        if (!target.rings.isEmpty() && h > 0)
-            sy = sizeMm / h;
         data.targetRadius = sizeMm / 2;
     } else {
         data.unit = QStringLiteral("%");
@@ -69,7 +69,9 @@ ShotPlotData MakePlotData(const AimTarget &target, const QList<SessionShot> &sho
         if (!s.hasTarget || s.target != target.key)
             continue;
         const QPointF d = s.onTarget - target.aim;
-        data.offsets << QPointF(d.x() * sx, d.y() * sy);
+        // Rings are round in reality: their shots are placed by the rings they lie in.
+        data.offsets << (target.rings.isEmpty() ? QPointF(d.x() * sx, d.y() * sy)
+                                                : RingSpaceOffset(target, s.onTarget, data.targetRadius));
         data.scores << (decimal && s.hasDecimal ? s.decimal : double(s.score));
     }
     return data;

@@ -60,8 +60,8 @@ private:
 };
 
 // The plot of one target's shots: offsets in millimetres when the target's real width is known
-// (sizeMm > 0), else in percent of its width and height. Rings are round in reality, so a ring
-// target seen squeezed (filmed at an angle) gets a scale per axis; any other target one scale for
-// both, from its width. Scores are the decimal ones where chosen and known.
+// (sizeMm > 0, one scale for both axes, from the width), else in percent of its width and height.
+// A ring target's shots are placed by the rings they lie in (RingSpaceOffset), as its rings are
+// round in reality however they were filmed. Scores are the decimal ones where chosen and known.
 ShotPlotData MakePlotData(const AimTarget &target, const QList<SessionShot> &shots, double sizeMm,
                           bool decimal, const QString &title);

@@ -242,6 +242,37 @@ private slots:
             QVERIFY2(score >= 9.0 && score < 10.0, qPrintable(QString::number(score)));
         }
         QCOMPARE(DecimalRingScore(rings, QPointF(348 + 200, 243)), 0.0);
+
+        // Placed on a round target of radius 100 (bands of 10): a shot on the outer ring's line
+        // lands on the outer circle, one halfway between the two innermost lines at 15, whatever
+        // the ray; beyond the rings the outer band's scale goes on.
+        for (double angle : {0.3, 1.9, 3.5, 5.0}) {
+            const QPointF ray(std::cos(angle), std::sin(angle));
+            const double r1 = rings.rings[0].RayExit(rings.aim, ray), r2 = rings.rings[1].RayExit(rings.aim, ray);
+            const double r10 = rings.rings[9].RayExit(rings.aim, ray), r9 = rings.rings[8].RayExit(rings.aim, ray);
+            const auto length = [](QPointF p) { return std::hypot(p.x(), p.y()); };
+            QVERIFY(Near(length(RingSpaceOffset(rings, rings.aim + ray * r10, 100)), 100));
+            QVERIFY(Near(length(RingSpaceOffset(rings, rings.aim + ray * (r1 + r2) / 2, 100)), 15));
+            QVERIFY(Near(length(RingSpaceOffset(rings, rings.aim + ray * (r10 + (r10 - r9)), 100)), 110));
+            // The direction is that of the offset with width and height scaled alike.
+            const QPointF p = RingSpaceOffset(rings, rings.aim + ray * r1 / 2, 100);
+            const QPointF expected(ray.x() / rings.halfSize.width(), ray.y() / rings.halfSize.height());
+            QVERIFY(std::fabs(p.x() * expected.y() - p.y() * expected.x()) < 1e-9 && p.x() * expected.x() >= 0);
+        }
+    }
+
+    // On round rings about the aim point, and on targets without rings, the placing is a plain scaling.
+    void ringSpaceOfRoundRingsIsScaling()
+    {
+        const AimTarget display = DisplayRingTarget(10, 5);
+        for (QPointF offset : {QPointF(0, 0), QPointF(23, 0), QPointF(-30, 41.5), QPointF(200, -150)}) {
+            const QPointF placed = RingSpaceOffset(display, QPointF(320, 240) + offset, 115);
+            QVERIFY2(Near(placed.x(), offset.x() / 2) && Near(placed.y(), offset.y() / 2), qPrintable(QString::number(placed.x())));
+        }
+        AimTarget plate;
+        plate.aim = QPointF(100, 100);
+        plate.halfSize = QSizeF(50, 20);
+        QCOMPARE(RingSpaceOffset(plate, QPointF(125, 90), 50), QPointF(25, -25));
     }
 
     void cameraOfScenePoint_data()
