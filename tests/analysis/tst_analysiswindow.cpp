@@ -191,6 +191,39 @@ private slots:
         QVERIFY(window->CurrentProject().targetSizesMm.isEmpty());
     }
 
+    // A picture on the display: shots measured on the picture from its middle, in percent of its size.
+    void groupOnDisplayImage()
+    {
+        window->ui->pushButtonCorrectedTarget->click(); // corners (128, 96) to (512, 384)
+        window->SetPage(2);
+        window->ui->radioButtonDispTarget->click();
+        window->ui->radioButtonImageTarget->click();
+        QTemporaryDir dir;
+        QImage picture(800, 600, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QImage points(800, 600, QImage::Format_RGB32);
+        points.fill(QColor(100, 0, 0));
+        QVERIFY(picture.save(dir.filePath("picture.png")) && points.save(dir.filePath("points.png")));
+        window->LoadDisplayImage(dir.filePath("picture.png")); // shown as 640 x 480 over camera 1
+        window->LoadScoreImage(dir.filePath("points.png"));
+
+        StartGame();
+        window->Shoot(QPointF(400, 240), QPointF(), false);
+        window->Shoot(QPointF(150, 100), QPointF(250, 750), true);
+        window->Shoot(QPointF(600, 100), QPointF(1200, 500), true); // off the picture
+        QCOMPARE(Cell(0, 0), QStringLiteral("Treffer"));
+        QCOMPARE(Cell(2, 0), QStringLiteral("Missed"));
+        QCOMPARE(window->shotSession.TargetKeys(), QStringList{window->DisplayTargetKey()});
+        window->pushButtonAnalysis->click();
+        const ShotPlotData plot = window->analysisWindow->CurrentPlot();
+        QCOMPARE(plot.unit, QStringLiteral("%"));
+        QCOMPARE(plot.rings, 0);
+        QCOMPARE(plot.offsets, (QList<QPointF>{{12.5, 0}, {-25, 25}}));
+        QCOMPARE(plot.scores, (QList<double>{10, 10}));
+        // The aim point in camera 1's picture is the corrected target's middle, for every camera shot.
+        QCOMPARE(window->shotSession.MeanMisses().value(0), QPointF(55, -140));
+    }
+
     void reportAsPdfAndPng()
     {
         GenerateRings(5);
