@@ -14,6 +14,10 @@
 #include <functional>
 
 #include "targetsgraphicscene.h"
+#include "laserzero.h"
+#include "shotsession.h"
+
+#include <QMap>
 
 class QAbstractGraphicsShapeItem;
 class QComboBox;
@@ -27,6 +31,8 @@ class QGraphicsPixmapItem;
 struct Target;
 class FormTargetPDFTool;
 class UndoNotice;
+class AnalysisWindow;
+class Hit;
 struct ProjectData;
 
 namespace Ui {
@@ -166,6 +172,23 @@ public:
     void CreateUndoNotice();
     void OfferUndo(const QByteArray &before, int pageBefore, const QString &what);
     void UndoReplace();
+    // Shot analysis (analysis/): the game's shots, laser zero, scoring and size choices, its window.
+    ShotSession shotSession;
+    LaserZero laserZero;
+    bool decimalScoring = false;
+    double displayTargetSizeMm = 0;
+    QMap<QString, double> targetSizesMm;
+    AnalysisWindow *analysisWindow = nullptr;
+    QPushButton *pushButtonAnalysis = nullptr;
+    void SetUpAnalysis();
+    void OpenAnalysis();
+    void ApplyLaserZero(QPointF &pos, QPointF &corrected);
+    void RecordAnalysisShot(const Hit *hit, const Target *target, QPointF pos, bool fromCamera);
+    void ZeroLaser();
+    void ClearLaserZero();
+    void StoreAnalysisSettings(ProjectData &p) const;
+    void ApplyAnalysisSettings(const ProjectData &p);
+    QString DisplayTargetKey() const;
 
 signals:
     // The file name of a game sound just played.

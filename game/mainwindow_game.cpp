@@ -56,6 +56,7 @@ void MainWindow::ResetGame()
     SetAllTargetHits(0);
     ColorAllTargets();
     ui->labelTotaltime->setText(QStringLiteral("0:00"));
+    shotSession.Clear(); // a new game is a new session to analyse
 }
 
 void MainWindow::StopGame()

@@ -19,6 +19,8 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
 {
     if (page == 0)
         return;
+    if (FromCamera)
+        ApplyLaserZero(Pos, Pos_Corrected); // a zero of (0, 0) changes nothing
     Target *target = TargetAt(Pos);
     if (target && target->type == int(TargetType::IgnoreArea))
         return;
@@ -93,6 +95,7 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
         RecordShot(target);
     }
     ui->labelTotalscore->setText(QString::number(totalScore));
+    RecordAnalysisShot(hit, target, Pos, FromCamera);
 
     if (target && target->type == int(TargetType::Target)) {
         if (ui->comboBoxGametype->currentIndex() == 1) {

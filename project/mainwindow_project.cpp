@@ -112,6 +112,7 @@ ProjectData MainWindow::CurrentProject()
         }
         p.cameras << c;
     }
+    StoreAnalysisSettings(p);
     return p;
 }
 
@@ -238,5 +239,6 @@ void MainWindow::ApplyProject(const ProjectData &p)
     ColorAllTargets();
     SetVolume(p.volume);
     SetFourCameras(p.fourCameras);
+    ApplyAnalysisSettings(p);
     SetPage(2);
 }

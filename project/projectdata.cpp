@@ -101,6 +101,45 @@ QJsonArray CornerArray(const QPolygonF &corners)
     return numbers;
 }
 
+void WriteAnalysis(const ProjectData &p, QJsonObject &o)
+{
+    if (p.decimalScoring)
+        o[QLatin1String("DecimalScoring")] = true;
+    if (p.displayTargetSizeMm > 0)
+        o[QLatin1String("DisplayTargetSizeMm")] = p.displayTargetSizeMm;
+    QJsonObject sizes;
+    for (auto it = p.targetSizesMm.begin(); it != p.targetSizesMm.end(); ++it)
+        if (it.value() > 0)
+            sizes[it.key()] = it.value();
+    if (!sizes.isEmpty())
+        o[QLatin1String("TargetSizesMm")] = sizes;
+    QJsonArray zero;
+    bool anyZero = false;
+    for (const QPointF &z : p.laserZero) {
+        zero << z.x() << z.y();
+        anyZero = anyZero || !z.isNull();
+    }
+    if (anyZero)
+        o[QLatin1String("LaserZero")] = zero;
+}
+
+void ReadAnalysis(const QJsonObject &o, ProjectData &p)
+{
+    p.decimalScoring = Flag(o.value(QLatin1String("DecimalScoring")), false);
+    p.displayTargetSizeMm = Number(o.value(QLatin1String("DisplayTargetSizeMm")), 0.0, 0.0,
+                                   ProjectLimits::MaxTargetSizeMm);
+    const QJsonObject sizes = o.value(QLatin1String("TargetSizesMm")).toObject();
+    for (auto it = sizes.begin(); it != sizes.end() && p.targetSizesMm.size() < ProjectLimits::MaxTargets; ++it) {
+        const double mm = Number(it.value(), 0.0, 0.0, ProjectLimits::MaxTargetSizeMm);
+        if (mm > 0 && it.key().size() <= ProjectLimits::MaxNameLength)
+            p.targetSizesMm.insert(it.key(), mm);
+    }
+    const QJsonArray zero = o.value(QLatin1String("LaserZero")).toArray();
+    const double limit = ProjectLimits::MaxLaserZero;
+    for (int i = 0; i < 4 && 2 * i + 1 < zero.size(); ++i)
+        p.laserZero[i] = QPointF(Number(zero.at(2 * i), 0.0, -limit, limit), Number(zero.at(2 * i + 1), 0.0, -limit, limit));
+}
+
 } // namespace
 
 QPolygonF EllipseCorners(const QRectF &rect)
@@ -160,6 +199,7 @@ QByteArray ProjectToJson(const ProjectData &p)
         cameras << co;
     }
     o[QLatin1String("cameras")] = cameras;
+    WriteAnalysis(p, o);
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
@@ -201,5 +241,6 @@ ProjectData ProjectFromJson(const QByteArray &json)
     const QJsonArray cameras = o.value(QLatin1String("cameras")).toArray();
     for (int i = 0; i < cameras.size() && i < ProjectLimits::MaxCameras; ++i)
         p.cameras << ReadCamera(cameras.at(i).toObject());
+    ReadAnalysis(o, p);
     return p;
 }

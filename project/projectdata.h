@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QColor>
 #include <QList>
+#include <QMap>
+#include <QPointF>
 #include <QPolygonF>
 #include <QString>
 
@@ -53,6 +55,12 @@ struct ProjectData
     QString scoreImageFilename;
     QList<ProjectTarget> targets;
     QList<ProjectCamera> cameras;
+
+    // Shot analysis; optional keys, written only when they differ from these defaults.
+    bool decimalScoring = false;
+    double displayTargetSizeMm = 0;       // real width of the drawn ring target; 0: unknown
+    QMap<QString, double> targetSizesMm;  // real width of targets by name
+    QPointF laserZero[4];                 // per camera, in scene units
 };
 
 // What a loaded file may make the program do. Files beyond these are refused or cut short, so
@@ -64,6 +72,8 @@ constexpr int MaxCornerPoints = 1000;   // per target
 constexpr double MaxCoordinate = 10000; // scene units either way of the origin
 constexpr int MaxNameLength = 256;
 constexpr int MaxCameras = 4;
+constexpr double MaxTargetSizeMm = 10000;
+constexpr double MaxLaserZero = 640; // scene units, one camera picture's width
 }
 
 // Indented JSON with keys in ascending order; always four camera objects.

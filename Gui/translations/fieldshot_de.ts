@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Trefferbild</source>
+        <translation>Trefferbild</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Zehntelwertung</source>
+        <translation>Zehntelwertung</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Breite des Ziels</source>
+        <translation>Breite des Ziels</translation>
+    </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>Wie PDF-Bogen</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</translation>
+    </message>
+    <message>
+        <source>Laser-Nullpunkt</source>
+        <translation>Laser-Nullpunkt</translation>
+    </message>
+    <message>
+        <source>Nullen</source>
+        <translation>Nullen</translation>
+    </message>
+    <message>
+        <source>Die Schüsse dieser Serie, auf die Mitte gezielt, ergeben den Versatz jeder Kamera.</source>
+        <translation>Die Schüsse dieser Serie, auf die Mitte gezielt, ergeben den Versatz jeder Kamera.</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Bericht speichern ...</source>
+        <translation>Bericht speichern ...</translation>
+    </message>
+    <message>
+        <source>Kamera %1: %2, %3</source>
+        <translation>Kamera %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Nicht gesetzt</source>
+        <translation>Nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>Summe: %1</source>
+        <translation>Summe: %1</translation>
+    </message>
+    <message>
+        <source>Bericht speichern</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;PNG-Bild (*.png)</source>
+        <translation>PDF (*.pdf);;PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>Camera</name>
     <message>
         <source>Gerät nicht vorhanden</source>
@@ -263,6 +354,53 @@
     <message>
         <source>Nichts gespeichert: %1 (%2)</source>
         <translation>Nichts gespeichert: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>GroupFigures</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Schüsse</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation>tief</translation>
+    </message>
+    <message>
+        <source>Mittlerer Treffpunkt</source>
+        <translation>Mittlerer Treffpunkt</translation>
+    </message>
+    <message>
+        <source>Größte Streuung</source>
+        <translation>Größte Streuung</translation>
+    </message>
+    <message>
+        <source>Mittlerer Radius</source>
+        <translation>Mittlerer Radius</translation>
+    </message>
+    <message>
+        <source>Standardabweichung waagerecht</source>
+        <translation>Standardabweichung waagerecht</translation>
+    </message>
+    <message>
+        <source>Standardabweichung senkrecht</source>
+        <translation>Standardabweichung senkrecht</translation>
     </message>
 </context>
 <context>
@@ -634,6 +772,14 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</translation>
+    </message>
+    <message>
+        <source>Trefferbild ...</source>
+        <translation>Trefferbild ...</translation>
+    </message>
+    <message>
+        <source>Anzeigescheibe</source>
+        <translation>Anzeigescheibe</translation>
     </message>
 </context>
 <context>

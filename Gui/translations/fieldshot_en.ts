@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Trefferbild</source>
+        <translation>Shot group</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Zehntelwertung</source>
+        <translation>Decimal scoring</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Breite des Ziels</source>
+        <translation>Target width</translation>
+    </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>As PDF sheet</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>The diameter of the outer ring of the targets the PDF tool prints</translation>
+    </message>
+    <message>
+        <source>Laser-Nullpunkt</source>
+        <translation>Laser zero</translation>
+    </message>
+    <message>
+        <source>Nullen</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Die Schüsse dieser Serie, auf die Mitte gezielt, ergeben den Versatz jeder Kamera.</source>
+        <translation>The shots of this string, aimed at the centre, give each camera&apos;s offset.</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Bericht speichern ...</source>
+        <translation>Save report ...</translation>
+    </message>
+    <message>
+        <source>Kamera %1: %2, %3</source>
+        <translation>Camera %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Nicht gesetzt</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>Summe: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Bericht speichern</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;PNG-Bild (*.png)</source>
+        <translation>PDF (*.pdf);;PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+</context>
+<context>
     <name>Camera</name>
     <message>
         <source>Gerät nicht vorhanden</source>
@@ -263,6 +354,53 @@
     <message>
         <source>Nichts gespeichert: %1 (%2)</source>
         <translation>Nothing saved: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>GroupFigures</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Shots</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>Mittlerer Treffpunkt</source>
+        <translation>Mean point of impact</translation>
+    </message>
+    <message>
+        <source>Größte Streuung</source>
+        <translation>Extreme spread</translation>
+    </message>
+    <message>
+        <source>Mittlerer Radius</source>
+        <translation>Mean radius</translation>
+    </message>
+    <message>
+        <source>Standardabweichung waagerecht</source>
+        <translation>Standard deviation horizontal</translation>
+    </message>
+    <message>
+        <source>Standardabweichung senkrecht</source>
+        <translation>Standard deviation vertical</translation>
     </message>
 </context>
 <context>
@@ -634,6 +772,14 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>The score image gives a hit its points: it is stretched over the display image as shown, and the pixel where the shot lands counts its red component (0 to 255) divided by 10, remainder dropped: 0 to 25 points. Green, blue and transparency do not count; 0 points is a miss.</translation>
+    </message>
+    <message>
+        <source>Trefferbild ...</source>
+        <translation>Shot group ...</translation>
+    </message>
+    <message>
+        <source>Anzeigescheibe</source>
+        <translation>Display target</translation>
     </message>
 </context>
 <context>

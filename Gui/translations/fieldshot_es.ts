@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Trefferbild</source>
+        <translation>Agrupación</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Zehntelwertung</source>
+        <translation>Puntuación decimal</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Breite des Ziels</source>
+        <translation>Ancho de la diana</translation>
+    </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>Como la hoja PDF</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>El diámetro del anillo exterior de las dianas que imprime la herramienta PDF</translation>
+    </message>
+    <message>
+        <source>Laser-Nullpunkt</source>
+        <translation>Cero del láser</translation>
+    </message>
+    <message>
+        <source>Nullen</source>
+        <translation>Poner a cero</translation>
+    </message>
+    <message>
+        <source>Die Schüsse dieser Serie, auf die Mitte gezielt, ergeben den Versatz jeder Kamera.</source>
+        <translation>Los disparos de esta serie, apuntados al centro, dan el desplazamiento de cada cámara.</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Bericht speichern ...</source>
+        <translation>Guardar informe ...</translation>
+    </message>
+    <message>
+        <source>Kamera %1: %2, %3</source>
+        <translation>Cámara %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Nicht gesetzt</source>
+        <translation>No definido</translation>
+    </message>
+    <message>
+        <source>Summe: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Bericht speichern</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;PNG-Bild (*.png)</source>
+        <translation>PDF (*.pdf);;Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+</context>
+<context>
     <name>Camera</name>
     <message>
         <source>Gerät nicht vorhanden</source>
@@ -263,6 +354,53 @@
     <message>
         <source>Nichts gespeichert: %1 (%2)</source>
         <translation>No se guardó nada: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>GroupFigures</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Disparos</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>a la izquierda</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>a la derecha</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation>alto</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation>bajo</translation>
+    </message>
+    <message>
+        <source>Mittlerer Treffpunkt</source>
+        <translation>Punto medio de impacto</translation>
+    </message>
+    <message>
+        <source>Größte Streuung</source>
+        <translation>Dispersión máxima</translation>
+    </message>
+    <message>
+        <source>Mittlerer Radius</source>
+        <translation>Radio medio</translation>
+    </message>
+    <message>
+        <source>Standardabweichung waagerecht</source>
+        <translation>Desviación típica horizontal</translation>
+    </message>
+    <message>
+        <source>Standardabweichung senkrecht</source>
+        <translation>Desviación típica vertical</translation>
     </message>
 </context>
 <context>
@@ -634,6 +772,14 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>La imagen de puntos da sus puntos a un impacto: se estira sobre la imagen mostrada, y el píxel del impacto cuenta su componente roja (0 a 255) dividida entre 10, sin resto: 0 a 25 puntos. El verde, el azul y la transparencia no cuentan; 0 puntos es un fallo.</translation>
+    </message>
+    <message>
+        <source>Trefferbild ...</source>
+        <translation>Agrupación ...</translation>
+    </message>
+    <message>
+        <source>Anzeigescheibe</source>
+        <translation>Diana mostrada</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Trefferbild</source>
+        <translation>Groupement</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Zehntelwertung</source>
+        <translation>Score décimal</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>Breite des Ziels</source>
+        <translation>Largeur de la cible</translation>
+    </message>
+    <message>
+        <source>Wie PDF-Bogen</source>
+        <translation>Comme la feuille PDF</translation>
+    </message>
+    <message>
+        <source>Der Durchmesser des äußeren Rings der Scheiben, die das PDF-Tool druckt</source>
+        <translation>Le diamètre de l&apos;anneau extérieur des cibles que l&apos;outil PDF imprime</translation>
+    </message>
+    <message>
+        <source>Laser-Nullpunkt</source>
+        <translation>Zéro du laser</translation>
+    </message>
+    <message>
+        <source>Nullen</source>
+        <translation>Mettre à zéro</translation>
+    </message>
+    <message>
+        <source>Die Schüsse dieser Serie, auf die Mitte gezielt, ergeben den Versatz jeder Kamera.</source>
+        <translation>Les tirs de cette série, visant le centre, donnent le décalage de chaque caméra.</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Bericht speichern ...</source>
+        <translation>Enregistrer le rapport ...</translation>
+    </message>
+    <message>
+        <source>Kamera %1: %2, %3</source>
+        <translation>Caméra %1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>Nicht gesetzt</source>
+        <translation>Non défini</translation>
+    </message>
+    <message>
+        <source>Summe: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>Bericht speichern</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;PNG-Bild (*.png)</source>
+        <translation>PDF (*.pdf);;Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+</context>
+<context>
     <name>Camera</name>
     <message>
         <source>Gerät nicht vorhanden</source>
@@ -263,6 +354,53 @@
     <message>
         <source>Nichts gespeichert: %1 (%2)</source>
         <translation>Rien n&apos;a été enregistré : %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>GroupFigures</name>
+    <message>
+        <source>n/a</source>
+        <translation>n.d.</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Tirs</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>à gauche</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>à droite</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation>haut</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation>bas</translation>
+    </message>
+    <message>
+        <source>Mittlerer Treffpunkt</source>
+        <translation>Point moyen d&apos;impact</translation>
+    </message>
+    <message>
+        <source>Größte Streuung</source>
+        <translation>Dispersion maximale</translation>
+    </message>
+    <message>
+        <source>Mittlerer Radius</source>
+        <translation>Rayon moyen</translation>
+    </message>
+    <message>
+        <source>Standardabweichung waagerecht</source>
+        <translation>Écart type horizontal</translation>
+    </message>
+    <message>
+        <source>Standardabweichung senkrecht</source>
+        <translation>Écart type vertical</translation>
     </message>
 </context>
 <context>
@@ -634,6 +772,14 @@
     <message>
         <source>Das Punktebild bestimmt die Punkte eines Treffers: Es wird über das angezeigte Anzeigebild gestreckt, und der Pixel an der Trefferstelle zählt seinen Rotanteil (0 bis 255) geteilt durch 10, ohne Rest: 0 bis 25 Punkte. Grün, Blau und Transparenz zählen nicht; 0 Punkte ist ein Fehlschuss.</source>
         <translation>L&apos;image de points donne ses points à un impact : elle est étirée sur l&apos;image affichée, et le pixel touché compte sa composante rouge (0 à 255) divisée par 10, sans reste : 0 à 25 points. Le vert, le bleu et la transparence ne comptent pas ; 0 point est un tir manqué.</translation>
+    </message>
+    <message>
+        <source>Trefferbild ...</source>
+        <translation>Groupement ...</translation>
+    </message>
+    <message>
+        <source>Anzeigescheibe</source>
+        <translation>Cible affichée</translation>
     </message>
 </context>
 <context>
