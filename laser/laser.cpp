@@ -459,4 +459,15 @@ int CamSetControl(unsigned int id, int value)
     }
 }
 
+// Capture statistics.
+
+int CamGetCaptureStats(LaserCaptureStats *stats)
+{
+    if (!stats)
+        return -1;
+    *stats = LaserCaptureStats();
+    return Guarded("CamGetCaptureStats", int(LASER_NOT_OPEN),
+                   [&] { return Selected().CaptureStats(*stats) ? 0 : int(LASER_NOT_OPEN); });
+}
+
 } // extern "C"

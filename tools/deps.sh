@@ -7,6 +7,7 @@ packages=(
     qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins qttools5-dev qttools5-dev-tools
     libqt5svg5-dev
     libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev libv4l-dev
+    libturbojpeg0-dev
     libpoppler-qt5-dev libbenchmark-dev gcovr
     python3-opencv python3-numpy
     pulseaudio xvfb xauth fonts-dejavu-core
