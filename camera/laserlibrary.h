@@ -44,6 +44,8 @@ struct LaserApi
     int (*CamGetControlMenuItem)(unsigned int, int, char *) = nullptr;
     int (*CamGetControl)(unsigned int, int *) = nullptr;
     int (*CamSetControl)(unsigned int, int) = nullptr;
+    // Capture statistics of the selected camera.
+    int (*CamGetCaptureStats)(LaserCaptureStats *) = nullptr;
 };
 
 class LaserLibrary : public LaserApi
