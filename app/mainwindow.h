@@ -13,12 +13,14 @@
 
 #include <functional>
 
+#include "frameratewatch.h"
 #include "targetsgraphicscene.h"
 
 class QAbstractGraphicsShapeItem;
 class QComboBox;
 class QGraphicsItem;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTranslator;
 class Camera;
@@ -147,6 +149,14 @@ public:
     QImage scoreImage;
     QString targetImageFilename;
     QString scoreImageFilename;
+
+    // Status-bar warning of a camera under 15 fps or without frames (camera/mainwindow_cameras.cpp).
+    // Runs every 500 ms with cameraRateClock's time; tests call it with times of their own.
+    void WatchCameraRates(qint64 nowMs);
+    QTimer cameraRateTimer;
+    QElapsedTimer cameraRateClock;
+    FrameRateWatch cameraRateWatch;
+    QLabel *cameraRateLabel = nullptr;
 
 signals:
     // The file name of a game sound just played.

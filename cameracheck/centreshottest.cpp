@@ -33,8 +33,7 @@ CentreShotTest::Result CentreShotTest::Outcome() const
 {
     Result r;
     r.expected = expected;
-    r.seen = std::min(int(seen.size()), expected);
-    r.extra = int(seen.size()) - r.seen;
+    r.seen = int(seen.size());
     r.stray = stray;
     r.missed = expected - r.seen;
     if (seen.isEmpty())

@@ -18,7 +18,6 @@ public:
         int seen = 0;
         int stray = 0;
         int missed = 0;           // expected shots not seen (never below 0)
-        int extra = 0;            // seen beyond the expected count: one shot reported twice
         QPointF meanPoint;        // of the seen shots
         double offset = 0;        // mean point to centre, pixels
         double meanRadius = 0;    // mean distance of the seen shots from their mean point
