@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -21,11 +22,11 @@ namespace {
 constexpr int PictureEveryMs = 100;
 constexpr int PreviewScale = 2; // the preview is half the picture's size
 
+// One line of figures: short enough not to wrap.
 QLabel *AddLabel(QLayout *layout, const char *objectName)
 {
     auto *label = new QLabel(layout->parentWidget());
     label->setObjectName(QLatin1String(objectName));
-    label->setWordWrap(true);
     layout->addWidget(label);
     return label;
 }
@@ -38,6 +39,8 @@ DialogCameraCheck::DialogCameraCheck(Camera *camera, QWidget *parent) : QDialog(
     auto *layout = new QHBoxLayout(this);
     auto *figures = new QVBoxLayout;
     layout->addLayout(figures, 1);
+    // Room for the longest figure lines without the window growing as texts change.
+    setMinimumSize(1000, 540);
 
     auto *rateBox = new QGroupBox(tr("Bildrate"), this);
     auto *rateLayout = new QVBoxLayout(rateBox);
@@ -55,7 +58,16 @@ DialogCameraCheck::DialogCameraCheck(Camera *camera, QWidget *parent) : QDialog(
 
     auto *adviceBox = new QGroupBox(tr("Hinweise"), this);
     auto *adviceLayout = new QVBoxLayout(adviceBox);
-    labelAdvice = AddLabel(adviceLayout, "labelAdvice");
+    // Several findings make a long text: it wraps and scrolls instead of growing the window.
+    auto *adviceArea = new QScrollArea(adviceBox);
+    adviceArea->setWidgetResizable(true);
+    adviceArea->setFrameShape(QFrame::NoFrame);
+    labelAdvice = new QLabel(adviceArea);
+    labelAdvice->setObjectName(QStringLiteral("labelAdvice"));
+    labelAdvice->setWordWrap(true);
+    labelAdvice->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    adviceArea->setWidget(labelAdvice);
+    adviceLayout->addWidget(adviceArea);
     figures->addWidget(adviceBox, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -88,6 +100,8 @@ DialogCameraCheck::DialogCameraCheck(Camera *camera, QWidget *parent) : QDialog(
     labelShots->setWordWrap(true);
     testLayout->addWidget(labelShots, 2, 0, 1, 3);
     testLayout->setRowStretch(3, 1);
+    testBox->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    labelShots->setFixedWidth(640 / PreviewScale);
     layout->addWidget(testBox);
 
     connect(restart, SIGNAL(clicked()), this, SLOT(Restart()));
@@ -173,8 +187,8 @@ void DialogCameraCheck::ShowFigures()
                                      .arg(c.measuredFps, 0, 'f', 1)
                                      .arg(c.askedFps, 0, 'f', 1)
                                : tr("%1 Bilder/s gemessen").arg(c.measuredFps, 0, 'f', 1));
-        labelDropped->setText((c.fromSequence ? tr("Verloren (laut Bildnummern des Treibers): %1 von %2 (%3 %)")
-                                              : tr("Verloren (laut Bildzeiten): %1 von %2 (%3 %)"))
+        labelDropped->setText((c.fromSequence ? tr("Verloren: %1 von %2 (%3 %), laut Treiber")
+                                              : tr("Verloren: %1 von %2 (%3 %), laut Bildzeiten"))
                                   .arg(c.dropped)
                                   .arg(c.dropped + c.delivered + c.decodeFailures)
                                   .arg(100.0 * c.droppedShare, 0, 'f', 1));

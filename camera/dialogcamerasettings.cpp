@@ -60,7 +60,7 @@ DialogCameraSettings::DialogCameraSettings(Camera *camera, MainWindow *parent)
     auto *check = new QPushButton(tr("Kamera-Check"), this);
     check->setObjectName(QStringLiteral("pushButtonCameraCheck"));
     check->setAutoDefault(false);
-    ui->verticalLayoutControls->insertWidget(ui->verticalLayoutControls->indexOf(ui->pushButtonOk), check);
+    ui->horizontalLayoutFps->addWidget(check); // beside the frame rate: the column has no room left
     connect(check, SIGNAL(clicked()), this, SLOT(OpenCameraCheck()));
 }
 

@@ -48,14 +48,6 @@
         <translation>%1 Bilder/s gemessen</translation>
     </message>
     <message>
-        <source>Verloren (laut Bildnummern des Treibers): %1 von %2 (%3 %)</source>
-        <translation>Verloren (laut Bildnummern des Treibers): %1 von %2 (%3 %)</translation>
-    </message>
-    <message>
-        <source>Verloren (laut Bildzeiten): %1 von %2 (%3 %)</source>
-        <translation>Verloren (laut Bildzeiten): %1 von %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>Beschädigt angekommen: %1</source>
         <translation>Beschädigt angekommen: %1</translation>
     </message>
@@ -138,6 +130,14 @@
     <message>
         <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
         <translation>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Verloren: %1 von %2 (%3 %), laut Treiber</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Verloren: %1 von %2 (%3 %), laut Bildzeiten</translation>
     </message>
 </context>
 <context>

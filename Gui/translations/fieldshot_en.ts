@@ -48,14 +48,6 @@
         <translation>%1 fps measured</translation>
     </message>
     <message>
-        <source>Verloren (laut Bildnummern des Treibers): %1 von %2 (%3 %)</source>
-        <translation>Lost (by the driver&apos;s frame numbers): %1 of %2 (%3 %)</translation>
-    </message>
-    <message>
-        <source>Verloren (laut Bildzeiten): %1 von %2 (%3 %)</source>
-        <translation>Lost (by frame times): %1 of %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>Beschädigt angekommen: %1</source>
         <translation>Arrived damaged: %1</translation>
     </message>
@@ -138,6 +130,14 @@
     <message>
         <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
         <translation>Spread: largest distance %1 px, mean distance from the group&apos;s centre %2 px; group centre %3 px off the picture&apos;s centre</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Lost: %1 of %2 (%3 %), by the driver</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Lost: %1 of %2 (%3 %), by frame times</translation>
     </message>
 </context>
 <context>

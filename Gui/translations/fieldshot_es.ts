@@ -48,14 +48,6 @@
         <translation>%1 fps medidos</translation>
     </message>
     <message>
-        <source>Verloren (laut Bildnummern des Treibers): %1 von %2 (%3 %)</source>
-        <translation>Perdidas (según los números de imagen del controlador): %1 de %2 (%3 %)</translation>
-    </message>
-    <message>
-        <source>Verloren (laut Bildzeiten): %1 von %2 (%3 %)</source>
-        <translation>Perdidas (según los tiempos de imagen): %1 de %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>Beschädigt angekommen: %1</source>
         <translation>Llegadas dañadas: %1</translation>
     </message>
@@ -138,6 +130,14 @@
     <message>
         <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
         <translation>Dispersión: mayor distancia %1 px, distancia media al centro de la agrupación %2 px; centro de la agrupación a %3 px del centro de la imagen</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Perdidas: %1 de %2 (%3 %), según el controlador</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Perdidas: %1 de %2 (%3 %), según los tiempos de imagen</translation>
     </message>
 </context>
 <context>

@@ -48,14 +48,6 @@
         <translation>%1 images/s mesurées</translation>
     </message>
     <message>
-        <source>Verloren (laut Bildnummern des Treibers): %1 von %2 (%3 %)</source>
-        <translation>Perdues (d&apos;après les numéros d&apos;image du pilote) : %1 sur %2 (%3 %)</translation>
-    </message>
-    <message>
-        <source>Verloren (laut Bildzeiten): %1 von %2 (%3 %)</source>
-        <translation>Perdues (d&apos;après les horodatages) : %1 sur %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>Beschädigt angekommen: %1</source>
         <translation>Arrivées endommagées : %1</translation>
     </message>
@@ -138,6 +130,14 @@
     <message>
         <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
         <translation>Dispersion : plus grand écart %1 px, écart moyen au centre du groupement %2 px ; centre du groupement à %3 px du centre de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Perdues : %1 sur %2 (%3 %), d&apos;après le pilote</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Perdues : %1 sur %2 (%3 %), d&apos;après les horodatages</translation>
     </message>
 </context>
 <context>
