@@ -2,6 +2,7 @@
 // Tests of the camera check's measuring classes: picture figures, capture figures with their
 // findings, the centre shot test and the frame-rate watch of the status bar.
 #include "capturecheck.h"
+#include "laser.h"
 #include "centreshottest.h"
 #include "frameratewatch.h"
 #include "picturecheck.h"
@@ -9,6 +10,17 @@
 #include <QtTest>
 
 #include <random>
+
+extern "C" {
+// The camera library's entry points, linked directly: the real pictures of a simulated camera.
+int CamListDevices(void);
+void CamSelectCamera(int number);
+int CamInit(int device, int width, int height);
+void CamFree(void);
+int CamReadFrame(FrameBlock *block);
+unsigned char *CamGetGreyBuf(void);
+void CamDisableThreading(void);
+}
 
 Q_DECLARE_METATYPE(CaptureCheck::Findings)
 Q_DECLARE_METATYPE(FrameRateWatch::State)
@@ -93,6 +105,48 @@ private slots:
         QCOMPARE(f.saturatedShare, saturated);
         QVERIFY(f.noiseKnown);
         QVERIFY2(qAbs(f.noise - noise) < 0.15 * noise + 0.3, qPrintable(QString::number(f.noise)));
+    }
+
+    // On the library's own grey pictures of simulated cameras with known sensor noise (each
+    // colour channel apart, so grey, a weighted mean, carries about two thirds of it; the
+    // simulator reuses six noise patterns, so a pair is now and then identical).
+    void noiseOfLibraryPictures()
+    {
+        QTemporaryDir dir;
+        QStringList sources;
+        for (int noise : {0, 1, 6}) {
+            QFile f(dir.filePath(QString("noise%1.json").arg(noise)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QString(R"({"name": "Noise %1", "fps": 200, "noise": %1,
+                "background": {"kind": "rings", "brightness": 130}, "loop": true})").arg(noise).toUtf8());
+            sources << f.fileName();
+        }
+        qputenv("LASER_SOURCES", sources.join(';').toUtf8());
+        CamDisableThreading();
+        CamSelectCamera(0);
+        QVector<double> measured;
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(CamInit(CamListDevices() - 3 + k, 640, 480) > 0);
+            PictureCheck check;
+            QElapsedTimer timer;
+            timer.start();
+            while (check.Result().pictures < 12 && timer.elapsed() < 10000) {
+                FrameBlock block;
+                if (CamReadFrame(&block) >= 0)
+                    check.AddPicture(CamGetGreyBuf(), 640, 480, 640);
+                else
+                    QTest::qWait(2);
+            }
+            QCOMPARE(check.Result().pictures, 12);
+            QVERIFY(check.Result().noiseKnown);
+            measured << check.Result().noise;
+            CamFree();
+        }
+        qunsetenv("LASER_SOURCES");
+        const QString figures = QString("%1 %2 %3").arg(measured[0]).arg(measured[1]).arg(measured[2]);
+        QVERIFY2(measured[0] < 0.05, qPrintable(figures));
+        QVERIFY2(measured[1] > 0.3 && measured[1] < 1.0, qPrintable(figures));
+        QVERIFY2(measured[2] > 2.5 && measured[2] < 4.5, qPrintable(figures));
     }
 
     void pictureSaturationAndEdges()
