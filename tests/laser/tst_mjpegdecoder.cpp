@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <linux/videodev2.h>
+#include <turbojpeg.h>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
@@ -110,6 +111,59 @@ private slots:
         QVERIFY(decoder.Decode(good.data(), good.size(), 640, 480, picture));
         QCOMPARE(picture.data, buffer); // reused, not allocated per frame
         QVERIFY(Difference(picture, TestPicture(640, 480)) < 3.0);
+    }
+
+    // Many UVC webcams send their MJPEG frames without Huffman tables (no DHT segment): the
+    // decoder must fall back to the standard tables, as the JPEG standard's MJPEG usage asks.
+    void framesWithoutHuffmanTables()
+    {
+        const cv::Mat original = TestPicture(640, 480);
+        const std::vector<uint8_t> full = Encode(original);
+        std::vector<uint8_t> stripped;
+        size_t i = 2;
+        stripped.assign(full.begin(), full.begin() + 2); // SOI
+        int removed = 0;
+        // Copy marker segments up to the start of scan, leaving out every DHT (FF C4).
+        while (i + 4 <= full.size() && full[i] == 0xff && full[i + 1] != 0xda) {
+            const size_t length = size_t(full[i + 2]) << 8 | full[i + 3];
+            if (full[i + 1] == 0xc4)
+                ++removed;
+            else
+                stripped.insert(stripped.end(), full.begin() + long(i), full.begin() + long(i + 2 + length));
+            i += 2 + length;
+        }
+        stripped.insert(stripped.end(), full.begin() + long(i), full.end());
+        QVERIFY(removed > 0);
+        MjpegDecoder decoder;
+        cv::Mat picture;
+        QVERIFY(decoder.Decode(stripped.data(), stripped.size(), 640, 480, picture));
+        QVERIFY(Difference(picture, original) < 3.0);
+    }
+
+    // Webcams subsample colour 4:2:2 (OpenCV writes 4:2:0): such a frame, written by TurboJPEG's
+    // own encoder, decodes whole and halved.
+    void webcamSubsampling()
+    {
+        const cv::Mat original = TestPicture(1280, 960);
+        tjhandle encoder = tjInitCompress();
+        QVERIFY(encoder);
+        unsigned char *jpeg = nullptr;
+        unsigned long size = 0;
+        const int r = tjCompress2(encoder, original.data, 1280, int(original.step), 960, TJPF_BGR, &jpeg, &size,
+                                  TJSAMP_422, 85, 0);
+        tjDestroy(encoder);
+        QCOMPARE(r, 0);
+        MjpegDecoder decoder;
+        cv::Mat whole, half;
+        const bool wholeOk = decoder.Decode(jpeg, size, 0, 0, whole);
+        const bool halfOk = decoder.Decode(jpeg, size, 640, 480, half);
+        tjFree(jpeg);
+        QVERIFY(wholeOk && halfOk);
+        QVERIFY(Difference(whole, original) < 3.0);
+        cv::Mat shrunk;
+        cv::resize(original, shrunk, cv::Size(640, 480), 0, 0, cv::INTER_AREA);
+        QCOMPARE(half.cols, 640);
+        QVERIFY(Difference(half, shrunk) < 3.0);
     }
 
     // The capture path's decoding picks the decoder for MJPEG and keeps the asked size.
