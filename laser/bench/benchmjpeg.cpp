@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // mjpeg-bench: a camera's MJPEG frame to the 640 x 480 picture detection works on, decoded by
 // OpenCV (imdecode, full size) and by TurboJPEG (with DCT scaling where it applies), at the
-// sizes webcams send. Prints each path's median time and the ratio.
+// sizes webcams send, on a drawn picture and on a frame of the shared webcam footage (640 x 480).
+// Prints each path's median time and the ratio.
 #include "mjpegdecoder.h"
 #include "picturescaler.h"
 
@@ -9,6 +10,7 @@
 #include <opencv2/core/utility.hpp>
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
+#include <opencv2/videoio.hpp>
 
 #include <cstdio>
 #include <map>
@@ -34,6 +36,24 @@ std::vector<uint8_t> Frame(int width, int height)
     std::vector<uint8_t> jpeg;
     cv::imencode(".jpg", picture, jpeg, {cv::IMWRITE_JPEG_QUALITY, 80});
     return jpeg;
+}
+
+// The 30th frame of a webcam recording of the shared footage, as the webcam's MJPEG would
+// carry it; empty when the footage is not there.
+std::vector<uint8_t> FootageFrame()
+{
+#ifdef FIELDSHOT_FOOTAGE_DIR
+    cv::VideoCapture video(FIELDSHOT_FOOTAGE_DIR "/lifecam-indoor-green.mp4", cv::CAP_FFMPEG);
+    cv::Mat picture;
+    for (int i = 0; i < 30 && video.read(picture);)
+        ++i;
+    std::vector<uint8_t> jpeg;
+    if (!picture.empty())
+        cv::imencode(".jpg", picture, jpeg, {cv::IMWRITE_JPEG_QUALITY, 80});
+    return jpeg;
+#else
+    return {};
+#endif
 }
 
 std::vector<uint8_t> g_out(640 * 3 * 480);
@@ -100,10 +120,32 @@ public:
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
+    const std::vector<uint8_t> footage = FootageFrame();
+    if (!footage.empty()) {
+        benchmark::RegisterBenchmark("BM_OpenCV/footage", [&footage](benchmark::State &state) {
+            cv::Mat picture;
+            PictureScaler scaler;
+            for (auto _ : state) {
+                cv::imdecode(footage, cv::IMREAD_COLOR, &picture);
+                scaler.Scale(picture, 640, 480, g_out.data(), 640 * 3, true);
+                benchmark::DoNotOptimize(g_out.data());
+            }
+        })->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark("BM_TurboJPEG/footage", [&footage](benchmark::State &state) {
+            MjpegDecoder decoder;
+            cv::Mat picture;
+            PictureScaler scaler;
+            for (auto _ : state) {
+                decoder.Decode(footage.data(), footage.size(), 640, 480, picture);
+                scaler.Scale(picture, 640, 480, g_out.data(), 640 * 3, true);
+                benchmark::DoNotOptimize(g_out.data());
+            }
+        })->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+    }
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const char *sizes[][2] = {{"640/480", "640/480/640/480"}, {"1280/720", "1280/720/640/480"},
-                              {"1920/1080", "1920/1080/640/480"}};
+                              {"1920/1080", "1920/1080/640/480"}, {"footage", "footage"}};
     std::printf("\nMJPEG frame to the 640 x 480 picture, median CPU time per frame:\n");
     for (const auto &s : sizes) {
         const double opencv = reporter.medians["BM_OpenCV/" + std::string(s[0])];
