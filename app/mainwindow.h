@@ -150,8 +150,7 @@ public:
     QString targetImageFilename;
     QString scoreImageFilename;
 
-    // Status-bar warning of a camera under 15 fps or without frames (camera/mainwindow_cameras.cpp).
-    // Runs every 500 ms with cameraRateClock's time; tests call it with times of their own.
+    // Status-bar warning of a camera under 15 fps or without frames, every 500 ms (camera/mainwindow_cameras.cpp).
     void WatchCameraRates(qint64 nowMs);
     QTimer cameraRateTimer;
     QElapsedTimer cameraRateClock;
