@@ -32,6 +32,18 @@ struct CaptureInfo
     int width = 0;              // delivered size, before scaling
     int height = 0;
     uint32_t pixelFormat = 0;   // V4L2 fourcc; 0 for virtual sources
+    bool sequenceStarted = false;
+
+    // A frame the driver numbered `number`: a jump in the numbers counts the frames the driver
+    // lost between it and the frame before (no free buffer, USB bandwidth). A number that goes
+    // back (the stream restarted) starts counting afresh.
+    void Sequence(uint32_t number)
+    {
+        if (sequenceStarted && number > lastSequence)
+            sequenceDrops += number - lastSequence - 1;
+        lastSequence = number;
+        sequenceStarted = true;
+    }
 };
 
 // Settings are addressed as the C interface does: filter ids 0-9, camera ids 0-6.

@@ -120,7 +120,6 @@ bool V4L2Source::Open(int w, int h)
     capture.height = height;
     capture.pixelFormat = pixelFormat;
     capture.sequenceKnown = true;
-    haveSequence = false;
     v4l2_streamparm parm{};
     parm.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     if (Ioctl(VIDIOC_G_PARM, &parm) == 0 && parm.parm.capture.timeperframe.numerator > 0)
@@ -203,12 +202,7 @@ int V4L2Source::Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs)
     timestampUs = int64_t(buf.timestamp.tv_sec) * 1000000 + buf.timestamp.tv_usec;
     if (!(buf.flags & V4L2_BUF_FLAG_TIMESTAMP_MONOTONIC) || timestampUs == 0)
         timestampUs = MonotonicMicros();
-    // The driver numbers every frame it captures, so a jump in the numbers counts the frames
-    // it lost (no free buffer, USB bandwidth) between the two we got.
-    if (haveSequence && buf.sequence > capture.lastSequence)
-        capture.sequenceDrops += buf.sequence - capture.lastSequence - 1;
-    capture.lastSequence = buf.sequence;
-    haveSequence = true;
+    capture.Sequence(buf.sequence);
     const bool ok = buf.index < buffers.size() && !(buf.flags & V4L2_BUF_FLAG_ERROR)
         && DecodeV4L2Frame(decoder, pixelFormat, buffers[buf.index].start,
                            std::min<size_t>(buf.bytesused, buffers[buf.index].length), width,

@@ -57,7 +57,6 @@ private:
     bool streaming = false;
     // Frame rate, sequence gaps and decode failures, kept on the grabbing thread.
     CaptureInfo capture;
-    bool haveSequence = false;
     MjpegDecoder decoder;
     int askedWidth = 0;
     int askedHeight = 0;
