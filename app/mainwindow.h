@@ -13,6 +13,7 @@
 
 #include <functional>
 
+#include "frameratewatch.h"
 #include "targetsgraphicscene.h"
 #include "laserzero.h"
 #include "shotsession.h"
@@ -23,6 +24,7 @@ class QAbstractGraphicsShapeItem;
 class QComboBox;
 class QGraphicsItem;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTranslator;
 class Camera;
@@ -189,6 +191,12 @@ public:
     void StoreAnalysisSettings(ProjectData &p) const;
     void ApplyAnalysisSettings(const ProjectData &p);
     QString DisplayTargetKey() const;
+    // Status-bar warning of a camera under 15 fps or without frames, every 500 ms (camera/mainwindow_cameras.cpp).
+    void WatchCameraRates(qint64 nowMs);
+    QTimer cameraRateTimer;
+    QElapsedTimer cameraRateClock;
+    FrameRateWatch cameraRateWatch;
+    QLabel *cameraRateLabel = nullptr;
 
 signals:
     // The file name of a game sound just played.

@@ -4,6 +4,7 @@
 
 #include "camera.h"
 #include "camerasettingsvalues.h"
+#include "dialogcameracheck.h"
 #include "dialogdrivercontrols.h"
 #include "hit.h"
 #include "mainwindow.h"
@@ -55,6 +56,12 @@ DialogCameraSettings::DialogCameraSettings(Camera *camera, MainWindow *parent)
     UpdateSizeCircles();
     ui->horizontalSliderMinDist->hide();
     ui->labelMinDist->hide();
+
+    auto *check = new QPushButton(tr("Kamera-Check"), this);
+    check->setObjectName(QStringLiteral("pushButtonCameraCheck"));
+    check->setAutoDefault(false);
+    ui->horizontalLayoutFps->addWidget(check); // beside the frame rate: the column has no room left
+    connect(check, SIGNAL(clicked()), this, SLOT(OpenCameraCheck()));
 }
 
 DialogCameraSettings::~DialogCameraSettings()
@@ -170,4 +177,12 @@ void DialogCameraSettings::UpdateSizeCircles()
     const float rMax = SizeCircleRadius(camera->GetThreshold(Camera::MaxSize));
     minSizeCircle->setRect(QRectF(-rMin, -rMin, 2 * rMin, 2 * rMin));
     maxSizeCircle->setRect(QRectF(-rMax, -rMax, 2 * rMax, 2 * rMax));
+}
+
+void DialogCameraSettings::OpenCameraCheck()
+{
+    auto *check = new DialogCameraCheck(camera, this);
+    check->setAttribute(Qt::WA_DeleteOnClose);
+    check->setModal(true);
+    check->show();
 }

@@ -51,6 +51,8 @@ private slots:
     void on_horizontalSliderBrightness_sliderMoved(int position);
     void on_horizontalSliderExposure_sliderMoved(int position);
     void UpdateSizeCircles();
+    // The camera check, in a window of its own: this dialog keeps its fixed size.
+    void OpenCameraCheck();
 
 private:
     void SetDisplayMode(int mode);

@@ -112,6 +112,7 @@ bool LaserLibrary::ResolveAll()
     LASER_RESOLVE(CamGetControl)
     LASER_RESOLVE(CamSetControl)
     LASER_RESOLVE(CamGetLastError)
+    LASER_RESOLVE(CamGetCaptureStats)
 #undef LASER_RESOLVE
     resolved = missing.isEmpty();
     if (!resolved) {

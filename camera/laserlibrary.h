@@ -45,6 +45,8 @@ struct LaserApi
     int (*CamGetControl)(unsigned int, int *) = nullptr;
     int (*CamSetControl)(unsigned int, int) = nullptr;
     int (*CamGetLastError)(char *, int) = nullptr;
+    // Capture statistics of the selected camera.
+    int (*CamGetCaptureStats)(LaserCaptureStats *) = nullptr;
 };
 
 class LaserLibrary : public LaserApi

@@ -6,6 +6,9 @@
 #include "dialogcamerasettings.h"
 #include "laserlibrary.h"
 
+#include <QLabel>
+#include <QStatusBar>
+
 void MainWindow::CreateCameras()
 {
     for (int n = 0; n < 4; ++n) {
@@ -16,6 +19,43 @@ void MainWindow::CreateCameras()
         connect(cameras[n], SIGNAL(Shot(QPointF,QPointF,bool)), this, SLOT(Shoot(QPointF,QPointF,bool)));
     }
     connect(cameras[0], SIGNAL(FreshlyInitialized(int)), this, SLOT(Cam1FreshlyInitialized(int)));
+
+    // A permanent widget, so that the warning neither hides nor is hidden by passing messages.
+    cameraRateLabel = new QLabel(this);
+    cameraRateLabel->setObjectName(QStringLiteral("labelCameraRate"));
+    cameraRateLabel->setStyleSheet(QStringLiteral("color: #ff5a3c; font-weight: bold;"));
+    cameraRateLabel->hide();
+    ui->statusBar->addPermanentWidget(cameraRateLabel);
+    cameraRateClock.start();
+    connect(&cameraRateTimer, &QTimer::timeout, this, [this] { WatchCameraRates(cameraRateClock.elapsed()); });
+    cameraRateTimer.start(500);
+}
+
+void MainWindow::WatchCameraRates(qint64 nowMs)
+{
+    LaserLibrary &laser = Laser();
+    QStringList warnings;
+    for (int n = 0; n < 4; ++n) {
+        const Camera *camera = cameras[n];
+        LaserCaptureStats stats{};
+        bool running = camera->active && camera->device >= 0 && camera->initialised;
+        if (running) {
+            laser.CamSelectCamera(n);
+            running = laser.CamGetCaptureStats(&stats) == 0;
+        }
+        switch (cameraRateWatch.Update(n, running ? &stats : nullptr, nowMs)) {
+        case FrameRateWatch::State::Slow:
+            warnings << tr("Kamera %1: nur %2 Bilder/s").arg(n + 1).arg(cameraRateWatch.Fps(n), 0, 'f', 0);
+            break;
+        case FrameRateWatch::State::Stopped:
+            warnings << tr("Kamera %1: seit %2 s keine Bilder").arg(n + 1).arg(cameraRateWatch.StoppedSeconds(n));
+            break;
+        case FrameRateWatch::State::Fine:
+            break;
+        }
+    }
+    cameraRateLabel->setText(warnings.join(QStringLiteral("  ·  ")));
+    cameraRateLabel->setVisible(!warnings.isEmpty());
 }
 
 void MainWindow::SelectCameraDevice(int camera, int index)

@@ -50,6 +50,11 @@ int CameraSlot::Open(std::unique_ptr<FrameSource> s, const std::string &n, int w
     name = n;
     processor.Reset();
     {
+        std::lock_guard<std::mutex> lock(statsMutex);
+        captureInfo = source->Capture();
+        counter.Reset(captureInfo.askedFps);
+    }
+    {
         std::lock_guard<std::mutex> lock(homographyMutex);
         homography.SetPictureSize(width, height);
     }
@@ -108,6 +113,12 @@ bool CameraSlot::CaptureOne(int timeoutMs)
         const int r = source->Grab(picture, stamp, timeoutMs);
         if (r < 0)
             return false;
+        {
+            std::lock_guard<std::mutex> lock(statsMutex);
+            captureInfo = source->Capture();
+            if (r > 0)
+                counter.Frame(MonotonicMicros(), stamp);
+        }
         if (r == 0)
             return true;
         f = queue.AcquireWritable();
@@ -233,4 +244,27 @@ bool CameraSlot::SetControl(uint32_t id, int value)
 {
     std::lock_guard<std::mutex> lock(sourceMutex);
     return source && source->SetControl(id, value);
+}
+
+bool CameraSlot::CaptureStats(LaserCaptureStats &stats) const
+{
+    stats = LaserCaptureStats();
+    if (!source)
+        return false;
+    const int64_t now = MonotonicMicros();
+    std::lock_guard<std::mutex> lock(statsMutex);
+    stats.askedFps = counter.AskedFps();
+    stats.measuredFps = counter.MeasuredFps(now);
+    stats.framesDelivered = counter.Delivered();
+    stats.sequenceKnown = captureInfo.sequenceKnown ? 1 : 0;
+    stats.framesDropped = captureInfo.sequenceKnown ? captureInfo.sequenceDrops
+                                                    : counter.DroppedByTime();
+    stats.decodeFailures = captureInfo.decodeFailures;
+    stats.framesNotRead = queue.Dropped();
+    stats.lastFrameAgeUs = counter.LastFrameAgeUs(now);
+    stats.lastSequence = captureInfo.lastSequence;
+    stats.width = captureInfo.width;
+    stats.height = captureInfo.height;
+    stats.pixelFormat = captureInfo.pixelFormat;
+    return true;
 }

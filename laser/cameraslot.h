@@ -1,9 +1,11 @@
 // CameraSlot: one of the four cameras: its source, capture thread, queue, detection settings.
 #pragma once
 
+#include "capturecounter.h"
 #include "deviceenumerator.h"
 #include "framequeue.h"
 #include "frameprocessor.h"
+#include "framesource.h"
 #include "homography.h"
 
 #include <atomic>
@@ -62,6 +64,8 @@ public:
     long Dropped() const { return queue.Dropped(); }
     // Capture-to-ready time of the last frame handed out, microseconds.
     int64_t LastLatencyUs() const { return lastLatencyUs; }
+    // Frame rate, drops and decode failures since Open; false while closed.
+    bool CaptureStats(LaserCaptureStats &stats) const;
 
 private:
     void Run();
@@ -87,4 +91,8 @@ private:
     mutable std::mutex homographyMutex;
     Homography homography;
     int64_t lastLatencyUs = 0;
+    // Filled on the grabbing thread, read by CaptureStats on the program's.
+    mutable std::mutex statsMutex;
+    CaptureCounter counter;
+    CaptureInfo captureInfo;
 };

@@ -21,6 +21,31 @@ struct SettingInfo
     int flags = 0; // 2 manual, 1 automatic
 };
 
+// What a source knows of its capture beyond the pictures, read after every Grab.
+struct CaptureInfo
+{
+    double askedFps = 0.0;      // the rate the device or file is set to; 0 unknown
+    bool sequenceKnown = false; // drops are counted from the driver's sequence numbers
+    uint32_t lastSequence = 0;
+    int64_t sequenceDrops = 0;  // frames missing between consecutive sequence numbers
+    int64_t decodeFailures = 0; // frames that arrived but gave no picture
+    int width = 0;              // delivered size, before scaling
+    int height = 0;
+    uint32_t pixelFormat = 0;   // V4L2 fourcc; 0 for virtual sources
+    bool sequenceStarted = false;
+
+    // A frame the driver numbered `number`: a jump in the numbers counts the frames the driver
+    // lost between it and the frame before (no free buffer, USB bandwidth). A number that goes
+    // back (the stream restarted) starts counting afresh.
+    void Sequence(uint32_t number)
+    {
+        if (sequenceStarted && number > lastSequence)
+            sequenceDrops += number - lastSequence - 1;
+        lastSequence = number;
+        sequenceStarted = true;
+    }
+};
+
 // Settings are addressed as the C interface does: filter ids 0-9, camera ids 0-6.
 enum class SettingGroup { Filter, Camera };
 
@@ -46,6 +71,9 @@ public:
     virtual bool ControlMenuItem(uint32_t /*id*/, int /*index*/, std::string & /*name*/) { return false; }
     virtual bool GetControl(uint32_t /*id*/, int & /*value*/) { return false; }
     virtual bool SetControl(uint32_t /*id*/, int /*value*/) { return false; }
+
+    // Called on the grabbing thread after each Grab.
+    virtual CaptureInfo Capture() const { return {}; }
 };
 
 // Microseconds of the monotonic clock, the clock V4L2 stamps its buffers with.

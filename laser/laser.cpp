@@ -530,4 +530,15 @@ int CamGetLastError(char *buffer, int size)
     });
 }
 
+// Capture statistics.
+
+int CamGetCaptureStats(LaserCaptureStats *stats)
+{
+    if (!stats)
+        return -1;
+    *stats = LaserCaptureStats();
+    return Guarded("CamGetCaptureStats", int(LASER_NOT_OPEN),
+                   [&] { return Selected().CaptureStats(*stats) ? 0 : int(LASER_NOT_OPEN); });
+}
+
 } // extern "C"

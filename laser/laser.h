@@ -274,6 +274,53 @@ LASER_API int CamSetControl(unsigned int id, int value);
  * Until then CamInit answers LASER_OPEN_FAILED at once. */
 LASER_API int CamGetLastError(char *buffer, int size);
 
+/* ---- Capture statistics: how well the selected camera delivers ---- */
+
+#pragma pack(push, 4)
+/* Counts since CamInit of the selected camera. Dropped frames come from gaps in the driver's
+ * frame sequence numbers for real cameras (sequenceKnown 1), from gaps in the frame times of
+ * video-file and simulated cameras (sequenceKnown 0). A frame that arrived but could not be
+ * decoded (bad buffer, corrupt or truncated MJPEG) counts as a decode failure, not as dropped.
+ * Frames not read: processed, but replaced by a newer one before the program read them (their
+ * shots move on, none is lost). */
+typedef struct LaserCaptureStats {
+    double askedFps;          /* frame rate the device or file is set to; 0 unknown */
+    double measuredFps;       /* frames delivered over the last second */
+    int64_t framesDelivered;  /* decoded frames handed to detection */
+    int64_t framesDropped;    /* frames the camera skipped or the driver lost */
+    int64_t decodeFailures;   /* frames that arrived unusable */
+    int64_t framesNotRead;    /* processed frames replaced before CamReadFrame took them */
+    int64_t lastFrameAgeUs;   /* microseconds since the last frame arrived; -1 before the first */
+    uint32_t lastSequence;    /* the driver's sequence number of the last frame */
+    int32_t sequenceKnown;    /* 1 when drops are counted from sequence numbers */
+    int32_t width;            /* size the source delivers (before scaling to CamInit's size) */
+    int32_t height;
+    uint32_t pixelFormat;     /* V4L2 fourcc of the capture format; 0 for virtual cameras */
+    int32_t reserved;
+} LaserCaptureStats;
+#pragma pack(pop)
+
+#ifdef __cplusplus
+static_assert(sizeof(LaserCaptureStats) == 80, "LaserCaptureStats is 80 bytes");
+static_assert(offsetof(LaserCaptureStats, measuredFps) == 8, "measuredFps at 8");
+static_assert(offsetof(LaserCaptureStats, framesDelivered) == 16, "framesDelivered at 16");
+static_assert(offsetof(LaserCaptureStats, framesDropped) == 24, "framesDropped at 24");
+static_assert(offsetof(LaserCaptureStats, decodeFailures) == 32, "decodeFailures at 32");
+static_assert(offsetof(LaserCaptureStats, framesNotRead) == 40, "framesNotRead at 40");
+static_assert(offsetof(LaserCaptureStats, lastFrameAgeUs) == 48, "lastFrameAgeUs at 48");
+static_assert(offsetof(LaserCaptureStats, lastSequence) == 56, "lastSequence at 56");
+static_assert(offsetof(LaserCaptureStats, sequenceKnown) == 60, "sequenceKnown at 60");
+static_assert(offsetof(LaserCaptureStats, width) == 64, "width at 64");
+static_assert(offsetof(LaserCaptureStats, height) == 68, "height at 68");
+static_assert(offsetof(LaserCaptureStats, pixelFormat) == 72, "pixelFormat at 72");
+#else
+_Static_assert(sizeof(LaserCaptureStats) == 80, "LaserCaptureStats is 80 bytes");
+#endif
+
+/* Fills `stats` for the selected camera: 0; LASER_NOT_OPEN when it is not open, -1 for a null
+ * pointer (stats then zeroed where given). Cheap enough to ask several times a second. */
+LASER_API int CamGetCaptureStats(LaserCaptureStats *stats);
+
 #ifdef __cplusplus
 }
 #endif

@@ -196,3 +196,12 @@ void SimulatorSource::SetSetting(SettingGroup group, int id, int value, int flag
 {
     adjustment.SetSetting(group, id, value, flags);
 }
+
+CaptureInfo SimulatorSource::Capture() const
+{
+    CaptureInfo info;
+    info.askedFps = scenario.fps;
+    info.width = width;
+    info.height = height;
+    return info;
+}

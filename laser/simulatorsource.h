@@ -19,6 +19,7 @@ public:
     int Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs) override;
     bool GetSetting(SettingGroup group, int id, SettingInfo &info) override;
     void SetSetting(SettingGroup group, int id, int value, int flags) override;
+    CaptureInfo Capture() const override;
 
     // Renders the frame exposed from tMs for one frame period; no waiting. Used by Grab.
     void Render(double tMs, cv::Mat &picture);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framesource.h"
+#include "mjpegdecoder.h"
 
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,11 @@ uint32_t ChooseV4L2Format(const std::vector<uint32_t> &offered);
 // One captured buffer (MJPEG, YUYV or BGR24) as a BGR picture; false when it is unusable.
 bool DecodeV4L2Frame(uint32_t pixelFormat, const void *data, size_t bytes, int width, int height,
                      int bytesPerLine, cv::Mat &picture);
+// The same with the capture thread's MJPEG decoder, which may decode a large frame reduced to no
+// less than wantWidth x wantHeight.
+bool DecodeV4L2Frame(MjpegDecoder &decoder, uint32_t pixelFormat, const void *data, size_t bytes,
+                     int width, int height, int bytesPerLine, int wantWidth, int wantHeight,
+                     cv::Mat &picture);
 
 // Opens at the size asked for (the processor scales what the driver will not give), prefers
 // MJPEG, and keeps two buffers queued so a frame never waits behind a stale one.
@@ -29,6 +35,7 @@ public:
     bool ControlMenuItem(uint32_t id, int index, std::string &name) override;
     bool GetControl(uint32_t id, int &value) override;
     bool SetControl(uint32_t id, int value) override;
+    CaptureInfo Capture() const override { return capture; }
 
 private:
     struct Buffer
@@ -48,4 +55,9 @@ private:
     int bytesPerLine = 0;
     std::vector<Buffer> buffers;
     bool streaming = false;
+    // Frame rate, sequence gaps and decode failures, kept on the grabbing thread.
+    CaptureInfo capture;
+    MjpegDecoder decoder;
+    int askedWidth = 0;
+    int askedHeight = 0;
 };

@@ -39,6 +39,8 @@ int VideoFileSource::Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs)
         return -1;
     }
     ++frameIndex;
+    frameWidth = picture.cols;
+    frameHeight = picture.rows;
     // The frame belongs to the moment it was due, however late it is read: a reader that falls
     // behind must not stretch a pulse's frames apart in time.
     timestampUs = due;
@@ -54,4 +56,13 @@ bool VideoFileSource::GetSetting(SettingGroup group, int id, SettingInfo &info)
 void VideoFileSource::SetSetting(SettingGroup group, int id, int value, int flags)
 {
     adjustment.SetSetting(group, id, value, flags);
+}
+
+CaptureInfo VideoFileSource::Capture() const
+{
+    CaptureInfo info;
+    info.askedFps = fps;
+    info.width = frameWidth;
+    info.height = frameHeight;
+    return info;
 }

@@ -16,6 +16,7 @@ public:
     int Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs) override;
     bool GetSetting(SettingGroup group, int id, SettingInfo &info) override;
     void SetSetting(SettingGroup group, int id, int value, int flags) override;
+    CaptureInfo Capture() const override;
 
     double FramesPerSecond() const { return fps; }
 
@@ -24,6 +25,8 @@ private:
     cv::VideoCapture capture;
     PictureAdjustment adjustment;
     double fps = 30.0;
+    int frameWidth = 0;
+    int frameHeight = 0;
     int64_t startUs = 0;
     int64_t frameIndex = 0;
 };

@@ -8,6 +8,7 @@ packages=(
     libqt5svg5-dev
     qttranslations5-l10n
     libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev libv4l-dev
+    libturbojpeg0-dev
     libpoppler-qt5-dev libbenchmark-dev gcovr
     python3-opencv python3-numpy
     pulseaudio xvfb xauth fonts-dejavu-core

@@ -140,6 +140,145 @@
     </message>
 </context>
 <context>
+    <name>DialogCameraCheck</name>
+    <message>
+        <source>Kamera-Check: %1</source>
+        <translation>Kamera-Check: %1</translation>
+    </message>
+    <message>
+        <source>Bildrate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Bild</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Neu messen</source>
+        <translation>Neu messen</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Schusstest</source>
+        <translation>Schusstest</translation>
+    </message>
+    <message>
+        <source>Schüsse auf die Bildmitte:</source>
+        <translation>Schüsse auf die Bildmitte:</translation>
+    </message>
+    <message>
+        <source>Die Kamera ist nicht geöffnet.</source>
+        <translation>Die Kamera ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen, %2 Bilder/s eingestellt</source>
+        <translation>%1 Bilder/s gemessen, %2 Bilder/s eingestellt</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen</source>
+        <translation>%1 Bilder/s gemessen</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Verloren: %1 von %2 (%3 %), laut Treiber</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Verloren: %1 von %2 (%3 %), laut Bildzeiten</translation>
+    </message>
+    <message>
+        <source>Beschädigt angekommen: %1</source>
+        <translation>Beschädigt angekommen: %1</translation>
+    </message>
+    <message>
+        <source>Noch kein Bild.</source>
+        <translation>Noch kein Bild.</translation>
+    </message>
+    <message>
+        <source>Helligkeit des Hintergrunds: %1 von 255</source>
+        <translation>Helligkeit des Hintergrunds: %1 von 255</translation>
+    </message>
+    <message>
+        <source>Übersteuerte Pixel: %1 %</source>
+        <translation>Übersteuerte Pixel: %1 %</translation>
+    </message>
+    <message>
+        <source>Rauschen: %1 Graustufen</source>
+        <translation>Rauschen: %1 Graustufen</translation>
+    </message>
+    <message>
+        <source>Rauschen: wird gemessen</source>
+        <translation>Rauschen: wird gemessen</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert keine Bilder. Kabel und Anschluss prüfen, oder die Kamera auf der Kameraseite neu wählen.</source>
+        <translation>Die Kamera liefert keine Bilder. Kabel und Anschluss prüfen, oder die Kamera auf der Kameraseite neu wählen.</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert weniger Bilder als eingestellt. Meist belichtet sie länger, weil es zu dunkel ist: den Raum heller machen oder die Belichtung von Hand kürzer stellen.</source>
+        <translation>Die Kamera liefert weniger Bilder als eingestellt. Meist belichtet sie länger, weil es zu dunkel ist: den Raum heller machen oder die Belichtung von Hand kürzer stellen.</translation>
+    </message>
+    <message>
+        <source>Bilder gehen verloren. Die Kamera an einen eigenen USB-Anschluss stecken und andere Kameras am selben Verteiler abziehen.</source>
+        <translation>Bilder gehen verloren. Die Kamera an einen eigenen USB-Anschluss stecken und andere Kameras am selben Verteiler abziehen.</translation>
+    </message>
+    <message>
+        <source>Es kommen beschädigte Bilder an. Ein anderes USB-Kabel oder einen anderen Anschluss versuchen.</source>
+        <translation>Es kommen beschädigte Bilder an. Ein anderes USB-Kabel oder einen anderen Anschluss versuchen.</translation>
+    </message>
+    <message>
+        <source>Der Hintergrund ist fast weiß: ein Laserpunkt hebt sich davon nicht ab. Die Belichtung verringern.</source>
+        <translation>Der Hintergrund ist fast weiß: ein Laserpunkt hebt sich davon nicht ab. Die Belichtung verringern.</translation>
+    </message>
+    <message>
+        <source>Ein großer Teil des Bildes ist übersteuert: Schüsse dort sind nicht zu sehen. Die Belichtung verringern oder die helle Fläche aus dem Bild nehmen.</source>
+        <translation>Ein großer Teil des Bildes ist übersteuert: Schüsse dort sind nicht zu sehen. Die Belichtung verringern oder die helle Fläche aus dem Bild nehmen.</translation>
+    </message>
+    <message>
+        <source>Das Bild rauscht stark: schwache Schüsse gehen darin unter. Mehr Licht in den Raum bringen oder die Verstärkung senken.</source>
+        <translation>Das Bild rauscht stark: schwache Schüsse gehen darin unter. Mehr Licht in den Raum bringen oder die Verstärkung senken.</translation>
+    </message>
+    <message>
+        <source>Keine Auffälligkeiten.</source>
+        <translation>Keine Auffälligkeiten.</translation>
+    </message>
+    <message>
+        <source>Test beenden</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>Test starten</source>
+        <translation>Test starten</translation>
+    </message>
+    <message>
+        <source>Den Test starten, dann die gewählte Zahl Schüsse auf das Kreuz in der Bildmitte abgeben.</source>
+        <translation>Den Test starten, dann die gewählte Zahl Schüsse auf das Kreuz in der Bildmitte abgeben.</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2</source>
+        <translation>Gesehen: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2, nicht gesehen: %3</source>
+        <translation>Gesehen: %1 von %2, nicht gesehen: %3</translation>
+    </message>
+    <message>
+        <source>Außerhalb der Mitte gemeldet: %1</source>
+        <translation>Außerhalb der Mitte gemeldet: %1</translation>
+    </message>
+    <message>
+        <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
+        <translation>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +343,10 @@
     <message>
         <source>Ok</source>
         <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Kamera-Check</source>
+        <translation>Kamera-Check</translation>
     </message>
 </context>
 <context>
@@ -780,6 +923,14 @@
     <message>
         <source>Anzeigescheibe</source>
         <translation>Anzeigescheibe</translation>
+    </message>
+    <message>
+        <source>Kamera %1: nur %2 Bilder/s</source>
+        <translation>Kamera %1: nur %2 Bilder/s</translation>
+    </message>
+    <message>
+        <source>Kamera %1: seit %2 s keine Bilder</source>
+        <translation>Kamera %1: seit %2 s keine Bilder</translation>
     </message>
 </context>
 <context>

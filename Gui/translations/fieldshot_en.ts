@@ -140,6 +140,145 @@
     </message>
 </context>
 <context>
+    <name>DialogCameraCheck</name>
+    <message>
+        <source>Kamera-Check: %1</source>
+        <translation>Camera check: %1</translation>
+    </message>
+    <message>
+        <source>Bildrate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Bild</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>Neu messen</source>
+        <translation>Measure again</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Schusstest</source>
+        <translation>Shot test</translation>
+    </message>
+    <message>
+        <source>Schüsse auf die Bildmitte:</source>
+        <translation>Shots at the centre:</translation>
+    </message>
+    <message>
+        <source>Die Kamera ist nicht geöffnet.</source>
+        <translation>The camera is not open.</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen, %2 Bilder/s eingestellt</source>
+        <translation>%1 fps measured, %2 fps set</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen</source>
+        <translation>%1 fps measured</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Lost: %1 of %2 (%3 %), by the driver</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Lost: %1 of %2 (%3 %), by frame times</translation>
+    </message>
+    <message>
+        <source>Beschädigt angekommen: %1</source>
+        <translation>Arrived damaged: %1</translation>
+    </message>
+    <message>
+        <source>Noch kein Bild.</source>
+        <translation>No picture yet.</translation>
+    </message>
+    <message>
+        <source>Helligkeit des Hintergrunds: %1 von 255</source>
+        <translation>Background brightness: %1 of 255</translation>
+    </message>
+    <message>
+        <source>Übersteuerte Pixel: %1 %</source>
+        <translation>Saturated pixels: %1 %</translation>
+    </message>
+    <message>
+        <source>Rauschen: %1 Graustufen</source>
+        <translation>Noise: %1 grey levels</translation>
+    </message>
+    <message>
+        <source>Rauschen: wird gemessen</source>
+        <translation>Noise: being measured</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert keine Bilder. Kabel und Anschluss prüfen, oder die Kamera auf der Kameraseite neu wählen.</source>
+        <translation>The camera delivers no pictures. Check the cable and the port, or choose the camera again on the Camera page.</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert weniger Bilder als eingestellt. Meist belichtet sie länger, weil es zu dunkel ist: den Raum heller machen oder die Belichtung von Hand kürzer stellen.</source>
+        <translation>The camera delivers fewer pictures than set. Usually it exposes longer because the room is too dark: light the room better or set a shorter exposure by hand.</translation>
+    </message>
+    <message>
+        <source>Bilder gehen verloren. Die Kamera an einen eigenen USB-Anschluss stecken und andere Kameras am selben Verteiler abziehen.</source>
+        <translation>Pictures are being lost. Plug the camera into a USB port of its own and unplug other cameras on the same hub.</translation>
+    </message>
+    <message>
+        <source>Es kommen beschädigte Bilder an. Ein anderes USB-Kabel oder einen anderen Anschluss versuchen.</source>
+        <translation>Damaged pictures arrive. Try another USB cable or another port.</translation>
+    </message>
+    <message>
+        <source>Der Hintergrund ist fast weiß: ein Laserpunkt hebt sich davon nicht ab. Die Belichtung verringern.</source>
+        <translation>The background is almost white: a laser dot does not stand out against it. Lower the exposure.</translation>
+    </message>
+    <message>
+        <source>Ein großer Teil des Bildes ist übersteuert: Schüsse dort sind nicht zu sehen. Die Belichtung verringern oder die helle Fläche aus dem Bild nehmen.</source>
+        <translation>A large part of the picture is saturated: shots there cannot be seen. Lower the exposure or move the bright area out of the picture.</translation>
+    </message>
+    <message>
+        <source>Das Bild rauscht stark: schwache Schüsse gehen darin unter. Mehr Licht in den Raum bringen oder die Verstärkung senken.</source>
+        <translation>The picture is very noisy: faint shots drown in it. Bring more light into the room or lower the gain.</translation>
+    </message>
+    <message>
+        <source>Keine Auffälligkeiten.</source>
+        <translation>Nothing unusual.</translation>
+    </message>
+    <message>
+        <source>Test beenden</source>
+        <translation>End test</translation>
+    </message>
+    <message>
+        <source>Test starten</source>
+        <translation>Start test</translation>
+    </message>
+    <message>
+        <source>Den Test starten, dann die gewählte Zahl Schüsse auf das Kreuz in der Bildmitte abgeben.</source>
+        <translation>Start the test, then fire the chosen number of shots at the cross in the centre of the picture.</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2</source>
+        <translation>Seen: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2, nicht gesehen: %3</source>
+        <translation>Seen: %1 of %2, not seen: %3</translation>
+    </message>
+    <message>
+        <source>Außerhalb der Mitte gemeldet: %1</source>
+        <translation>Reported away from the centre: %1</translation>
+    </message>
+    <message>
+        <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
+        <translation>Spread: largest distance %1 px, mean distance from the group&apos;s centre %2 px; group centre %3 px off the picture&apos;s centre</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +343,10 @@
     <message>
         <source>Ok</source>
         <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Kamera-Check</source>
+        <translation>Camera check</translation>
     </message>
 </context>
 <context>
@@ -780,6 +923,14 @@
     <message>
         <source>Anzeigescheibe</source>
         <translation>Display target</translation>
+    </message>
+    <message>
+        <source>Kamera %1: nur %2 Bilder/s</source>
+        <translation>Camera %1: only %2 fps</translation>
+    </message>
+    <message>
+        <source>Kamera %1: seit %2 s keine Bilder</source>
+        <translation>Camera %1: no pictures for %2 s</translation>
     </message>
 </context>
 <context>

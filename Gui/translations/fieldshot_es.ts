@@ -140,6 +140,145 @@
     </message>
 </context>
 <context>
+    <name>DialogCameraCheck</name>
+    <message>
+        <source>Kamera-Check: %1</source>
+        <translation>Comprobación de cámara: %1</translation>
+    </message>
+    <message>
+        <source>Bildrate</source>
+        <translation>Velocidad de imagen</translation>
+    </message>
+    <message>
+        <source>Bild</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Consejos</translation>
+    </message>
+    <message>
+        <source>Neu messen</source>
+        <translation>Medir de nuevo</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Schusstest</source>
+        <translation>Prueba de disparo</translation>
+    </message>
+    <message>
+        <source>Schüsse auf die Bildmitte:</source>
+        <translation>Disparos al centro:</translation>
+    </message>
+    <message>
+        <source>Die Kamera ist nicht geöffnet.</source>
+        <translation>La cámara no está abierta.</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen, %2 Bilder/s eingestellt</source>
+        <translation>%1 fps medidos, %2 fps ajustados</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen</source>
+        <translation>%1 fps medidos</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Perdidas: %1 de %2 (%3 %), según el controlador</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Perdidas: %1 de %2 (%3 %), según los tiempos de imagen</translation>
+    </message>
+    <message>
+        <source>Beschädigt angekommen: %1</source>
+        <translation>Llegadas dañadas: %1</translation>
+    </message>
+    <message>
+        <source>Noch kein Bild.</source>
+        <translation>Todavía no hay imagen.</translation>
+    </message>
+    <message>
+        <source>Helligkeit des Hintergrunds: %1 von 255</source>
+        <translation>Brillo del fondo: %1 de 255</translation>
+    </message>
+    <message>
+        <source>Übersteuerte Pixel: %1 %</source>
+        <translation>Píxeles saturados: %1 %</translation>
+    </message>
+    <message>
+        <source>Rauschen: %1 Graustufen</source>
+        <translation>Ruido: %1 niveles de gris</translation>
+    </message>
+    <message>
+        <source>Rauschen: wird gemessen</source>
+        <translation>Ruido: midiendo</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert keine Bilder. Kabel und Anschluss prüfen, oder die Kamera auf der Kameraseite neu wählen.</source>
+        <translation>La cámara no entrega imágenes. Compruebe el cable y el puerto, o vuelva a elegir la cámara en la página Cámara.</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert weniger Bilder als eingestellt. Meist belichtet sie länger, weil es zu dunkel ist: den Raum heller machen oder die Belichtung von Hand kürzer stellen.</source>
+        <translation>La cámara entrega menos imágenes de las ajustadas. Normalmente expone más tiempo porque está demasiado oscuro: ilumine más la sala o ajuste a mano una exposición más corta.</translation>
+    </message>
+    <message>
+        <source>Bilder gehen verloren. Die Kamera an einen eigenen USB-Anschluss stecken und andere Kameras am selben Verteiler abziehen.</source>
+        <translation>Se pierden imágenes. Conecte la cámara a un puerto USB propio y desconecte otras cámaras del mismo concentrador.</translation>
+    </message>
+    <message>
+        <source>Es kommen beschädigte Bilder an. Ein anderes USB-Kabel oder einen anderen Anschluss versuchen.</source>
+        <translation>Llegan imágenes dañadas. Pruebe otro cable USB u otro puerto.</translation>
+    </message>
+    <message>
+        <source>Der Hintergrund ist fast weiß: ein Laserpunkt hebt sich davon nicht ab. Die Belichtung verringern.</source>
+        <translation>El fondo es casi blanco: un punto láser no se distingue de él. Reduzca la exposición.</translation>
+    </message>
+    <message>
+        <source>Ein großer Teil des Bildes ist übersteuert: Schüsse dort sind nicht zu sehen. Die Belichtung verringern oder die helle Fläche aus dem Bild nehmen.</source>
+        <translation>Una gran parte de la imagen está saturada: allí no se ven los disparos. Reduzca la exposición o saque la zona clara de la imagen.</translation>
+    </message>
+    <message>
+        <source>Das Bild rauscht stark: schwache Schüsse gehen darin unter. Mehr Licht in den Raum bringen oder die Verstärkung senken.</source>
+        <translation>La imagen tiene mucho ruido: los disparos débiles se pierden en él. Ilumine más la sala o baje la ganancia.</translation>
+    </message>
+    <message>
+        <source>Keine Auffälligkeiten.</source>
+        <translation>Nada fuera de lo normal.</translation>
+    </message>
+    <message>
+        <source>Test beenden</source>
+        <translation>Terminar prueba</translation>
+    </message>
+    <message>
+        <source>Test starten</source>
+        <translation>Iniciar prueba</translation>
+    </message>
+    <message>
+        <source>Den Test starten, dann die gewählte Zahl Schüsse auf das Kreuz in der Bildmitte abgeben.</source>
+        <translation>Inicie la prueba y dispare el número elegido de disparos a la cruz del centro de la imagen.</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2</source>
+        <translation>Vistos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2, nicht gesehen: %3</source>
+        <translation>Vistos: %1 de %2, no vistos: %3</translation>
+    </message>
+    <message>
+        <source>Außerhalb der Mitte gemeldet: %1</source>
+        <translation>Detectados fuera del centro: %1</translation>
+    </message>
+    <message>
+        <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
+        <translation>Dispersión: mayor distancia %1 px, distancia media al centro de la agrupación %2 px; centro de la agrupación a %3 px del centro de la imagen</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +343,10 @@
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Kamera-Check</source>
+        <translation>Comprobación de cámara</translation>
     </message>
 </context>
 <context>
@@ -780,6 +923,14 @@
     <message>
         <source>Anzeigescheibe</source>
         <translation>Diana mostrada</translation>
+    </message>
+    <message>
+        <source>Kamera %1: nur %2 Bilder/s</source>
+        <translation>Cámara %1: solo %2 fps</translation>
+    </message>
+    <message>
+        <source>Kamera %1: seit %2 s keine Bilder</source>
+        <translation>Cámara %1: sin imágenes desde hace %2 s</translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,145 @@
     </message>
 </context>
 <context>
+    <name>DialogCameraCheck</name>
+    <message>
+        <source>Kamera-Check: %1</source>
+        <translation>Contrôle caméra : %1</translation>
+    </message>
+    <message>
+        <source>Bildrate</source>
+        <translation>Cadence d&apos;images</translation>
+    </message>
+    <message>
+        <source>Bild</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Conseils</translation>
+    </message>
+    <message>
+        <source>Neu messen</source>
+        <translation>Mesurer à nouveau</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Schusstest</source>
+        <translation>Test de tir</translation>
+    </message>
+    <message>
+        <source>Schüsse auf die Bildmitte:</source>
+        <translation>Tirs au centre :</translation>
+    </message>
+    <message>
+        <source>Die Kamera ist nicht geöffnet.</source>
+        <translation>La caméra n&apos;est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen, %2 Bilder/s eingestellt</source>
+        <translation>%1 images/s mesurées, %2 images/s réglées</translation>
+    </message>
+    <message>
+        <source>%1 Bilder/s gemessen</source>
+        <translation>%1 images/s mesurées</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Treiber</source>
+        <translation>Perdues : %1 sur %2 (%3 %), d&apos;après le pilote</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 von %2 (%3 %), laut Bildzeiten</source>
+        <translation>Perdues : %1 sur %2 (%3 %), d&apos;après les horodatages</translation>
+    </message>
+    <message>
+        <source>Beschädigt angekommen: %1</source>
+        <translation>Arrivées endommagées : %1</translation>
+    </message>
+    <message>
+        <source>Noch kein Bild.</source>
+        <translation>Pas encore d&apos;image.</translation>
+    </message>
+    <message>
+        <source>Helligkeit des Hintergrunds: %1 von 255</source>
+        <translation>Luminosité du fond : %1 sur 255</translation>
+    </message>
+    <message>
+        <source>Übersteuerte Pixel: %1 %</source>
+        <translation>Pixels saturés : %1 %</translation>
+    </message>
+    <message>
+        <source>Rauschen: %1 Graustufen</source>
+        <translation>Bruit : %1 niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Rauschen: wird gemessen</source>
+        <translation>Bruit : mesure en cours</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert keine Bilder. Kabel und Anschluss prüfen, oder die Kamera auf der Kameraseite neu wählen.</source>
+        <translation>La caméra ne fournit pas d&apos;images. Vérifiez le câble et le port, ou choisissez à nouveau la caméra sur la page Caméra.</translation>
+    </message>
+    <message>
+        <source>Die Kamera liefert weniger Bilder als eingestellt. Meist belichtet sie länger, weil es zu dunkel ist: den Raum heller machen oder die Belichtung von Hand kürzer stellen.</source>
+        <translation>La caméra fournit moins d&apos;images que réglé. Le plus souvent elle expose plus longtemps parce qu&apos;il fait trop sombre : éclairez davantage la pièce ou réglez à la main une exposition plus courte.</translation>
+    </message>
+    <message>
+        <source>Bilder gehen verloren. Die Kamera an einen eigenen USB-Anschluss stecken und andere Kameras am selben Verteiler abziehen.</source>
+        <translation>Des images se perdent. Branchez la caméra sur un port USB à elle seule et débranchez les autres caméras du même concentrateur.</translation>
+    </message>
+    <message>
+        <source>Es kommen beschädigte Bilder an. Ein anderes USB-Kabel oder einen anderen Anschluss versuchen.</source>
+        <translation>Des images endommagées arrivent. Essayez un autre câble USB ou un autre port.</translation>
+    </message>
+    <message>
+        <source>Der Hintergrund ist fast weiß: ein Laserpunkt hebt sich davon nicht ab. Die Belichtung verringern.</source>
+        <translation>Le fond est presque blanc : un point laser ne s&apos;en détache pas. Réduisez l&apos;exposition.</translation>
+    </message>
+    <message>
+        <source>Ein großer Teil des Bildes ist übersteuert: Schüsse dort sind nicht zu sehen. Die Belichtung verringern oder die helle Fläche aus dem Bild nehmen.</source>
+        <translation>Une grande partie de l&apos;image est saturée : les tirs n&apos;y sont pas visibles. Réduisez l&apos;exposition ou sortez la zone claire de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Das Bild rauscht stark: schwache Schüsse gehen darin unter. Mehr Licht in den Raum bringen oder die Verstärkung senken.</source>
+        <translation>L&apos;image est très bruitée : les tirs faibles s&apos;y perdent. Éclairez davantage la pièce ou baissez le gain.</translation>
+    </message>
+    <message>
+        <source>Keine Auffälligkeiten.</source>
+        <translation>Rien d&apos;anormal.</translation>
+    </message>
+    <message>
+        <source>Test beenden</source>
+        <translation>Terminer le test</translation>
+    </message>
+    <message>
+        <source>Test starten</source>
+        <translation>Démarrer le test</translation>
+    </message>
+    <message>
+        <source>Den Test starten, dann die gewählte Zahl Schüsse auf das Kreuz in der Bildmitte abgeben.</source>
+        <translation>Démarrez le test, puis tirez le nombre choisi de coups sur la croix au centre de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2</source>
+        <translation>Vus : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Gesehen: %1 von %2, nicht gesehen: %3</source>
+        <translation>Vus : %1 sur %2, non vus : %3</translation>
+    </message>
+    <message>
+        <source>Außerhalb der Mitte gemeldet: %1</source>
+        <translation>Signalés hors du centre : %1</translation>
+    </message>
+    <message>
+        <source>Streuung: größter Abstand %1 px, mittlerer Abstand zum Trefferbild-Mittelpunkt %2 px; Mittelpunkt %3 px neben der Bildmitte</source>
+        <translation>Dispersion : plus grand écart %1 px, écart moyen au centre du groupement %2 px ; centre du groupement à %3 px du centre de l&apos;image</translation>
+    </message>
+</context>
+<context>
     <name>DialogCameraSettings</name>
     <message>
         <source>FPS:</source>
@@ -204,6 +343,10 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kamera-Check</source>
+        <translation>Contrôle caméra</translation>
     </message>
 </context>
 <context>
@@ -780,6 +923,14 @@
     <message>
         <source>Anzeigescheibe</source>
         <translation>Cible affichée</translation>
+    </message>
+    <message>
+        <source>Kamera %1: nur %2 Bilder/s</source>
+        <translation>Caméra %1 : seulement %2 images/s</translation>
+    </message>
+    <message>
+        <source>Kamera %1: seit %2 s keine Bilder</source>
+        <translation>Caméra %1 : aucune image depuis %2 s</translation>
     </message>
 </context>
 <context>

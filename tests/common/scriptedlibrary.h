@@ -38,8 +38,11 @@ LASER_API void ScriptSetThresholdValue(int camera, int kind, int value);
 // getters), one line each such as "3 CamSetCorner(1,512.5,96.5)", the selected camera first.
 LASER_API const char *ScriptCallLog(void);
 LASER_API void ScriptClearLog(void);
-// How often an entry point was called: the logged ones, CamReadFrame, CamGetColourBuf and
-// CamGetNameOfDevice.
+// What CamGetCaptureStats reports for a camera while it is open (null: all zero); not logged,
+// as it is polled.
+LASER_API void ScriptSetCaptureStats(int camera, const LaserCaptureStats *stats);
+// How often an entry point was called: the logged ones, CamReadFrame, CamGetColourBuf,
+// CamGetNameOfDevice and CamGetCaptureStats.
 LASER_API int ScriptCallCount(const char *name);
 }
 

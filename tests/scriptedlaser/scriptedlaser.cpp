@@ -67,6 +67,7 @@ struct CameraState
     ScriptedFrame current;
     std::map<int, Setting> filter, camera;
     std::map<int, int> thresholds{{1, 24}, {2, 1}, {3, 5000}, {4, 30}};
+    LaserCaptureStats stats{};
 };
 
 struct Script
@@ -188,6 +189,11 @@ LASER_API void ScriptClearLog(void)
 {
     script.log.clear();
     script.counts.clear();
+}
+
+LASER_API void ScriptSetCaptureStats(int camera, const LaserCaptureStats *stats)
+{
+    script.cameras[camera].stats = stats ? *stats : LaserCaptureStats{};
 }
 
 LASER_API int ScriptCallCount(const char *name)
@@ -396,6 +402,17 @@ int CamSetControl(unsigned int id, int value)
         if (Control *time = FindControl(V4L2_CID_EXPOSURE_ABSOLUTE))
             time->control.flags = value == V4L2_EXPOSURE_MANUAL ? 0 : LASER_CONTROL_INACTIVE;
     return 0;
+}
+
+// Capture statistics: what the test set, while the camera is open.
+int CamGetCaptureStats(LaserCaptureStats *stats)
+{
+    Count("CamGetCaptureStats");
+    if (!stats)
+        return -1;
+    const CameraState &cam = Selected();
+    *stats = cam.open ? cam.stats : LaserCaptureStats{};
+    return cam.open ? 0 : LASER_NOT_OPEN;
 }
 
 }
