@@ -82,6 +82,7 @@ int Camera::ProcessFrame()
         ++frameCount;
         ++n;
         maxLuminance = std::max(maxLuminance, int(block.peakBrightness));
+        frameTimeUs = laser.CamGetFrameTime();
         ReportFirstShot(block);
     }
     if (n == 0) {
@@ -108,6 +109,7 @@ void Camera::ReportFirstShot(const FrameBlock &frame)
             if (target && target->type == int(TargetType::IgnoreArea))
                 continue;
         }
+        shotTimeUs = frameTimeUs;
         emit Shot(p, QPointF(spot.cx, spot.cy), true);
         return;
     }

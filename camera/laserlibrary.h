@@ -44,6 +44,8 @@ struct LaserApi
     int (*CamGetControlMenuItem)(unsigned int, int, char *) = nullptr;
     int (*CamGetControl)(unsigned int, int *) = nullptr;
     int (*CamSetControl)(unsigned int, int) = nullptr;
+    // Capture time of the frame last read (monotonic microseconds).
+    int64_t (*CamGetFrameTime)() = nullptr;
 };
 
 class LaserLibrary : public LaserApi

@@ -459,4 +459,12 @@ int CamSetControl(unsigned int id, int value)
     }
 }
 
+int64_t CamGetFrameTime(void)
+{
+    return Guarded("CamGetFrameTime", int64_t(0), [] {
+        const FrameData *f = Selected().Current();
+        return f ? int64_t(f->timestampUs) : int64_t(0);
+    });
+}
+
 } // extern "C"

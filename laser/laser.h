@@ -254,6 +254,14 @@ LASER_API int CamGetControl(unsigned int id, int *value);
 /* Sets control `id`: 0, or -1 when the driver refuses (read-only, busy, no such control). */
 LASER_API int CamSetControl(unsigned int id, int value);
 
+/* ---- Frame time ---- */
+
+/* Capture time of the frame the selected camera's last successful CamReadFrame handed out, in
+ * microseconds on the monotonic clock (CLOCK_MONOTONIC, the clock of std::chrono::steady_clock);
+ * 0 when the camera has handed out none since it was opened. A shot's time is the time of the
+ * frame in which its spot was first seen, not the time the frame was read. */
+LASER_API int64_t CamGetFrameTime(void);
+
 #ifdef __cplusplus
 }
 #endif
