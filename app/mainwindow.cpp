@@ -105,6 +105,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->tableWidgetHits->horizontalHeader()->setStretchLastSection(true);
     ui->tableWidgetHits->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SetUpHitsMenu();
+    SetUpDrills();
 
     for (QWidget *w : {static_cast<QWidget *>(ui->pushButtonAddRectTarget), static_cast<QWidget *>(ui->pushButtonAddCircleTarget),
                        static_cast<QWidget *>(ui->pushButtonAddPolygonTarget), static_cast<QWidget *>(ui->pushButtonCam1Settings),
