@@ -209,8 +209,9 @@ void DrillPanel::AddResult(const DrillStringResult &result)
         QStringList splits;
         for (qint64 s : result.Splits())
             splits << DrillSession::Seconds(s);
-        lastString = tr("Erster Schuss %1 s · Splits %2 · Gesamt %3 s · %4")
-                         .arg(DrillSession::Seconds(result.firstShotUs), splits.join(QStringLiteral(" / ")),
+        lastString = tr("Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5")
+                         .arg(DrillSession::Seconds(result.delayUs), DrillSession::Seconds(result.firstShotUs),
+                              splits.join(QStringLiteral(" / ")),
                               DrillSession::Seconds(result.totalUs),
                               result.passed ? tr("Bestanden") : tr("Nicht bestanden"));
     }

@@ -60,7 +60,8 @@ bool DrillRunner::Start(qint64 triggerUs)
     parSignalled = false;
     const qint64 span = drill.delayMaxUs - drill.delayMinUs;
     const qint64 delay = drill.delayMinUs + (span > 0 ? qint64(random.bounded(double(span) + 1)) : 0);
-    signalUs = (triggerUs > 0 ? triggerUs : Now()) + delay;
+    startUs = triggerUs > 0 ? triggerUs : Now();
+    signalUs = startUs + delay;
     SetState(State::Standby);
     emit Standby(stringIndex);
     Poll();
@@ -157,6 +158,8 @@ void DrillRunner::FinishString(bool falseStart)
     timer.stop();
     DrillStringResult result = EvaluateDrillString(drill, stringIndex, signalUs, shots, runTargetNames, falseStart);
     result.run = run;
+    if (!falseStart)
+        result.delayUs = signalUs - startUs;
     result.drillName = drill.Name(language);
     shots.clear();
     const bool last = stringIndex + 1 >= drill.strings.size();

@@ -97,6 +97,7 @@ private:
     int run = 0;
     int stringIndex = 0;
     qint64 signalUs = 0; // due time in standby, signal time once running
+    qint64 startUs = 0; // what the start delay counts from
     qint64 pauseEndUs = 0;
     bool parSignalled = false;
     QVector<TimedShot> shots;

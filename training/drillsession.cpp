@@ -50,7 +50,7 @@ QString DrillSession::Seconds(qint64 us)
 
 QStringList DrillSession::Header()
 {
-    return {tr("Drill"),  tr("Serie"),  tr("Lauf"),   tr("Erster Schuss"), tr("Splits"),
+    return {tr("Drill"),  tr("Serie"),  tr("Lauf"),   tr("Startsignal nach"), tr("Erster Schuss"), tr("Splits"),
             tr("Gesamt"), tr("Par"),    tr("Treffer"), tr("Fehler"),      tr("Punkte"),
             tr("Hit-Faktor"), tr("Ziele (Treffer/Fehler)"), tr("Ergebnis")};
 }
@@ -97,6 +97,7 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
             rows << QStringList{r.drillName,
                                 QStringLiteral("%1/%2").arg(r.stringIndex + 1).arg(r.stringCount),
                                 QString::number(r.run),
+                                Seconds(r.delayUs),
                                 Seconds(r.firstShotUs),
                                 SplitsText(r),
                                 Seconds(r.totalUs),
@@ -125,15 +126,16 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
         }
         const QString serie = QString::number(key.second + 1);
         if (count == 0) {
-            rows << QStringList{name, serie, tr("Bester"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
-            rows << QStringList{name, serie, tr("Mittel"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
+            rows << QStringList{name, serie, tr("Bester"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
+            rows << QStringList{name, serie, tr("Mittel"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
         } else {
-            rows << QStringList{name, serie, tr("Bester"), Seconds(bestFirst), {}, Seconds(bestTotal), {},
+            rows << QStringList{name, serie, tr("Bester"), {}, Seconds(bestFirst), {}, Seconds(bestTotal), {},
                                 QString::number(bestHits), {}, QString::number(bestPoints), Number(bestFactor, 2),
                                 {}, {}};
             rows << QStringList{name,
                                 serie,
                                 tr("Mittel"),
+                                {},
                                 Seconds(qint64(std::llround(double(sumFirst) / count))),
                                 {},
                                 Seconds(qint64(std::llround(double(sumTotal) / count))),

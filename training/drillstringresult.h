@@ -24,8 +24,10 @@ struct DrillStringResult
     int run = 1; // repetition of the drill in this session, from 1
     int stringIndex = 0; // from 0
     int stringCount = 1;
-    // Monotonic time of the start signal, microseconds (0: no signal was given).
+    // Monotonic time of the start signal, microseconds (0: no signal was given), and the start
+    // delay before it (from the start, or the start-button shot; -1: no signal was given).
     qint64 startSignalUs = 0;
+    qint64 delayUs = -1;
     // The shots in order; splitsUs[0] is the first-shot time (from the start signal), every
     // further entry the time since the shot before. countedShots[i]: shot i is a hit under
     // the drill's rules; reloadSplits[i]: the shooter reloaded before shot i.

@@ -169,10 +169,6 @@
         <translation>Fehlstart</translation>
     </message>
     <message>
-        <source>Erster Schuss %1 s · Splits %2 · Gesamt %3 s · %4</source>
-        <translation>Erster Schuss %1 s · Splits %2 · Gesamt %3 s · %4</translation>
-    </message>
-    <message>
         <source>Bestanden</source>
         <translation>Bestanden</translation>
     </message>
@@ -215,6 +211,10 @@
     <message>
         <source>Ergebnisse löschen</source>
         <translation>Ergebnisse löschen</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</translation>
     </message>
 </context>
 <context>
@@ -437,6 +437,10 @@
     <message>
         <source>Mittel</source>
         <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Startsignal nach</translation>
     </message>
 </context>
 <context>

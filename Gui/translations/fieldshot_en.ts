@@ -169,10 +169,6 @@
         <translation>False start</translation>
     </message>
     <message>
-        <source>Erster Schuss %1 s · Splits %2 · Gesamt %3 s · %4</source>
-        <translation>First shot %1 s · splits %2 · total %3 s · %4</translation>
-    </message>
-    <message>
         <source>Bestanden</source>
         <translation>Passed</translation>
     </message>
@@ -215,6 +211,10 @@
     <message>
         <source>Ergebnisse löschen</source>
         <translation>Clear results</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Signal after %1 s · first shot %2 s · splits %3 · total %4 s · %5</translation>
     </message>
 </context>
 <context>
@@ -437,6 +437,10 @@
     <message>
         <source>Mittel</source>
         <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Start signal after</translation>
     </message>
 </context>
 <context>

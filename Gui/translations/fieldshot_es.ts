@@ -169,10 +169,6 @@
         <translation>Salida en falso</translation>
     </message>
     <message>
-        <source>Erster Schuss %1 s · Splits %2 · Gesamt %3 s · %4</source>
-        <translation>Primer disparo %1 s · parciales %2 · total %3 s · %4</translation>
-    </message>
-    <message>
         <source>Bestanden</source>
         <translation>Superado</translation>
     </message>
@@ -215,6 +211,10 @@
     <message>
         <source>Ergebnisse löschen</source>
         <translation>Borrar resultados</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Señal tras %1 s · primer disparo %2 s · parciales %3 · total %4 s · %5</translation>
     </message>
 </context>
 <context>
@@ -437,6 +437,10 @@
     <message>
         <source>Mittel</source>
         <translation>Media</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Señal tras</translation>
     </message>
 </context>
 <context>

@@ -169,10 +169,6 @@
         <translation>Faux départ</translation>
     </message>
     <message>
-        <source>Erster Schuss %1 s · Splits %2 · Gesamt %3 s · %4</source>
-        <translation>Premier tir %1 s · intervalles %2 · total %3 s · %4</translation>
-    </message>
-    <message>
         <source>Bestanden</source>
         <translation>Réussi</translation>
     </message>
@@ -215,6 +211,10 @@
     <message>
         <source>Ergebnisse löschen</source>
         <translation>Effacer les résultats</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Signal après %1 s · premier tir %2 s · intervalles %3 · total %4 s · %5</translation>
     </message>
 </context>
 <context>
@@ -437,6 +437,10 @@
     <message>
         <source>Mittel</source>
         <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Signal après</translation>
     </message>
 </context>
 <context>

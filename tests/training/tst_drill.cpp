@@ -435,7 +435,8 @@ private slots:
         QCOMPARE(kinds, (QVector<DrillSession::RowKind>{DrillSession::StringRow, DrillSession::StringRow,
                                                           DrillSession::StringRow, DrillSession::StringRow,
                                                           DrillSession::BestRow, DrillSession::MeanRow}));
-        const int first = 3, splits = 4, total = 5, factor = 10, verdict = 12;
+        const int delay = 3, first = 4, splits = 5, total = 6, factor = 11, verdict = 13;
+        QCOMPARE(rows[0][delay], QStringLiteral("0.000"));
         QCOMPARE(rows[0][first], QStringLiteral("1.000"));
         QCOMPARE(rows[0][splits], QStringLiteral("0.400"));
         QCOMPARE(rows[3][verdict], QStringLiteral("Fehlstart"));

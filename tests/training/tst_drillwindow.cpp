@@ -129,11 +129,14 @@ private slots:
 
         QTableWidget *table = window->drillPanel->tableResults;
         QCOMPARE(table->rowCount(), 3); // the string, best, mean
-        QCOMPARE(table->item(0, 3)->text(), QStringLiteral("1.234"));
-        QCOMPARE(table->item(0, 4)->text(), QStringLiteral("0.300 / 0.566"));
-        QCOMPARE(table->item(0, 5)->text(), QStringLiteral("2.100"));
-        QCOMPARE(table->item(0, 11)->text(), QStringLiteral("Body 2/0, Head 1/0"));
-        QCOMPARE(table->item(0, 12)->text(), QStringLiteral("Nicht bestanden (Par überschritten)"));
+        QCOMPARE(table->item(0, 3)->text(), QStringLiteral("1.500")); // the drill's fixed delay
+        QCOMPARE(table->item(0, 4)->text(), QStringLiteral("1.234"));
+        QCOMPARE(table->item(0, 5)->text(), QStringLiteral("0.300 / 0.566"));
+        QCOMPARE(table->item(0, 6)->text(), QStringLiteral("2.100"));
+        QCOMPARE(table->item(0, 12)->text(), QStringLiteral("Body 2/0, Head 1/0"));
+        QCOMPARE(table->item(0, 13)->text(), QStringLiteral("Nicht bestanden (Par überschritten)"));
+        QVERIFY(window->drillPanel->labelClock->text().startsWith(
+            QStringLiteral("Signal nach 1.500 s · erster Schuss 1.234 s · Splits 0.300 / 0.566 · Gesamt 2.100 s")));
 
         // A second run: a frame seen before the signal is a false start, whenever it is read.
         QTest::keyClick(window, Qt::Key_Space);
@@ -146,13 +149,13 @@ private slots:
         QCOMPARE(window->gameState, int(GameState::Idle));
         QCOMPARE(window->drillPanel->Session().Results().size(), 2);
         QVERIFY(window->drillPanel->Session().Results().last().falseStart);
-        QCOMPARE(table->item(1, 12)->text(), QStringLiteral("Fehlstart"));
+        QCOMPARE(table->item(1, 13)->text(), QStringLiteral("Fehlstart"));
 
         // Copy and CSV carry the same rows.
         window->drillPanel->CopyResults();
         const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 5);
-        QVERIFY(lines[1].contains(QStringLiteral("\t1.234\t0.300 / 0.566\t2.100\t")));
+        QVERIFY(lines[1].contains(QStringLiteral("\t1.500\t1.234\t0.300 / 0.566\t2.100\t")));
         QTemporaryDir out;
         const QString csv = out.filePath("drills.csv");
         window->drillPanel->askCsvFileName = [&](const QString &) { return csv; };
@@ -160,7 +163,7 @@ private slots:
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = file.readAll().split('\n');
-        QVERIFY(rows[1].startsWith("Paar,1/1,1,1.234,0.300 / 0.566,2.100,2.000,3,0,"));
+        QVERIFY(rows[1].startsWith("Paar,1/1,1,1.500,1.234,0.300 / 0.566,2.100,2.000,3,0,"));
     }
 
     void falseStartDuringTheDelay()
