@@ -2,8 +2,9 @@
 """Writes the drill examples: drills.fsp, a project of three targets and a start button, and one
 simulator scenario per shipped drill, whose shots fire each drill's strings at chosen times.
 
-Every scenario first hits the start button (at 1 s), which starts the drill; its start delay is
-counted from that shot's frame. Each string's first shot comes 0.6 s after the latest moment the
+Every scenario first hits the start button (10 s after the camera opened: time to open the
+project and choose the drill), which starts the drill; its start delay is counted from that
+shot's frame. The scenario then repeats, a second after its last shot, for another run. Each string's first shot comes 0.6 s after the latest moment the
 drill's random start signal can come, the further shots at the splits listed below. At 50 frames
 per second and with every time a multiple of 20 ms, each shot is seen in a frame captured at
 exactly its time, so the timer shows the splits of this file to the millisecond.
@@ -15,7 +16,7 @@ import sys
 
 FPS = 50
 FRAME_MS = 1000 // FPS
-START_SHOT_MS = 1000
+START_SHOT_MS = 10000
 REACTION_MS = 600
 
 # Camera 1's picture, 640 x 480: three targets side by side, the start button under them.
@@ -73,7 +74,7 @@ def scenario(drill_id):
         trigger = t + pause + 40
     return {"name": "Drill", "fps": FPS, "noise": 2,
             "background": {"kind": "wall", "brightness": 110},
-            "shots": shots, "loop": False}
+            "shots": shots, "loop": True}
 
 
 def project():
