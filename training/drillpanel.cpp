@@ -296,8 +296,10 @@ void DrillPanel::SaveResultsCsv()
 
 void DrillPanel::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::LanguageChange)
+    if (e->type() == QEvent::LanguageChange) {
         Retranslate();
+        emit Retranslated();
+    }
     QDialog::changeEvent(e);
 }
 

@@ -57,6 +57,10 @@ public:
     QPushButton *buttonSave = nullptr;
     QPushButton *buttonClear = nullptr;
 
+signals:
+    // The program's language changed and the panel has taken it up.
+    void Retranslated();
+
 protected:
     void changeEvent(QEvent *e) override;
 

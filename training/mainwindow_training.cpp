@@ -30,6 +30,8 @@ void MainWindow::SetUpDrills()
     } else if (QLayout *layout = ui->pushButtonGameStart->parentWidget()->layout()) {
         layout->addWidget(pushButtonDrills);
     }
+    connect(drillPanel, &DrillPanel::Retranslated, this,
+            [this] { pushButtonDrills->setText(tr("Drills und Schusstimer…")); });
     connect(pushButtonDrills, &QPushButton::clicked, this, [this] {
         drillPanel->show();
         drillPanel->raise();

@@ -80,6 +80,16 @@ private slots:
         QCOMPARE(combo->findData(QStringLiteral("broken")), -1);
         QCOMPARE(window->drillPanel->labelProblems->text(),
                  QStringLiteral("broken.json: \"strings\" fehlt oder ist leer"));
+
+        // Another language: the button, the panel and the drill names follow.
+        window->SetLanguage(QStringLiteral("en"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); // posted to each window
+        QCOMPARE(button->text(), QStringLiteral("Drills and shot timer…"));
+        QCOMPARE(combo->itemText(combo->findData(QStringLiteral("bill_drill"))), QStringLiteral("Bill drill"));
+        QCOMPARE(window->drillPanel->buttonSave->text(), QStringLiteral("Save as CSV…"));
+        window->SetLanguage(QStringLiteral("de"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(combo->itemText(combo->findData(QStringLiteral("bill_drill"))), QStringLiteral("Bill-Drill"));
     }
 
     // A string with the scripted camera: every time is that of the frames, to the microsecond.
