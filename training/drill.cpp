@@ -176,6 +176,7 @@ bool DrillReader::Parse(const QByteArray &json, Drill &drill, QString *problem)
         if (!unknownKey.isEmpty())
             return fail(tr("Serie %1: unbekanntes Feld \"%2\"").arg(n).arg(unknownKey));
         DrillString ds;
+        ds.entry = i;
         if (!WholeNumber(so.value(QStringLiteral("shots")), 1, MaxShots, &ds.shots))
             return fail(tr("Serie %1: \"shots\" muss eine ganze Zahl von 1 bis %2 sein").arg(n).arg(MaxShots));
         if (so.contains(QStringLiteral("par"))) {

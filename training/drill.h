@@ -19,6 +19,8 @@ struct DrillString
     QStringList targets{QStringLiteral("any")};
     // Shot numbers (1-based) after which the shooter reloads; the next split is a reload split.
     QVector<int> reloadAfter;
+    // Index of its entry in the file's "strings"; the strings of one "repeat" share it.
+    int entry = 0;
 };
 
 struct Drill

@@ -60,7 +60,7 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
     // Groups by drill and string, in the order they first appeared.
     QVector<QPair<QString, int>> keys;
     for (const DrillStringResult &r : results) {
-        const QPair<QString, int> key(r.drillId, r.stringIndex);
+        const QPair<QString, int> key(r.drillId, r.stringEntry);
         if (!keys.contains(key))
             keys << key;
     }
@@ -80,14 +80,17 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
         kinds->clear();
     for (const auto &key : keys) {
         QString name;
+        int firstString = -1, lastString = -1;
         int count = 0;
         qint64 bestFirst = -1, bestTotal = -1, sumFirst = 0, sumTotal = 0;
         int bestHits = 0, bestPoints = 0, sumHits = 0, sumPoints = 0;
         double bestFactor = 0, sumFactor = 0;
         for (const DrillStringResult &r : results) {
-            if (r.drillId != key.first || r.stringIndex != key.second)
+            if (r.drillId != key.first || r.stringEntry != key.second)
                 continue;
             name = r.drillName;
+            firstString = firstString < 0 ? r.stringIndex : qMin(firstString, r.stringIndex);
+            lastString = qMax(lastString, r.stringIndex);
             QString verdict = r.falseStart ? tr("Fehlstart")
                               : !r.complete ? tr("Abgebrochen")
                               : r.passed    ? tr("Bestanden")
@@ -124,7 +127,8 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
             sumPoints += r.points;
             sumFactor += r.hitFactor;
         }
-        const QString serie = QString::number(key.second + 1);
+        const QString serie = firstString == lastString ? QString::number(firstString + 1)
+                                                         : QStringLiteral("%1-%2").arg(firstString + 1).arg(lastString + 1);
         if (count == 0) {
             rows << QStringList{name, serie, tr("Bester"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
             rows << QStringList{name, serie, tr("Mittel"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};

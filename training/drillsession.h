@@ -23,7 +23,8 @@ public:
 
     // Column titles of Rows().
     static QStringList Header();
-    // Strings grouped by drill (in the order first shot) and string number, runs one under the
+    // Strings grouped by drill (in the order first shot) and string (the repeats of a string
+    // together), runs one under the
     // other, each group followed by its best and its mean row. Times in seconds with three
     // decimals; best and mean are taken over the complete strings without a false start.
     QList<QStringList> Rows(QVector<RowKind> *kinds = nullptr) const;

@@ -29,6 +29,7 @@ DrillStringResult EvaluateDrillString(const Drill &drill, int stringIndex, qint6
     const DrillString spec = stringIndex >= 0 && stringIndex < drill.strings.size() ? drill.strings[stringIndex]
                                                                                      : DrillString();
     r.shotsAsked = spec.shots;
+    r.stringEntry = spec.entry;
     r.parUs = spec.parUs;
 
     // The target every asked shot must hit (empty: any), and whether the drill names any.

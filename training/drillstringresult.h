@@ -24,6 +24,7 @@ struct DrillStringResult
     int run = 1; // repetition of the drill in this session, from 1
     int stringIndex = 0; // from 0
     int stringCount = 1;
+    int stringEntry = 0; // the string's entry in the drill file: repeats of one string share it
     // Monotonic time of the start signal, microseconds (0: no signal was given), and the start
     // delay before it (from the start, or the start-button shot; -1: no signal was given).
     qint64 startSignalUs = 0;

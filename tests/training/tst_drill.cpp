@@ -448,6 +448,31 @@ private slots:
         QCOMPARE(rows[1][2], QStringLiteral("2")); // the run
         QCOMPARE(rows[0].size(), DrillSession::Header().size());
     }
+
+    void repeatsOfAStringShareBestAndMean()
+    {
+        Bench b(J("{'fieldshot_drill': 1, 'name': 'Draw', 'start': {'fixed': 0}, 'pause': 0, 'strings': [{'shots': 1, 'repeat': 3}, {'shots': 2}]}"));
+        DrillSession session;
+        QObject::connect(&b.runner, &DrillRunner::StringFinished, [&](const DrillStringResult &r) { session.Add(r); });
+        QObject::connect(&b.runner, &DrillRunner::NextStringDue, [&] { b.runner.Start(); });
+        b.runner.Start();
+        for (qint64 first : {900, 700, 800}) {
+            b.runner.Shot(ShotAt(b.runner.SignalUs() + first * Ms));
+            b.At(b.now + 1); // the pause of 0 is over: the next string starts
+        }
+        b.runner.Shot(ShotAt(b.runner.SignalUs() + 500 * Ms));
+        b.runner.Shot(ShotAt(b.runner.SignalUs() + 900 * Ms));
+        QCOMPARE(session.Results().size(), 4);
+        QVector<DrillSession::RowKind> kinds;
+        const QList<QStringList> rows = session.Rows(&kinds);
+        QCOMPARE(rows.size(), 3 + 2 + 1 + 2);
+        QCOMPARE(kinds[3], DrillSession::BestRow);
+        QCOMPARE(rows[3][1], QStringLiteral("1-3"));
+        QCOMPARE(rows[3][4], QStringLiteral("0.700")); // best first shot of the three
+        QCOMPARE(rows[4][4], QStringLiteral("0.800")); // their mean
+        QCOMPARE(rows[5][1], QStringLiteral("4/4"));
+        QCOMPARE(rows[6][1], QStringLiteral("4"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDrill)
