@@ -213,7 +213,8 @@ void DrillPanel::AddResult(const DrillStringResult &result)
                          .arg(DrillSession::Seconds(result.delayUs), DrillSession::Seconds(result.firstShotUs),
                               splits.join(QStringLiteral(" / ")),
                               DrillSession::Seconds(result.totalUs),
-                              result.passed ? tr("Bestanden") : tr("Nicht bestanden"));
+                              result.passed ? tr("Bestanden") : tr("Nicht bestanden"))
+                     + QStringLiteral(" · ") + DrillSession::ScoreText(result.scoring, result.Score());
     }
     RefreshTable();
     ShowClock();

@@ -40,6 +40,19 @@ QString TargetsText(const DrillStringResult &r)
 
 } // namespace
 
+QString DrillSession::ScoreText(Drill::Scoring scoring, double value)
+{
+    switch (scoring) {
+    case Drill::Scoring::Hits:
+        return tr("%1 Treffer").arg(Number(value, value == std::floor(value) ? 0 : 1));
+    case Drill::Scoring::Points:
+        return tr("%1 Punkte").arg(Number(value, value == std::floor(value) ? 0 : 1));
+    case Drill::Scoring::HitFactor:
+        break;
+    }
+    return tr("HF %1").arg(Number(value, 2));
+}
+
 QString DrillSession::Seconds(qint64 us)
 {
     if (us < 0)
@@ -52,7 +65,7 @@ QStringList DrillSession::Header()
 {
     return {tr("Drill"),  tr("Serie"),  tr("Lauf"),   tr("Startsignal nach"), tr("Erster Schuss"), tr("Splits"),
             tr("Gesamt"), tr("Par"),    tr("Treffer"), tr("Fehler"),      tr("Punkte"),
-            tr("Hit-Faktor"), tr("Ziele (Treffer/Fehler)"), tr("Ergebnis")};
+            tr("Hit-Faktor"), tr("Ziele (Treffer/Fehler)"), tr("Ergebnis"), tr("Wertung")};
 }
 
 QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
@@ -84,7 +97,8 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
         int count = 0;
         qint64 bestFirst = -1, bestTotal = -1, sumFirst = 0, sumTotal = 0;
         int bestHits = 0, bestPoints = 0, sumHits = 0, sumPoints = 0;
-        double bestFactor = 0, sumFactor = 0;
+        double bestFactor = 0, sumFactor = 0, bestScore = 0, sumScore = 0;
+        Drill::Scoring scoring = Drill::Scoring::Hits;
         for (const DrillStringResult &r : results) {
             if (r.drillId != key.first || r.stringEntry != key.second)
                 continue;
@@ -110,7 +124,8 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
                                 QString::number(r.points),
                                 r.falseStart || r.totalUs < 0 ? QString() : Number(r.hitFactor, 2),
                                 TargetsText(r),
-                                verdict};
+                                verdict,
+                                r.falseStart || r.totalUs < 0 ? QString() : ScoreText(r.scoring, r.Score())};
             if (kinds)
                 *kinds << StringRow;
             if (!r.complete || r.falseStart)
@@ -126,16 +141,19 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
             sumHits += r.hits;
             sumPoints += r.points;
             sumFactor += r.hitFactor;
+            bestScore = count == 1 ? r.Score() : std::max(bestScore, r.Score());
+            sumScore += r.Score();
+            scoring = r.scoring;
         }
         const QString serie = firstString == lastString ? QString::number(firstString + 1)
                                                          : QStringLiteral("%1-%2").arg(firstString + 1).arg(lastString + 1);
         if (count == 0) {
-            rows << QStringList{name, serie, tr("Bester"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
-            rows << QStringList{name, serie, tr("Mittel"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
+            rows << QStringList{name, serie, tr("Bester"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
+            rows << QStringList{name, serie, tr("Mittel"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
         } else {
             rows << QStringList{name, serie, tr("Bester"), {}, Seconds(bestFirst), {}, Seconds(bestTotal), {},
                                 QString::number(bestHits), {}, QString::number(bestPoints), Number(bestFactor, 2),
-                                {}, {}};
+                                {}, {}, ScoreText(scoring, bestScore)};
             rows << QStringList{name,
                                 serie,
                                 tr("Mittel"),
@@ -149,7 +167,8 @@ QList<QStringList> DrillSession::Rows(QVector<RowKind> *kinds) const
                                 Number(double(sumPoints) / count, 1),
                                 Number(sumFactor / count, 2),
                                 {},
-                                {}};
+                                {},
+                                ScoreText(scoring, sumScore / count)};
         }
         if (kinds)
             *kinds << BestRow << MeanRow;

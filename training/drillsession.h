@@ -31,6 +31,8 @@ public:
 
     // "1.234": microseconds as seconds, rounded to the millisecond; "" for a negative time.
     static QString Seconds(qint64 us);
+    // The figure a drill counts, with its unit: "3 Treffer", "28 Punkte", "HF 13.12".
+    static QString ScoreText(Drill::Scoring scoring, double value);
 
 private:
     QVector<DrillStringResult> results;

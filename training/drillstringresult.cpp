@@ -30,6 +30,7 @@ DrillStringResult EvaluateDrillString(const Drill &drill, int stringIndex, qint6
                                                                                      : DrillString();
     r.shotsAsked = spec.shots;
     r.stringEntry = spec.entry;
+    r.scoring = drill.scoring;
     r.parUs = spec.parUs;
 
     // The target every asked shot must hit (empty: any), and whether the drill names any.

@@ -49,7 +49,13 @@ struct DrillStringResult
     bool complete = false; // every asked shot came
     bool passed = false; // the drill's pass rules hold
     QVector<DrillTargetTally> targets;
+    // What the drill counts: its figure is Score().
+    Drill::Scoring scoring = Drill::Scoring::Hits;
 
+    double Score() const
+    {
+        return scoring == Drill::Scoring::Hits ? hits : scoring == Drill::Scoring::Points ? points : hitFactor;
+    }
     // Splits of the shots after the first one.
     QVector<qint64> Splits() const { return splitsUs.mid(1); }
 };

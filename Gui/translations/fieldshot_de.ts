@@ -442,6 +442,22 @@
         <source>Startsignal nach</source>
         <translation>Startsignal nach</translation>
     </message>
+    <message>
+        <source>%1 Treffer</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>HF %1</source>
+        <translation>HF %1</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Wertung</translation>
+    </message>
 </context>
 <context>
     <name>FormTargetPDFTool</name>

@@ -442,6 +442,22 @@
         <source>Startsignal nach</source>
         <translation>Señal tras</translation>
     </message>
+    <message>
+        <source>%1 Treffer</source>
+        <translation>%1 impactos</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>HF %1</source>
+        <translation>HF %1</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Cuenta</translation>
+    </message>
 </context>
 <context>
     <name>FormTargetPDFTool</name>

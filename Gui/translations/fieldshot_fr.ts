@@ -442,6 +442,22 @@
         <source>Startsignal nach</source>
         <translation>Signal après</translation>
     </message>
+    <message>
+        <source>%1 Treffer</source>
+        <translation>%1 touchés</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>HF %1</source>
+        <translation>HF %1</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Compte</translation>
+    </message>
 </context>
 <context>
     <name>FormTargetPDFTool</name>

@@ -447,6 +447,10 @@ private slots:
         QCOMPARE(rows[5][total], QStringLiteral("1.400"));
         QCOMPARE(rows[1][2], QStringLiteral("2")); // the run
         QCOMPARE(rows[0].size(), DrillSession::Header().size());
+        // The drill counts hits (the default): its figure closes each row.
+        QCOMPARE(rows[0].last(), QStringLiteral("2 Treffer"));
+        QCOMPARE(rows[3].last(), QString()); // no figure for a false start
+        QCOMPARE(rows[4].last(), QStringLiteral("2 Treffer"));
     }
 
     void repeatsOfAStringShareBestAndMean()
@@ -472,6 +476,9 @@ private slots:
         QCOMPARE(rows[4][4], QStringLiteral("0.800")); // their mean
         QCOMPARE(rows[5][1], QStringLiteral("4/4"));
         QCOMPARE(rows[6][1], QStringLiteral("4"));
+        QCOMPARE(rows[4].last(), QStringLiteral("1 Treffer"));
+        QCOMPARE(DrillSession::ScoreText(Drill::Scoring::HitFactor, 13.125), QStringLiteral("HF 13.13"));
+        QCOMPARE(DrillSession::ScoreText(Drill::Scoring::Points, 28.5), QStringLiteral("28.5 Punkte"));
     }
 };
 
