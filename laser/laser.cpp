@@ -463,7 +463,7 @@ int64_t CamGetFrameTime(void)
 {
     return Guarded("CamGetFrameTime", int64_t(0), [] {
         const FrameData *f = Selected().Current();
-        return f ? int64_t(f->timestampUs) : int64_t(0);
+        return f ? int64_t(f->ShotTimeUs()) : int64_t(0);
     });
 }
 

@@ -259,7 +259,9 @@ LASER_API int CamSetControl(unsigned int id, int value);
 /* Capture time of the frame the selected camera's last successful CamReadFrame handed out, in
  * microseconds on the monotonic clock (CLOCK_MONOTONIC, the clock of std::chrono::steady_clock);
  * 0 when the camera has handed out none since it was opened. A shot's time is the time of the
- * frame in which its spot was first seen, not the time the frame was read. */
+ * frame in which its spot was first seen, not the time the frame was read: a frame that carries
+ * the shots of frames dropped while the program fell behind gives the capture time of the
+ * earliest of those. */
 LASER_API int64_t CamGetFrameTime(void);
 
 #ifdef __cplusplus
