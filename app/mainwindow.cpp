@@ -107,6 +107,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->tableWidgetHits->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SetUpHitsMenu();
     SetUpAnalysis();
+    SetUpDrills();
 
     for (QWidget *w : {static_cast<QWidget *>(ui->pushButtonAddRectTarget), static_cast<QWidget *>(ui->pushButtonAddCircleTarget),
                        static_cast<QWidget *>(ui->pushButtonAddPolygonTarget), static_cast<QWidget *>(ui->pushButtonCam1Settings),

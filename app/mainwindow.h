@@ -130,6 +130,15 @@ public:
     QTranslator *qtTranslator = nullptr;
     void InstallQtTranslation(const QString &code);
     void UpdateScoreImageToolTip();
+    // Shot timer and drills (training/): the runner, its panel, and the hooks of game and shots.
+    class DrillRunner *drillRunner = nullptr;
+    class DrillPanel *drillPanel = nullptr;
+    QPushButton *pushButtonDrills = nullptr;
+    qint64 drillTriggerUs = 0; // time of the start-button shot now starting the game
+    void SetUpDrills();
+    bool StartDrillString(); // true when an armed drill took over the game's start
+    qint64 ShotTimeUs(bool fromCamera, int *camera);
+    bool FeedDrill(qint64 timeUs, int camera, QPointF pos, QPointF corrected, bool hit);
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }

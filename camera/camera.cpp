@@ -84,6 +84,7 @@ int Camera::ProcessFrame()
         ++frameCount;
         ++n;
         maxLuminance = std::max(maxLuminance, int(block.peakBrightness));
+        frameTimeUs = laser.CamGetFrameTime();
         ReportFirstShot(block);
     }
     if (n == 0) {
@@ -110,6 +111,7 @@ void Camera::ReportFirstShot(const FrameBlock &frame)
             if (target && target->type == int(TargetType::IgnoreArea))
                 continue;
         }
+        shotTimeUs = frameTimeUs;
         emit Shot(p, QPointF(spot.cx, spot.cy), true);
         return;
     }

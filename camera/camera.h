@@ -75,6 +75,10 @@ public:
     int retries = 3;
     MainWindow *mainWindow;
     QGraphicsScene *scene;
+    // Capture times (monotonic microseconds, 0 unknown) of the frame read last and of the frame
+    // of the shot reported last; shotTimeUs is set before Shot is emitted.
+    qint64 frameTimeUs = 0;
+    qint64 shotTimeUs = 0;
 
     // The wall-clock second (0-59) the watchdog counts in; tests replace it.
     static int (*CurrentSecond)();

@@ -113,6 +113,7 @@ bool LaserLibrary::ResolveAll()
     LASER_RESOLVE(CamSetControl)
     LASER_RESOLVE(CamGetLastError)
     LASER_RESOLVE(CamGetCaptureStats)
+    LASER_RESOLVE(CamGetFrameTime)
 #undef LASER_RESOLVE
     resolved = missing.isEmpty();
     if (!resolved) {

@@ -47,6 +47,8 @@ struct LaserApi
     int (*CamGetLastError)(char *, int) = nullptr;
     // Capture statistics of the selected camera.
     int (*CamGetCaptureStats)(LaserCaptureStats *) = nullptr;
+    // Capture time of the frame last read (monotonic microseconds).
+    int64_t (*CamGetFrameTime)() = nullptr;
 };
 
 class LaserLibrary : public LaserApi

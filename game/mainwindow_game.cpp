@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "drillrunner.h"
 #include "gamestate.h"
 #include "hit.h"
 #include "target.h"
@@ -25,6 +26,8 @@ void MainWindow::on_pushButtonGameStart_clicked()
     default:
         break;
     }
+    if (StartDrillString())
+        return; // an armed drill gives its own start signal
     ResetGame();
     gameState = GameState::Waiting;
     if (ui->comboBoxGametype->currentIndex() == 0) {
@@ -66,6 +69,8 @@ void MainWindow::StopGame()
     gameTimer.invalidate();
     gameState = GameState::Idle;
     ui->pushButtonGameStart->setText(tr("Start"));
+    if (drillRunner)
+        drillRunner->GameStopped();
 }
 
 void MainWindow::AddHitRow(const QString &name, int score)

@@ -24,6 +24,8 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
     Target *target = TargetAt(Pos);
     if (target && target->type == int(TargetType::IgnoreArea))
         return;
+    int shotCamera = -1;
+    const qint64 shotUs = ShotTimeUs(FromCamera, &shotCamera); // the frame's or the event's time
 
     Hit *hit = new Hit(scene, target, Pos);
     int score = 0;
@@ -63,13 +65,16 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
     switch (gameState) {
     case GameState::Waiting:
         ui->statusBar->showMessage(tr("Fehlstart"), 5000);
+        FeedDrill(shotUs, shotCamera, Pos, Pos_Corrected, false); // a false start
         PlaySound(soundGunshot);
         PlaySound(soundHorn);
         StopGame();
         return;
     case GameState::Idle:
         if (target && target->type == int(TargetType::StartButton)) {
+            drillTriggerUs = shotUs; // a drill's start delay counts from this shot
             on_pushButtonGameStart_clicked();
+            drillTriggerUs = 0;
             return;
         }
         PlaySound(soundKlick);
@@ -96,6 +101,9 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
     }
     ui->labelTotalscore->setText(QString::number(totalScore));
     RecordAnalysisShot(hit, target, Pos, FromCamera);
+    const bool drillHit = displayTarget ? (ui->radioButtonCircleTarget->isChecked() ? ring > 0 : score > 0)
+                                        : (target && target->type == int(TargetType::Target));
+    const bool drillStringDone = FeedDrill(shotUs, shotCamera, Pos, Pos_Corrected, drillHit);
 
     if (target && target->type == int(TargetType::Target)) {
         if (ui->comboBoxGametype->currentIndex() == 1) {
@@ -108,4 +116,6 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
     }
     if (ui->tableWidgetHits->rowCount() >= ui->spinBoxSchotCount->value())
         StopGame();
+    if (drillStringDone && gameState == GameState::Running)
+        StopGame(); // the drill's string is complete
 }

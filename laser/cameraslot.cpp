@@ -129,6 +129,7 @@ bool CameraSlot::CaptureOne(int timeoutMs)
         }
         processor.Process(picture, stamp, width, height, Thresholds(), h, *f);
         f->timestampUs = stamp;
+        f->shotTimestampUs = 0;
         f->readyUs = MonotonicMicros();
         queue.Publish(f);
         return true;

@@ -21,6 +21,8 @@ void FrameData::TakeShotsFrom(const FrameData &other)
 {
     if (other.shotCount == 0)
         return;
+    const int64_t seen = other.ShotTimeUs();
+    shotTimestampUs = shotCount > 0 && ShotTimeUs() > 0 ? std::min(ShotTimeUs(), seen) : seen;
     Spot merged[LASER_MAX_SPOTS];
     int n = 0;
     for (int i = 0; i < other.shotCount && n < LASER_MAX_SPOTS; ++i)

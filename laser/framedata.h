@@ -29,6 +29,13 @@ public:
     int peak = 0;
     int64_t timestampUs = 0; // capture time, monotonic clock
     int64_t readyUs = 0;     // when processing finished
+    // Capture time of the frame in which the shots were seen: that of a dropped frame whose shots
+    // this one carries (0: this frame's own).
+    int64_t shotTimestampUs = 0;
+
+    // The time the shots of this frame belong to: the capture time of the earliest frame whose
+    // shots it carries, else its own capture time.
+    int64_t ShotTimeUs() const { return shotCount > 0 && shotTimestampUs > 0 ? shotTimestampUs : timestampUs; }
 };
 
 // Row length in bytes rounded up to a multiple of 4.

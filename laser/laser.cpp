@@ -541,4 +541,13 @@ int CamGetCaptureStats(LaserCaptureStats *stats)
                    [&] { return Selected().CaptureStats(*stats) ? 0 : int(LASER_NOT_OPEN); });
 }
 
+
+int64_t CamGetFrameTime(void)
+{
+    return Guarded("CamGetFrameTime", int64_t(0), [] {
+        const FrameData *f = Selected().Current();
+        return f ? int64_t(f->ShotTimeUs()) : int64_t(0);
+    });
+}
+
 } // extern "C"

@@ -321,6 +321,16 @@ _Static_assert(sizeof(LaserCaptureStats) == 80, "LaserCaptureStats is 80 bytes")
  * pointer (stats then zeroed where given). Cheap enough to ask several times a second. */
 LASER_API int CamGetCaptureStats(LaserCaptureStats *stats);
 
+/* ---- Frame time ---- */
+
+/* Capture time of the frame the selected camera's last successful CamReadFrame handed out, in
+ * microseconds on the monotonic clock (CLOCK_MONOTONIC, the clock of std::chrono::steady_clock);
+ * 0 when the camera has handed out none since it was opened. A shot's time is the time of the
+ * frame in which its spot was first seen, not the time the frame was read: a frame that carries
+ * the shots of frames dropped while the program fell behind gives the capture time of the
+ * earliest of those. */
+LASER_API int64_t CamGetFrameTime(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -401,6 +401,346 @@
     </message>
 </context>
 <context>
+    <name>DrillCatalog</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrillPanel</name>
+    <message>
+        <source>Kein Drill (Spiel wie gewohnt)</source>
+        <translation>Kein Drill (Spiel wie gewohnt)</translation>
+    </message>
+    <message>
+        <source>eigener</source>
+        <translation>eigener</translation>
+    </message>
+    <message>
+        <source>Serie %1/%2</source>
+        <translation>Serie %1/%2</translation>
+    </message>
+    <message>
+        <source>Kein Drill gewählt</source>
+        <translation>Kein Drill gewählt</translation>
+    </message>
+    <message>
+        <source>Bereit: Start, Leertaste oder Startfeld</source>
+        <translation>Bereit: Start, Leertaste oder Startfeld</translation>
+    </message>
+    <message>
+        <source>Achtung … %1</source>
+        <translation>Achtung … %1</translation>
+    </message>
+    <message>
+        <source>Los! %1</source>
+        <translation>Los! %1</translation>
+    </message>
+    <message>
+        <source>Pause, dann %1</source>
+        <translation>Pause, dann %1</translation>
+    </message>
+    <message>
+        <source>%1 s   %2/%3 Schüsse</source>
+        <translation>%1 s   %2/%3 Schüsse</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>Fehlstart</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Ergebnisse speichern</source>
+        <translation>Ergebnisse speichern</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: kann nicht gespeichert werden</source>
+        <translation>%1: kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer</source>
+        <translation>Drills und Schusstimer</translation>
+    </message>
+    <message>
+        <source>Neu laden</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Liest die Drills erneut, auch die eigenen aus %1</source>
+        <translation>Liest die Drills erneut, auch die eigenen aus %1</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Als CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Ergebnisse löschen</source>
+        <translation>Ergebnisse löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DrillReader</name>
+    <message>
+        <source>kein gültiges JSON (%1 bei Zeichen %2)</source>
+        <translation>kein gültiges JSON (%1 bei Zeichen %2)</translation>
+    </message>
+    <message>
+        <source>kein JSON-Objekt</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>unbekanntes Feld &quot;%1&quot;</source>
+        <translation>unbekanntes Feld &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;fieldshot_drill&quot; fehlt: keine Drill-Datei</source>
+        <translation>&quot;fieldshot_drill&quot; fehlt: keine Drill-Datei</translation>
+    </message>
+    <message>
+        <source>Formatversion %1 wird nicht unterstützt (nur %2)</source>
+        <translation>Formatversion %1 wird nicht unterstützt (nur %2)</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; fehlt oder ist leer</source>
+        <translation>&quot;name&quot; fehlt oder ist leer</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; ist kein Text</source>
+        <translation>&quot;description&quot; ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;start&quot; braucht genau eines von &quot;fixed&quot; (Sekunden) oder &quot;random&quot; ([von, bis])</source>
+        <translation>&quot;start&quot; braucht genau eines von &quot;fixed&quot; (Sekunden) oder &quot;random&quot; ([von, bis])</translation>
+    </message>
+    <message>
+        <source>Startverzögerung muss zwischen 0 und %1 s liegen</source>
+        <translation>Startverzögerung muss zwischen 0 und %1 s liegen</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot; braucht zwei Sekundenwerte zwischen 0 und %1</source>
+        <translation>&quot;random&quot; braucht zwei Sekundenwerte zwischen 0 und %1</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot;: der erste Wert ist größer als der zweite</source>
+        <translation>&quot;random&quot;: der erste Wert ist größer als der zweite</translation>
+    </message>
+    <message>
+        <source>&quot;pause&quot; muss zwischen 0 und %1 s liegen</source>
+        <translation>&quot;pause&quot; muss zwischen 0 und %1 s liegen</translation>
+    </message>
+    <message>
+        <source>&quot;strings&quot; fehlt oder ist leer</source>
+        <translation>&quot;strings&quot; fehlt oder ist leer</translation>
+    </message>
+    <message>
+        <source>Serie %1 ist kein Objekt</source>
+        <translation>Serie %1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>Serie %1: unbekanntes Feld &quot;%2&quot;</source>
+        <translation>Serie %1: unbekanntes Feld &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;shots&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>Serie %1: &quot;shots&quot; muss eine ganze Zahl von 1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;par&quot; muss zwischen 0 und %2 s liegen</source>
+        <translation>Serie %1: &quot;par&quot; muss zwischen 0 und %2 s liegen</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;targets&quot; ist leer</source>
+        <translation>Serie %1: &quot;targets&quot; ist leer</translation>
+    </message>
+    <message>
+        <source>Serie %1: jedes Ziel braucht einen Namen</source>
+        <translation>Serie %1: jedes Ziel braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>Serie %1: %2 Ziele für %3 Schüsse (eines für alle oder eines je Schuss)</source>
+        <translation>Serie %1: %2 Ziele für %3 Schüsse (eines für alle oder eines je Schuss)</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;reload_after&quot; braucht Schussnummern von 1 bis %2</source>
+        <translation>Serie %1: &quot;reload_after&quot; braucht Schussnummern von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;repeat&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>Serie %1: &quot;repeat&quot; muss eine ganze Zahl von 1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Serien</source>
+        <translation>mehr als %1 Serien</translation>
+    </message>
+    <message>
+        <source>&quot;score&quot; muss &quot;hits&quot;, &quot;points&quot; oder &quot;hitfactor&quot; sein</source>
+        <translation>&quot;score&quot; muss &quot;hits&quot;, &quot;points&quot; oder &quot;hitfactor&quot; sein</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot; ist kein Objekt</source>
+        <translation>&quot;pass&quot; ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: unbekanntes Feld &quot;%1&quot;</source>
+        <translation>&quot;pass&quot;: unbekanntes Feld &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;par&quot; muss true oder false sein</source>
+        <translation>&quot;pass&quot;: &quot;par&quot; muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hits&quot; muss eine ganze Zahl von 0 bis %1 sein</source>
+        <translation>&quot;pass&quot;: &quot;min_hits&quot; muss eine ganze Zahl von 0 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_points&quot; muss eine ganze Zahl sein</source>
+        <translation>&quot;pass&quot;: &quot;min_points&quot; muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hit_factor&quot; muss zwischen 0 und 1000 liegen</source>
+        <translation>&quot;pass&quot;: &quot;min_hit_factor&quot; muss zwischen 0 und 1000 liegen</translation>
+    </message>
+    <message>
+        <source>kann nicht gelesen werden (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>größer als %1 KiB</source>
+        <translation>größer als %1 KiB</translation>
+    </message>
+    <message>
+        <source>braucht %1 Ziele, das Projekt hat %2</source>
+        <translation>braucht %1 Ziele, das Projekt hat %2</translation>
+    </message>
+    <message>
+        <source>braucht das Ziel &quot;%1&quot;, das im Projekt fehlt</source>
+        <translation>braucht das Ziel &quot;%1&quot;, das im Projekt fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>DrillSession</name>
+    <message>
+        <source>%1 Treffer</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>HF %1</source>
+        <translation>HF %1</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>Serie</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Lauf</source>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Startsignal nach</translation>
+    </message>
+    <message>
+        <source>Erster Schuss</source>
+        <translation>Erster Schuss</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Splits</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit-Faktor</translation>
+    </message>
+    <message>
+        <source>Ziele (Treffer/Fehler)</source>
+        <translation>Ziele (Treffer/Fehler)</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>Fehlstart</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Par überschritten</source>
+        <translation>Par überschritten</translation>
+    </message>
+    <message>
+        <source>Bester</source>
+        <translation>Bester</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Mittel</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>
@@ -931,6 +1271,14 @@
     <message>
         <source>Kamera %1: seit %2 s keine Bilder</source>
         <translation>Kamera %1: seit %2 s keine Bilder</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer…</source>
+        <translation>Drills und Schusstimer…</translation>
+    </message>
+    <message>
+        <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
+        <translation>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,346 @@
     </message>
 </context>
 <context>
+    <name>DrillCatalog</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrillPanel</name>
+    <message>
+        <source>Kein Drill (Spiel wie gewohnt)</source>
+        <translation>No drill (game as usual)</translation>
+    </message>
+    <message>
+        <source>eigener</source>
+        <translation>own</translation>
+    </message>
+    <message>
+        <source>Serie %1/%2</source>
+        <translation>String %1/%2</translation>
+    </message>
+    <message>
+        <source>Kein Drill gewählt</source>
+        <translation>No drill chosen</translation>
+    </message>
+    <message>
+        <source>Bereit: Start, Leertaste oder Startfeld</source>
+        <translation>Ready: Start, Space or start button target</translation>
+    </message>
+    <message>
+        <source>Achtung … %1</source>
+        <translation>Standby … %1</translation>
+    </message>
+    <message>
+        <source>Los! %1</source>
+        <translation>Go! %1</translation>
+    </message>
+    <message>
+        <source>Pause, dann %1</source>
+        <translation>Pause, then %1</translation>
+    </message>
+    <message>
+        <source>%1 s   %2/%3 Schüsse</source>
+        <translation>%1 s   %2/%3 shots</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>False start</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Signal after %1 s · first shot %2 s · splits %3 · total %4 s · %5</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Ergebnisse speichern</source>
+        <translation>Save results</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: kann nicht gespeichert werden</source>
+        <translation>%1: cannot be saved</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer</source>
+        <translation>Drills and shot timer</translation>
+    </message>
+    <message>
+        <source>Neu laden</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Liest die Drills erneut, auch die eigenen aus %1</source>
+        <translation>Reads the drills again, your own from %1 too</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Ergebnisse löschen</source>
+        <translation>Clear results</translation>
+    </message>
+</context>
+<context>
+    <name>DrillReader</name>
+    <message>
+        <source>kein gültiges JSON (%1 bei Zeichen %2)</source>
+        <translation>not valid JSON (%1 at character %2)</translation>
+    </message>
+    <message>
+        <source>kein JSON-Objekt</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>unbekanntes Feld &quot;%1&quot;</source>
+        <translation>unknown field &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;fieldshot_drill&quot; fehlt: keine Drill-Datei</source>
+        <translation>&quot;fieldshot_drill&quot; missing: not a drill file</translation>
+    </message>
+    <message>
+        <source>Formatversion %1 wird nicht unterstützt (nur %2)</source>
+        <translation>format version %1 is not supported (only %2)</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; fehlt oder ist leer</source>
+        <translation>&quot;name&quot; missing or empty</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; ist kein Text</source>
+        <translation>&quot;description&quot; is not a text</translation>
+    </message>
+    <message>
+        <source>&quot;start&quot; braucht genau eines von &quot;fixed&quot; (Sekunden) oder &quot;random&quot; ([von, bis])</source>
+        <translation>&quot;start&quot; needs exactly one of &quot;fixed&quot; (seconds) or &quot;random&quot; ([from, to])</translation>
+    </message>
+    <message>
+        <source>Startverzögerung muss zwischen 0 und %1 s liegen</source>
+        <translation>start delay must be between 0 and %1 s</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot; braucht zwei Sekundenwerte zwischen 0 und %1</source>
+        <translation>&quot;random&quot; needs two values in seconds between 0 and %1</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot;: der erste Wert ist größer als der zweite</source>
+        <translation>&quot;random&quot;: the first value is larger than the second</translation>
+    </message>
+    <message>
+        <source>&quot;pause&quot; muss zwischen 0 und %1 s liegen</source>
+        <translation>&quot;pause&quot; must be between 0 and %1 s</translation>
+    </message>
+    <message>
+        <source>&quot;strings&quot; fehlt oder ist leer</source>
+        <translation>&quot;strings&quot; missing or empty</translation>
+    </message>
+    <message>
+        <source>Serie %1 ist kein Objekt</source>
+        <translation>string %1 is not an object</translation>
+    </message>
+    <message>
+        <source>Serie %1: unbekanntes Feld &quot;%2&quot;</source>
+        <translation>string %1: unknown field &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;shots&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>string %1: &quot;shots&quot; must be a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;par&quot; muss zwischen 0 und %2 s liegen</source>
+        <translation>string %1: &quot;par&quot; must be between 0 and %2 s</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;targets&quot; ist leer</source>
+        <translation>string %1: &quot;targets&quot; is empty</translation>
+    </message>
+    <message>
+        <source>Serie %1: jedes Ziel braucht einen Namen</source>
+        <translation>string %1: every target needs a name</translation>
+    </message>
+    <message>
+        <source>Serie %1: %2 Ziele für %3 Schüsse (eines für alle oder eines je Schuss)</source>
+        <translation>string %1: %2 targets for %3 shots (one for all or one per shot)</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;reload_after&quot; braucht Schussnummern von 1 bis %2</source>
+        <translation>string %1: &quot;reload_after&quot; needs shot numbers from 1 to %2</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;repeat&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>string %1: &quot;repeat&quot; must be a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Serien</source>
+        <translation>more than %1 strings</translation>
+    </message>
+    <message>
+        <source>&quot;score&quot; muss &quot;hits&quot;, &quot;points&quot; oder &quot;hitfactor&quot; sein</source>
+        <translation>&quot;score&quot; must be &quot;hits&quot;, &quot;points&quot; or &quot;hitfactor&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot; ist kein Objekt</source>
+        <translation>&quot;pass&quot; is not an object</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: unbekanntes Feld &quot;%1&quot;</source>
+        <translation>&quot;pass&quot;: unknown field &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;par&quot; muss true oder false sein</source>
+        <translation>&quot;pass&quot;: &quot;par&quot; must be true or false</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hits&quot; muss eine ganze Zahl von 0 bis %1 sein</source>
+        <translation>&quot;pass&quot;: &quot;min_hits&quot; must be a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_points&quot; muss eine ganze Zahl sein</source>
+        <translation>&quot;pass&quot;: &quot;min_points&quot; must be a whole number</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hit_factor&quot; muss zwischen 0 und 1000 liegen</source>
+        <translation>&quot;pass&quot;: &quot;min_hit_factor&quot; must be between 0 and 1000</translation>
+    </message>
+    <message>
+        <source>kann nicht gelesen werden (%1)</source>
+        <translation>cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>größer als %1 KiB</source>
+        <translation>larger than %1 KiB</translation>
+    </message>
+    <message>
+        <source>braucht %1 Ziele, das Projekt hat %2</source>
+        <translation>needs %1 targets, the project has %2</translation>
+    </message>
+    <message>
+        <source>braucht das Ziel &quot;%1&quot;, das im Projekt fehlt</source>
+        <translation>needs the target &quot;%1&quot;, which the project lacks</translation>
+    </message>
+</context>
+<context>
+    <name>DrillSession</name>
+    <message>
+        <source>%1 Treffer</source>
+        <translation>%1 hits</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>HF %1</source>
+        <translation>HF %1</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>Serie</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>Lauf</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Start signal after</translation>
+    </message>
+    <message>
+        <source>Erster Schuss</source>
+        <translation>First shot</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Splits</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Misses</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Ziele (Treffer/Fehler)</source>
+        <translation>Targets (hits/misses)</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Counts</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>False start</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Par überschritten</source>
+        <translation>over par</translation>
+    </message>
+    <message>
+        <source>Bester</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Mean</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>
@@ -931,6 +1271,14 @@
     <message>
         <source>Kamera %1: seit %2 s keine Bilder</source>
         <translation>Camera %1: no pictures for %2 s</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer…</source>
+        <translation>Drills and shot timer…</translation>
+    </message>
+    <message>
+        <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
+        <translation>The game&apos;s shot count (%1) is below the longest string (%2): the game ends before the string.</translation>
     </message>
 </context>
 <context>

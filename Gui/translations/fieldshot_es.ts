@@ -401,6 +401,346 @@
     </message>
 </context>
 <context>
+    <name>DrillCatalog</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrillPanel</name>
+    <message>
+        <source>Kein Drill (Spiel wie gewohnt)</source>
+        <translation>Ningún ejercicio (juego normal)</translation>
+    </message>
+    <message>
+        <source>eigener</source>
+        <translation>propio</translation>
+    </message>
+    <message>
+        <source>Serie %1/%2</source>
+        <translation>Serie %1/%2</translation>
+    </message>
+    <message>
+        <source>Kein Drill gewählt</source>
+        <translation>Ningún ejercicio elegido</translation>
+    </message>
+    <message>
+        <source>Bereit: Start, Leertaste oder Startfeld</source>
+        <translation>Listo: Iniciar, Espacio o blanco de inicio</translation>
+    </message>
+    <message>
+        <source>Achtung … %1</source>
+        <translation>Atención … %1</translation>
+    </message>
+    <message>
+        <source>Los! %1</source>
+        <translation>¡Ya! %1</translation>
+    </message>
+    <message>
+        <source>Pause, dann %1</source>
+        <translation>Pausa, luego %1</translation>
+    </message>
+    <message>
+        <source>%1 s   %2/%3 Schüsse</source>
+        <translation>%1 s   %2/%3 disparos</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>Salida en falso</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Señal tras %1 s · primer disparo %2 s · parciales %3 · total %4 s · %5</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Superado</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>No superado</translation>
+    </message>
+    <message>
+        <source>Ergebnisse speichern</source>
+        <translation>Guardar resultados</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: kann nicht gespeichert werden</source>
+        <translation>%1: no se puede guardar</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer</source>
+        <translation>Ejercicios y cronómetro de tiro</translation>
+    </message>
+    <message>
+        <source>Neu laden</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Liest die Drills erneut, auch die eigenen aus %1</source>
+        <translation>Vuelve a leer los ejercicios, también los propios de %1</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Guardar como CSV…</translation>
+    </message>
+    <message>
+        <source>Ergebnisse löschen</source>
+        <translation>Borrar resultados</translation>
+    </message>
+</context>
+<context>
+    <name>DrillReader</name>
+    <message>
+        <source>kein gültiges JSON (%1 bei Zeichen %2)</source>
+        <translation>JSON no válido (%1 en el carácter %2)</translation>
+    </message>
+    <message>
+        <source>kein JSON-Objekt</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>unbekanntes Feld &quot;%1&quot;</source>
+        <translation>campo desconocido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;fieldshot_drill&quot; fehlt: keine Drill-Datei</source>
+        <translation>falta &quot;fieldshot_drill&quot;: no es un archivo de ejercicio</translation>
+    </message>
+    <message>
+        <source>Formatversion %1 wird nicht unterstützt (nur %2)</source>
+        <translation>la versión de formato %1 no es compatible (solo %2)</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; fehlt oder ist leer</source>
+        <translation>&quot;name&quot; falta o está vacío</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; ist kein Text</source>
+        <translation>&quot;description&quot; no es un texto</translation>
+    </message>
+    <message>
+        <source>&quot;start&quot; braucht genau eines von &quot;fixed&quot; (Sekunden) oder &quot;random&quot; ([von, bis])</source>
+        <translation>&quot;start&quot; necesita exactamente uno de &quot;fixed&quot; (segundos) o &quot;random&quot; ([desde, hasta])</translation>
+    </message>
+    <message>
+        <source>Startverzögerung muss zwischen 0 und %1 s liegen</source>
+        <translation>el retardo de inicio debe estar entre 0 y %1 s</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot; braucht zwei Sekundenwerte zwischen 0 und %1</source>
+        <translation>&quot;random&quot; necesita dos valores en segundos entre 0 y %1</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot;: der erste Wert ist größer als der zweite</source>
+        <translation>&quot;random&quot;: el primer valor es mayor que el segundo</translation>
+    </message>
+    <message>
+        <source>&quot;pause&quot; muss zwischen 0 und %1 s liegen</source>
+        <translation>&quot;pause&quot; debe estar entre 0 y %1 s</translation>
+    </message>
+    <message>
+        <source>&quot;strings&quot; fehlt oder ist leer</source>
+        <translation>&quot;strings&quot; falta o está vacío</translation>
+    </message>
+    <message>
+        <source>Serie %1 ist kein Objekt</source>
+        <translation>la serie %1 no es un objeto</translation>
+    </message>
+    <message>
+        <source>Serie %1: unbekanntes Feld &quot;%2&quot;</source>
+        <translation>serie %1: campo desconocido &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;shots&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>serie %1: &quot;shots&quot; debe ser un número entero de 1 a %2</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;par&quot; muss zwischen 0 und %2 s liegen</source>
+        <translation>serie %1: &quot;par&quot; debe estar entre 0 y %2 s</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;targets&quot; ist leer</source>
+        <translation>serie %1: &quot;targets&quot; está vacío</translation>
+    </message>
+    <message>
+        <source>Serie %1: jedes Ziel braucht einen Namen</source>
+        <translation>serie %1: cada blanco necesita un nombre</translation>
+    </message>
+    <message>
+        <source>Serie %1: %2 Ziele für %3 Schüsse (eines für alle oder eines je Schuss)</source>
+        <translation>serie %1: %2 blancos para %3 disparos (uno para todos o uno por disparo)</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;reload_after&quot; braucht Schussnummern von 1 bis %2</source>
+        <translation>serie %1: &quot;reload_after&quot; necesita números de disparo de 1 a %2</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;repeat&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>serie %1: &quot;repeat&quot; debe ser un número entero de 1 a %2</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Serien</source>
+        <translation>más de %1 series</translation>
+    </message>
+    <message>
+        <source>&quot;score&quot; muss &quot;hits&quot;, &quot;points&quot; oder &quot;hitfactor&quot; sein</source>
+        <translation>&quot;score&quot; debe ser &quot;hits&quot;, &quot;points&quot; o &quot;hitfactor&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot; ist kein Objekt</source>
+        <translation>&quot;pass&quot; no es un objeto</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: unbekanntes Feld &quot;%1&quot;</source>
+        <translation>&quot;pass&quot;: campo desconocido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;par&quot; muss true oder false sein</source>
+        <translation>&quot;pass&quot;: &quot;par&quot; debe ser true o false</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hits&quot; muss eine ganze Zahl von 0 bis %1 sein</source>
+        <translation>&quot;pass&quot;: &quot;min_hits&quot; debe ser un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_points&quot; muss eine ganze Zahl sein</source>
+        <translation>&quot;pass&quot;: &quot;min_points&quot; debe ser un número entero</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hit_factor&quot; muss zwischen 0 und 1000 liegen</source>
+        <translation>&quot;pass&quot;: &quot;min_hit_factor&quot; debe estar entre 0 y 1000</translation>
+    </message>
+    <message>
+        <source>kann nicht gelesen werden (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>größer als %1 KiB</source>
+        <translation>mayor que %1 KiB</translation>
+    </message>
+    <message>
+        <source>braucht %1 Ziele, das Projekt hat %2</source>
+        <translation>necesita %1 blancos, el proyecto tiene %2</translation>
+    </message>
+    <message>
+        <source>braucht das Ziel &quot;%1&quot;, das im Projekt fehlt</source>
+        <translation>necesita el blanco &quot;%1&quot;, que falta en el proyecto</translation>
+    </message>
+</context>
+<context>
+    <name>DrillSession</name>
+    <message>
+        <source>%1 Treffer</source>
+        <translation>%1 impactos</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>HF %1</source>
+        <translation>HF %1</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Serie</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Lauf</source>
+        <translation>Pasada</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Señal tras</translation>
+    </message>
+    <message>
+        <source>Erster Schuss</source>
+        <translation>Primer disparo</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Parciales</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Impactos</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Ziele (Treffer/Fehler)</source>
+        <translation>Blancos (impactos/fallos)</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>Salida en falso</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Interrumpido</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Superado</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>No superado</translation>
+    </message>
+    <message>
+        <source>Par überschritten</source>
+        <translation>par superado</translation>
+    </message>
+    <message>
+        <source>Bester</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Media</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>
@@ -931,6 +1271,14 @@
     <message>
         <source>Kamera %1: seit %2 s keine Bilder</source>
         <translation>Cámara %1: sin imágenes desde hace %2 s</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer…</source>
+        <translation>Ejercicios y cronómetro…</translation>
+    </message>
+    <message>
+        <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
+        <translation>El número de disparos del juego (%1) es menor que la serie más larga (%2): el juego termina antes que la serie.</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,346 @@
     </message>
 </context>
 <context>
+    <name>DrillCatalog</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrillPanel</name>
+    <message>
+        <source>Kein Drill (Spiel wie gewohnt)</source>
+        <translation>Aucun exercice (jeu habituel)</translation>
+    </message>
+    <message>
+        <source>eigener</source>
+        <translation>personnel</translation>
+    </message>
+    <message>
+        <source>Serie %1/%2</source>
+        <translation>Série %1/%2</translation>
+    </message>
+    <message>
+        <source>Kein Drill gewählt</source>
+        <translation>Aucun exercice choisi</translation>
+    </message>
+    <message>
+        <source>Bereit: Start, Leertaste oder Startfeld</source>
+        <translation>Prêt : Démarrer, Espace ou cible de départ</translation>
+    </message>
+    <message>
+        <source>Achtung … %1</source>
+        <translation>Attention … %1</translation>
+    </message>
+    <message>
+        <source>Los! %1</source>
+        <translation>Feu ! %1</translation>
+    </message>
+    <message>
+        <source>Pause, dann %1</source>
+        <translation>Pause, puis %1</translation>
+    </message>
+    <message>
+        <source>%1 s   %2/%3 Schüsse</source>
+        <translation>%1 s   %2/%3 tirs</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>Faux départ</translation>
+    </message>
+    <message>
+        <source>Signal nach %1 s · erster Schuss %2 s · Splits %3 · Gesamt %4 s · %5</source>
+        <translation>Signal après %1 s · premier tir %2 s · intervalles %3 · total %4 s · %5</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>Échoué</translation>
+    </message>
+    <message>
+        <source>Ergebnisse speichern</source>
+        <translation>Enregistrer les résultats</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: kann nicht gespeichert werden</source>
+        <translation>%1 : enregistrement impossible</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer</source>
+        <translation>Exercices et chronomètre de tir</translation>
+    </message>
+    <message>
+        <source>Neu laden</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Liest die Drills erneut, auch die eigenen aus %1</source>
+        <translation>Relit les exercices, y compris les vôtres dans %1</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern…</source>
+        <translation>Enregistrer en CSV…</translation>
+    </message>
+    <message>
+        <source>Ergebnisse löschen</source>
+        <translation>Effacer les résultats</translation>
+    </message>
+</context>
+<context>
+    <name>DrillReader</name>
+    <message>
+        <source>kein gültiges JSON (%1 bei Zeichen %2)</source>
+        <translation>JSON non valide (%1 au caractère %2)</translation>
+    </message>
+    <message>
+        <source>kein JSON-Objekt</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>unbekanntes Feld &quot;%1&quot;</source>
+        <translation>champ inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;fieldshot_drill&quot; fehlt: keine Drill-Datei</source>
+        <translation>« fieldshot_drill » manquant : pas un fichier d’exercice</translation>
+    </message>
+    <message>
+        <source>Formatversion %1 wird nicht unterstützt (nur %2)</source>
+        <translation>version de format %1 non prise en charge (seulement %2)</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; fehlt oder ist leer</source>
+        <translation>« name » manquant ou vide</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; ist kein Text</source>
+        <translation>« description » n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>&quot;start&quot; braucht genau eines von &quot;fixed&quot; (Sekunden) oder &quot;random&quot; ([von, bis])</source>
+        <translation>« start » demande exactement « fixed » (secondes) ou « random » ([de, à])</translation>
+    </message>
+    <message>
+        <source>Startverzögerung muss zwischen 0 und %1 s liegen</source>
+        <translation>le délai de départ doit être entre 0 et %1 s</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot; braucht zwei Sekundenwerte zwischen 0 und %1</source>
+        <translation>« random » demande deux valeurs en secondes entre 0 et %1</translation>
+    </message>
+    <message>
+        <source>&quot;random&quot;: der erste Wert ist größer als der zweite</source>
+        <translation>« random » : la première valeur dépasse la seconde</translation>
+    </message>
+    <message>
+        <source>&quot;pause&quot; muss zwischen 0 und %1 s liegen</source>
+        <translation>« pause » doit être entre 0 et %1 s</translation>
+    </message>
+    <message>
+        <source>&quot;strings&quot; fehlt oder ist leer</source>
+        <translation>« strings » manquant ou vide</translation>
+    </message>
+    <message>
+        <source>Serie %1 ist kein Objekt</source>
+        <translation>la série %1 n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>Serie %1: unbekanntes Feld &quot;%2&quot;</source>
+        <translation>série %1 : champ inconnu « %2 »</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;shots&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>série %1 : « shots » doit être un entier de 1 à %2</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;par&quot; muss zwischen 0 und %2 s liegen</source>
+        <translation>série %1 : « par » doit être entre 0 et %2 s</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;targets&quot; ist leer</source>
+        <translation>série %1 : « targets » est vide</translation>
+    </message>
+    <message>
+        <source>Serie %1: jedes Ziel braucht einen Namen</source>
+        <translation>série %1 : chaque cible a besoin d’un nom</translation>
+    </message>
+    <message>
+        <source>Serie %1: %2 Ziele für %3 Schüsse (eines für alle oder eines je Schuss)</source>
+        <translation>série %1 : %2 cibles pour %3 tirs (une pour tous ou une par tir)</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;reload_after&quot; braucht Schussnummern von 1 bis %2</source>
+        <translation>série %1 : « reload_after » demande des numéros de tir de 1 à %2</translation>
+    </message>
+    <message>
+        <source>Serie %1: &quot;repeat&quot; muss eine ganze Zahl von 1 bis %2 sein</source>
+        <translation>série %1 : « repeat » doit être un entier de 1 à %2</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Serien</source>
+        <translation>plus de %1 séries</translation>
+    </message>
+    <message>
+        <source>&quot;score&quot; muss &quot;hits&quot;, &quot;points&quot; oder &quot;hitfactor&quot; sein</source>
+        <translation>« score » doit être « hits », « points » ou « hitfactor »</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot; ist kein Objekt</source>
+        <translation>« pass » n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: unbekanntes Feld &quot;%1&quot;</source>
+        <translation>« pass » : champ inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;par&quot; muss true oder false sein</source>
+        <translation>« pass » : « par » doit être true ou false</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hits&quot; muss eine ganze Zahl von 0 bis %1 sein</source>
+        <translation>« pass » : « min_hits » doit être un entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_points&quot; muss eine ganze Zahl sein</source>
+        <translation>« pass » : « min_points » doit être un entier</translation>
+    </message>
+    <message>
+        <source>&quot;pass&quot;: &quot;min_hit_factor&quot; muss zwischen 0 und 1000 liegen</source>
+        <translation>« pass » : « min_hit_factor » doit être entre 0 et 1000</translation>
+    </message>
+    <message>
+        <source>kann nicht gelesen werden (%1)</source>
+        <translation>illisible (%1)</translation>
+    </message>
+    <message>
+        <source>größer als %1 KiB</source>
+        <translation>plus de %1 Kio</translation>
+    </message>
+    <message>
+        <source>braucht %1 Ziele, das Projekt hat %2</source>
+        <translation>demande %1 cibles, le projet en a %2</translation>
+    </message>
+    <message>
+        <source>braucht das Ziel &quot;%1&quot;, das im Projekt fehlt</source>
+        <translation>demande la cible « %1 », absente du projet</translation>
+    </message>
+</context>
+<context>
+    <name>DrillSession</name>
+    <message>
+        <source>%1 Treffer</source>
+        <translation>%1 touchés</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>HF %1</source>
+        <translation>HF %1</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Serie</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Lauf</source>
+        <translation>Passage</translation>
+    </message>
+    <message>
+        <source>Startsignal nach</source>
+        <translation>Signal après</translation>
+    </message>
+    <message>
+        <source>Erster Schuss</source>
+        <translation>Premier tir</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Touchés</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Manqués</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Ziele (Treffer/Fehler)</source>
+        <translation>Cibles (touchés/manqués)</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <translation>Faux départ</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Interrompu</translation>
+    </message>
+    <message>
+        <source>Bestanden</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Nicht bestanden</source>
+        <translation>Échoué</translation>
+    </message>
+    <message>
+        <source>Par überschritten</source>
+        <translation>par dépassé</translation>
+    </message>
+    <message>
+        <source>Bester</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Moyenne</translation>
+    </message>
+</context>
+<context>
     <name>FormTargetPDFTool</name>
     <message>
         <source>Zielscheibengenerator</source>
@@ -931,6 +1271,14 @@
     <message>
         <source>Kamera %1: seit %2 s keine Bilder</source>
         <translation>Caméra %1 : aucune image depuis %2 s</translation>
+    </message>
+    <message>
+        <source>Drills und Schusstimer…</source>
+        <translation>Exercices et chronomètre…</translation>
+    </message>
+    <message>
+        <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
+        <translation>Le nombre de tirs du jeu (%1) est inférieur à la plus longue série (%2) : le jeu finit avant la série.</translation>
     </message>
 </context>
 <context>

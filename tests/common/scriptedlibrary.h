@@ -44,6 +44,9 @@ LASER_API void ScriptSetCaptureStats(int camera, const LaserCaptureStats *stats)
 // How often an entry point was called: the logged ones, CamReadFrame, CamGetColourBuf,
 // CamGetNameOfDevice and CamGetCaptureStats.
 LASER_API int ScriptCallCount(const char *name);
+// Queues a frame as ScriptQueueFrame does (buffers 0, 0 and 1) whose CamGetFrameTime is timeUs
+// (monotonic microseconds). Frames queued without a time report the moment they were read.
+LASER_API void ScriptQueueFrameAt(int camera, int result, const FrameBlock *block, int64_t timeUs);
 }
 
 // Makes the program use the scripted library.

@@ -5,6 +5,7 @@
 #include <linux/videodev2.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -25,6 +26,7 @@ struct ScriptedFrame
 {
     int result = 0;
     FrameBlock block{};
+    int64_t timeUs = 0; // capture time; below 0: the moment it is handed out
     std::vector<unsigned char> colour, grey, detection;
 };
 
@@ -141,6 +143,7 @@ LASER_API void ScriptQueueFrame(int camera, int result, const FrameBlock *block,
 {
     ScriptedFrame frame;
     frame.result = result;
+    frame.timeUs = -1;
     if (block)
         frame.block = *block;
     if (result >= 0) {
@@ -202,6 +205,14 @@ LASER_API int ScriptCallCount(const char *name)
     return it == script.counts.end() ? 0 : it->second;
 }
 
+// Frames with a chosen capture time.
+
+LASER_API void ScriptQueueFrameAt(int camera, int result, const FrameBlock *block, int64_t timeUs)
+{
+    ScriptQueueFrame(camera, result, block, 0, 0, 1);
+    script.cameras[camera].frames.back().timeUs = timeUs;
+}
+
 // The camera library's entry points.
 
 double CamGetDLLVersion(void) { return 99.0; }
@@ -255,6 +266,10 @@ int CamReadFrame(FrameBlock *block)
     if (frame.result < 0)
         return frame.result;
     *block = frame.block;
+    if (frame.timeUs < 0)
+        frame.timeUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch())
+                           .count();
     cam.current = std::move(frame);
     return cam.current.result;
 }
@@ -413,6 +428,11 @@ int CamGetCaptureStats(LaserCaptureStats *stats)
     const CameraState &cam = Selected();
     *stats = cam.open ? cam.stats : LaserCaptureStats{};
     return cam.open ? 0 : LASER_NOT_OPEN;
+}
+
+int64_t CamGetFrameTime(void)
+{
+    return Selected().current.timeUs;
 }
 
 }
