@@ -15,6 +15,14 @@
 
 #include "targetsgraphicscene.h"
 
+// Training history.
+#include "analysis/shotplotdata.h"
+#include "history/historylocation.h"
+#include "history/historyrecord.h"
+#include <QDateTime>
+#include <QHash>
+#include <QRectF>
+
 class QAbstractGraphicsShapeItem;
 class QComboBox;
 class QGraphicsItem;
@@ -26,6 +34,8 @@ class QGraphicsItem;
 class QGraphicsPixmapItem;
 struct Target;
 class FormTargetPDFTool;
+class HistoryWriter;
+class HistoryWindow;
 struct ProjectData;
 
 namespace Ui {
@@ -113,6 +123,31 @@ public:
     // Asks for the number of rings of a generated ring target; sets *ok false when cancelled.
     // Empty: the input dialog asks. Tests answer through it instead.
     std::function<int(bool *ok)> askRingCount;
+
+    // Training history (history/): every finished game is stored off the GUI thread; "Verlauf"
+    // on the Game page opens the progress charts and the table of past strings.
+    void SetUpHistory();
+    void OpenHistory();
+    void BeginHistoryGame();
+    void RecordHistoryShot(int score);
+    void QueueFinishedGameForHistory();
+    void StoreQueuedGame();
+    HistoryLocation historyLocation;
+    HistoryWriter *historyWriter = nullptr;
+    HistoryWindow *historyWindow = nullptr;
+    QPushButton *historyButton = nullptr;
+    QString historyProject; // the project file the strings are shot in, when known
+    QString historyError; // why the last string could not be stored (empty: it was)
+    QDateTime historyStart;
+    qint64 historyStartUs = 0;
+    QList<HistoryShot> historyShots; // the running game's shots
+    QList<int> historyMisses; // shots among them that still need an aim point
+    QHash<QString, QRectF> historyTargetRects; // scene rectangles of the targets hit
+    HistoryRecord historyQueued; // the game just ended, stored once the current shot is done
+    // Shows a stored string's shot plot; empty: the history window's own dialog.
+    std::function<void(const ShotPlotData &)> showHistoryPlot;
+    // Queues SetUpHistory as the window is built, once the cameras exist.
+    bool historySetUpQueued = (QTimer::singleShot(0, this, [this] { SetUpHistory(); }), true);
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }

@@ -42,6 +42,7 @@ void MainWindow::StartGame()
         return; // the hold ended by a false start or a page switch
     gameTimer.start();
     gameState = GameState::Running;
+    BeginHistoryGame();
     PlaySound(soundPeep);
     ui->pushButtonGameStart->setText(tr("Stop"));
 }
@@ -60,6 +61,7 @@ void MainWindow::ResetGame()
 
 void MainWindow::StopGame()
 {
+    QueueFinishedGameForHistory(); // only a game that ran and recorded shots
     // A hold left behind must not start a later game early.
     startDelayTimer.stop();
     gameTimer.invalidate();
@@ -77,6 +79,7 @@ void MainWindow::AddHitRow(const QString &name, int score)
     table->setItem(row, 2, new QTableWidgetItem(ui->labelTotaltime->text()));
     table->scrollToBottom(); // the newest row stays in sight
     totalScore += score;
+    RecordHistoryShot(score);
     if (score != 0)
         PlaySound(soundTargetHit);
 }
