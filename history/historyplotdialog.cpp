@@ -60,5 +60,5 @@ void HistoryPlotDialog::paintEvent(QPaintEvent *)
     }
     p.setPen(Qt::darkGray);
     p.drawText(area, Qt::AlignBottom | Qt::AlignRight,
-               tr("%n Schüsse, Einheit %1", nullptr, plot.offsets.size()).arg(plot.unit));
+               tr("Schüsse: %1, Einheit: %2").arg(plot.offsets.size()).arg(plot.unit));
 }

@@ -187,7 +187,7 @@ void HistoryWindow::ShowStrings()
     const QList<HistoryRecord> strings = store.Strings(filter);
     model->SetStrings(strings);
     ShowProgress(BuildHistoryProgress(strings));
-    SetStatus(tr("%n Serien in %1", nullptr, strings.size()).arg(location.Describe()), false);
+    SetStatus(tr("Serien: %1 (%2)").arg(strings.size()).arg(location.Describe()), false);
 }
 
 void HistoryWindow::ShowProgress(const HistoryProgress &progress)
@@ -241,6 +241,6 @@ bool HistoryWindow::ExportCsv()
         SetStatus(tr("%1 kann nicht gespeichert werden: %2").arg(fileName, error), true);
         return false;
     }
-    SetStatus(tr("%n Serien gespeichert in %1", nullptr, strings.size()).arg(fileName), false);
+    SetStatus(tr("Serien gespeichert: %1 (%2)").arg(strings.size()).arg(fileName), false);
     return true;
 }

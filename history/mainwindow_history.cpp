@@ -128,13 +128,13 @@ void MainWindow::RecordHistoryShot(int score)
     const bool display = ui->radioButtonDispTarget->isChecked();
     if (display && ui->radioButtonCircleTarget->isChecked()) {
         if (score > 0)
-            s.shot.target = tr("Anzeigescheibe");
+            s.shot.target = QStringLiteral("Anzeigescheibe"); // stored: the same in every language
         const QRectF r(CircleTargetCentre - QPointF(CircleTargetDiameter, CircleTargetDiameter) / 2,
                        QSizeF(CircleTargetDiameter, CircleTargetDiameter));
         s.offset = PercentOffset(hit->displayPos, r);
     } else if (display) {
         if (score > 0)
-            s.shot.target = tr("Anzeigebild");
+            s.shot.target = QStringLiteral("Anzeigebild");
         if (displayImageItem) {
             const QRectF r(displayImageItem->pos(), DisplayImageShownSize(displayImageItem->pixmap().size()));
             // A shot beside the picture has no display position; its scene position is in the same frame.
