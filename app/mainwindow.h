@@ -21,6 +21,7 @@
 #include "history/historyrecord.h"
 #include <QDateTime>
 #include <QHash>
+#include <QPointer>
 #include <QRectF>
 
 class QAbstractGraphicsShapeItem;
@@ -134,7 +135,7 @@ public:
     void StoreQueuedGame();
     HistoryLocation historyLocation;
     HistoryWriter *historyWriter = nullptr;
-    HistoryWindow *historyWindow = nullptr;
+    QPointer<HistoryWindow> historyWindow; // while it is open
     QPushButton *historyButton = nullptr;
     QString historyProject; // the project file the strings are shot in, when known
     QString historyError; // why the last string could not be stored (empty: it was)

@@ -8,6 +8,7 @@
 #include "displaytargetframe.h"
 #include "gamestate.h"
 #include "hit.h"
+#include "historybutton.h"
 #include "historywindow.h"
 #include "historywriter.h"
 #include "target.h"
@@ -75,8 +76,7 @@ void MainWindow::SetUpHistory()
         statusBar()->showMessage(tr("Trainingsverlauf nicht verfügbar: %1").arg(historyError));
     }
 
-    historyButton = new QPushButton(tr("Verlauf"));
-    historyButton->setObjectName(QStringLiteral("pushButtonHistory"));
+    historyButton = new HistoryButton;
     ui->verticalLayoutGamePage->addWidget(historyButton);
     connect(historyButton, &QPushButton::clicked, this, &MainWindow::OpenHistory);
 
@@ -97,8 +97,10 @@ void MainWindow::SetUpHistory()
 
 void MainWindow::OpenHistory()
 {
+    // Made anew for every opening, so that it speaks the language of the moment.
     if (!historyWindow) {
         historyWindow = new HistoryWindow(historyLocation, this);
+        historyWindow->setAttribute(Qt::WA_DeleteOnClose);
         if (showHistoryPlot)
             historyWindow->showPlot = showHistoryPlot;
     }

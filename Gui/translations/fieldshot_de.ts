@@ -207,6 +207,13 @@
     </message>
 </context>
 <context>
+    <name>HistoryButton</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Verlauf</translation>
+    </message>
+</context>
+<context>
     <name>HistoryPlotDialog</name>
     <message>
         <source>Schüsse: %1, Einheit: %2</source>
@@ -668,10 +675,6 @@
     <message>
         <source>Die Verbindungsangabe ist ungültig</source>
         <translation>Die Verbindungsangabe ist ungültig</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Verlauf</translation>
     </message>
 </context>
 <context>

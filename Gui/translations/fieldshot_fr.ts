@@ -207,6 +207,13 @@
     </message>
 </context>
 <context>
+    <name>HistoryButton</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Historique</translation>
+    </message>
+</context>
+<context>
     <name>HistoryPlotDialog</name>
     <message>
         <source>Schüsse: %1, Einheit: %2</source>
@@ -668,10 +675,6 @@
     <message>
         <source>Die Verbindungsangabe ist ungültig</source>
         <translation>Le paramètre de connexion n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Historique</translation>
     </message>
 </context>
 <context>

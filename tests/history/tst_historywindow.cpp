@@ -29,6 +29,7 @@ private slots:
     void gameWithoutShotsIsNotStored();
     void damagedDatabaseKeepsTheProgramWorking();
     void windowListsFiltersPlotsAndExports();
+    void buttonAndWindowFollowTheLanguage();
 
 private:
     // Opens the main window on the Game page with its history in `url`.
@@ -255,6 +256,25 @@ void tst_HistoryWindow::windowListsFiltersPlotsAndExports()
     QVERIFY(lines[1].startsWith(HistoryTestDb::MadeRecord(0, 3).when.toString(Qt::ISODateWithMs).toUtf8()));
     w->askCsvFileName = [] { return QString(); };
     QVERIFY(!w->ExportCsv()); // cancelled
+}
+
+void tst_HistoryWindow::buttonAndWindowFollowTheLanguage()
+{
+    if (!OpenWindow(dbPath))
+        QSKIP("the camera library beside the test was not loaded");
+    QVERIFY(window->historyButton);
+    QCOMPARE(window->historyButton->text(), QStringLiteral("Verlauf"));
+    window->historyButton->click();
+    QCOMPARE(window->historyWindow->windowTitle(), QStringLiteral("Trainingsverlauf"));
+    window->historyWindow->close(); // gone once closed
+    QTRY_VERIFY(!window->historyWindow);
+
+    window->SetLanguage(QStringLiteral("en"));
+    QTRY_COMPARE(window->historyButton->text(), QStringLiteral("History")); // the change event is posted
+    window->historyButton->click();
+    QCOMPARE(window->historyWindow->windowTitle(), QStringLiteral("Training history"));
+    window->SetLanguage(QStringLiteral("fr"));
+    QTRY_COMPARE(window->historyButton->text(), QStringLiteral("Historique"));
 }
 
 QTEST_MAIN(tst_HistoryWindow)
