@@ -133,6 +133,10 @@ public:
     void RecordHistoryShot(int score);
     void QueueFinishedGameForHistory();
     void StoreQueuedGame();
+    // Stores a finished drill string (empty drill: a plain game). Offsets are measured from the
+    // target each shot hit (by name), misses from the target most shots hit; parUs > 0 sets par.
+    void StoreHistoryString(const QString &drill, int stringIndex, const QDateTime &whenUtc, qint64 startUs,
+                            const QList<TimedShot> &shots, qint64 parUs = 0);
     HistoryLocation historyLocation;
     HistoryWriter *historyWriter = nullptr;
     QPointer<HistoryWindow> historyWindow; // while it is open

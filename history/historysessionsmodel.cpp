@@ -46,7 +46,7 @@ QVariant HistorySessionsModel::data(const QModelIndex &index, int role) const
     const QString na = tr("n/a");
     switch (index.column()) {
     case When:
-        return locale.toString(r->when.toLocalTime(), QLocale::ShortFormat);
+        return r->when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     case Project:
         return QFileInfo(r->project).fileName();
     case Drill:

@@ -86,6 +86,11 @@ HistoryWindow::HistoryWindow(const HistoryLocation &where, QWidget *parent) : QD
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    // Fixed widths: fitting to the contents would read every one of thousands of rows.
+    table->setColumnWidth(HistorySessionsModel::When, 180);
+    table->setColumnWidth(HistorySessionsModel::Project, 130);
+    table->setColumnWidth(HistorySessionsModel::Drill, 170);
+    table->setColumnWidth(HistorySessionsModel::FirstShot, 130);
 
     auto *splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(chartBox);
@@ -198,10 +203,15 @@ void HistoryWindow::ShowProgress(const HistoryProgress &progress)
     const qint64 day = 24 * 3600 * 1000LL;
     const qint64 from = qint64(progress.minX);
     const qint64 to = qMax(qint64(progress.maxX), from + day);
-    const bool longRange = to - from > 300 * day;
+    const QString format = to - from > 300 * day ? QStringLiteral("MM.yyyy")
+                           : to - from > 3 * day  ? QStringLiteral("dd.MM.")
+                                                  : QStringLiteral("dd.MM. HH:mm");
     for (int i = 0; i < ChartCount; ++i) {
         series[i]->replace(*points[i]);
-        timeAxes[i]->setFormat(longRange ? QStringLiteral("MM.yyyy") : QStringLiteral("dd.MM."));
+        // Dots help a few strings; over hundreds they only blot the line.
+        series[i]->setPointsVisible(points[i]->size() <= 200);
+        timeAxes[i]->setFormat(format);
+        timeAxes[i]->setTickCount(format.contains(QLatin1Char(' ')) ? 3 : 5);
         timeAxes[i]->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(to));
         double low = 0;
         double high = 1;

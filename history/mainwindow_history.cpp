@@ -67,10 +67,8 @@ void MainWindow::SetUpHistory()
         historyError = message;
         statusBar()->showMessage(tr("Trainingsverlauf nicht verfügbar: %1").arg(message));
     });
-    connect(historyWriter, &HistoryWriter::Stored, this, [this](qint64) {
-        historyError.clear();
-        statusBar()->showMessage(tr("Serie im Trainingsverlauf gespeichert"), 4000);
-    });
+    // Success stays quiet: the status bar may be telling something more important.
+    connect(historyWriter, &HistoryWriter::Stored, this, [this](qint64) { historyError.clear(); });
     if (!historyLocation.IsValid()) {
         historyError = tr("Die Verbindungsangabe ist ungültig");
         statusBar()->showMessage(tr("Trainingsverlauf nicht verfügbar: %1").arg(historyError));
@@ -175,6 +173,38 @@ void MainWindow::QueueFinishedGameForHistory()
     // The shot that ended the game is still being handled (its camera is added after Shoot):
     // store once it is done.
     QMetaObject::invokeMethod(this, &MainWindow::StoreQueuedGame, Qt::QueuedConnection);
+}
+
+void MainWindow::StoreHistoryString(const QString &drill, int stringIndex, const QDateTime &whenUtc, qint64 startUs,
+                                    const QList<TimedShot> &shots, qint64 parUs)
+{
+    if (shots.isEmpty())
+        return;
+    HistoryRecord r;
+    r.when = whenUtc.toUTC();
+    r.startUs = startUs;
+    r.project = historyProject;
+    r.drill = drill;
+    r.stringIndex = stringIndex;
+    r.gameType = ui->comboBoxGametype->currentIndex();
+    QHash<QString, QRectF> rects;
+    for (const Target *t : Targets())
+        if (t->type == int(TargetType::Target) && !rects.contains(t->name))
+            rects.insert(t->name, TargetRect(t));
+    for (const TimedShot &t : shots) {
+        HistoryShot h;
+        h.shot = t;
+        r.shots.append(h);
+    }
+    r.target = MainTargetOf(r.shots);
+    const QRectF fallback = rects.value(r.target, QRectF(0, 0, 640, 480));
+    for (HistoryShot &h : r.shots)
+        h.offset = PercentOffset(h.shot.pos, rects.value(h.shot.target, fallback));
+    r.results = ComputeHistoryResults(r.shots, r.startUs, parUs);
+    if (!historyWriter)
+        SetUpHistory();
+    if (historyWriter)
+        historyWriter->Store(r);
 }
 
 void MainWindow::StoreQueuedGame()

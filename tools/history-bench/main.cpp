@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
     QTemporaryDir dir;
-    // A second argument names the database (a PostgreSQL URL, say); it is filled as well.
+    // Arguments: N, then the database (a PostgreSQL URL, say; filled as well), then a PNG.
     const HistoryLocation location = ParseHistoryUrl(argc > 2 ? QString::fromLocal8Bit(argv[2])
                                                               : dir.filePath(QStringLiteral("bench.sqlite")));
     HistoryStore store;
@@ -101,6 +101,13 @@ int main(int argc, char *argv[])
         reload.push_back(t.nsecsElapsed() / 1e6);
         if (window.model->rowCount() != count)
             return 1;
+    }
+    // A third argument: a picture of the filled window, to look at what the charts draw.
+    if (argc > 3) {
+        HistoryWindow window(location);
+        window.Reload();
+        window.show();
+        window.grab().save(QString::fromLocal8Bit(argv[3]));
     }
     std::printf("  open + query of all strings: median %.1f ms\n", Median(query));
     std::printf("  chart points:                median %.1f ms\n", Median(points));
