@@ -139,6 +139,14 @@ bool HistoryStore::Open(const HistoryLocation &where, int upToSchema)
         // With WAL, NORMAL loses no committed string when the program dies; only a power cut
         // may take back the last ones.
         ok = ok && Exec(QStringLiteral("PRAGMA synchronous=NORMAL")) && Exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+        // A file damaged inside (a disk error, a copy cut short) would fail later, string by string.
+        if (ok) {
+            QSqlQuery check(Db());
+            if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
+                ok = Fail(QStringLiteral("%1 is damaged").arg(where.database), check);
+            else if (check.value(0).toString() != QLatin1String("ok"))
+                ok = Fail(QStringLiteral("%1 is damaged").arg(where.database), check.value(0).toString());
+        }
     }
     if (ok)
         ok = Migrate(upToSchema);

@@ -42,8 +42,15 @@ void HistoryWriter::StoreOnThread(HistoryRecord record)
         emit Failed(store->ErrorString());
         return;
     }
-    if (store->Store(record))
+    if (store->Store(record)) {
+        emit Stored(record.id);
+        return;
+    }
+    // A server that went away and came back leaves a dead connection: one fresh try.
+    const QString message = store->ErrorString();
+    store->Close();
+    if (store->Open(location) && store->Store(record))
         emit Stored(record.id);
     else
-        emit Failed(store->ErrorString());
+        emit Failed(message);
 }

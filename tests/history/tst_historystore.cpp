@@ -29,6 +29,7 @@ private slots:
     void writerThread_data() { backends_data(); }
     void writerThread();
     void garbageFileRefusedAndKept();
+    void damagedInsideRefused();
     void unreachableServer();
     void writerReportsUnopenableDatabase();
 };
@@ -270,6 +271,35 @@ void tst_HistoryStore::garbageFileRefusedAndKept()
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), garbage);
+}
+
+void tst_HistoryStore::damagedInsideRefused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        HistoryStore store;
+        QVERIFY(store.Open(ParseHistoryUrl(path)));
+        for (int seed = 0; seed < 40; ++seed) {
+            HistoryRecord r = MadeRecord(seed, 30);
+            QVERIFY(store.Store(r));
+        }
+        QCOMPARE(store.IntegrityCheck(), QStringLiteral("ok"));
+    } // closing folds the WAL into the file
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    const qint64 size = f.size();
+    QVERIFY(size > 8 * 4096);
+    // The header stays valid; pages in the middle turn to noise.
+    QByteArray noise(3 * 4096, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 131 + 17) % 253);
+    f.seek(size / 2 / 4096 * 4096);
+    f.write(noise);
+    f.close();
+    HistoryStore store;
+    QVERIFY(!store.Open(ParseHistoryUrl(path)));
+    QVERIFY2(store.ErrorString().contains(QLatin1String("damaged")), qPrintable(store.ErrorString()));
 }
 
 void tst_HistoryStore::unreachableServer()
