@@ -5,6 +5,7 @@
 
 #include "camera.h"
 #include "gamestate.h"
+#include "historyplotdialog.h"
 #include "historystore.h"
 #include "historytestdb.h"
 #include "historywindow.h"
@@ -130,6 +131,16 @@ void tst_HistoryWindow::finishedGameIsStored()
     window->ui->pushButtonGameStart->click(); // stopped by hand after one shot
     QTRY_COMPARE(Stored().size(), 2);
     QCOMPARE(Stored().last().shots.size(), 1);
+
+    // After a restart the Verlauf window lists both, newest first.
+    delete window;
+    window = nullptr;
+    QVERIFY(OpenWindow(dbPath));
+    QVERIFY(window->historyButton);
+    window->historyButton->click();
+    QCOMPARE(window->historyWindow->model->rowCount(), 2);
+    QCOMPARE(window->historyWindow->model->StringAt(0)->shotCount, 1);
+    QCOMPARE(window->historyWindow->model->StringAt(1)->results.total, 12);
 }
 
 void tst_HistoryWindow::gameWithoutShotsIsNotStored()
@@ -286,6 +297,19 @@ void tst_HistoryWindow::windowListsFiltersPlotsAndExports()
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(plots[0].offsets[i], newest.shots[i].offset);
         QCOMPARE(plots[0].scores[i], double(newest.shots[i].shot.score));
+    }
+
+    // Without a hook of its own the window shows its own plot dialog.
+    {
+        HistoryWindow own(ParseHistoryUrl(dbPath));
+        QVERIFY(own.Reload());
+        QVERIFY(own.ShowPlotOfRow(1)); // seed 4, seven shots
+        const auto dialogs = own.findChildren<HistoryPlotDialog *>();
+        QCOMPARE(dialogs.size(), 1);
+        QCOMPARE(dialogs[0]->Data().offsets.size(), 7);
+        QVERIFY(!dialogs[0]->grab().isNull()); // draws without tripping
+        QVERIFY(!own.ShowPlotOfRow(99));
+        QVERIFY(own.StatusText().contains(HistoryWindow::tr("Die Serie kann nicht geladen werden.")));
     }
 
     const QString csv = dir.filePath(QStringLiteral("export.csv"));
