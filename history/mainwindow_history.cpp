@@ -21,6 +21,7 @@
 #include <QStatusBar>
 
 #include <chrono>
+#include <cmath>
 
 namespace {
 
@@ -44,6 +45,24 @@ QRectF TargetRect(const Target *t)
     if (const auto *r = dynamic_cast<const QGraphicsRectItem *>(t->item))
         return r->rect();
     return t->item ? t->item->boundingRect() : QRectF();
+}
+
+// The rectangle a target's shots are measured in: its own, or that of the largest target drawn
+// around it on the same centre (the outer ring of a ring target made of one area per ring), so
+// that every shot at such a target shares one aim point and one scale.
+QRectF AimRect(const QList<Target *> &targets, const Target *t)
+{
+    const QRectF own = TargetRect(t);
+    QRectF best = own;
+    for (const Target *u : targets) {
+        if (u->type != int(TargetType::Target))
+            continue;
+        const QRectF r = TargetRect(u);
+        const QPointF d = r.center() - own.center();
+        if (r.width() > best.width() && r.contains(own) && std::hypot(d.x(), d.y()) <= 0.05 * r.width())
+            best = r;
+    }
+    return best;
 }
 
 // The offset of p from the centre of r, in percent of r's width and height.
@@ -143,7 +162,7 @@ void MainWindow::RecordHistoryShot(int score)
         }
     } else if (hit->target && hit->target->type == int(TargetType::Target)) {
         s.shot.target = hit->target->name;
-        const QRectF r = TargetRect(hit->target);
+        const QRectF r = AimRect(Targets(), hit->target);
         historyTargetRects.insert(s.shot.target, r);
         s.offset = PercentOffset(hit->pos, r);
     } else {
@@ -190,7 +209,7 @@ void MainWindow::StoreHistoryString(const QString &drill, int stringIndex, const
     QHash<QString, QRectF> rects;
     for (const Target *t : Targets())
         if (t->type == int(TargetType::Target) && !rects.contains(t->name))
-            rects.insert(t->name, TargetRect(t));
+            rects.insert(t->name, AimRect(Targets(), t));
     for (const TimedShot &t : shots) {
         HistoryShot h;
         h.shot = t;

@@ -29,6 +29,7 @@ private slots:
     void finishedGameIsStored();
     void gameWithoutShotsIsNotStored();
     void drillStringIsStored();
+    void concentricTargetsShareTheAimPoint();
     void damagedDatabaseKeepsTheProgramWorking();
     void windowListsFiltersPlotsAndExports();
     void buttonAndWindowFollowTheLanguage();
@@ -205,6 +206,32 @@ void tst_HistoryWindow::drillStringIsStored()
         QCOMPARE(r.shots[i].shot.camera, 1);
         QCOMPARE(r.shots[i].shot.timeUs, 600000LL * (i + 1));
     }
+}
+
+void tst_HistoryWindow::concentricTargetsShareTheAimPoint()
+{
+    if (!OpenWindow(dbPath))
+        QSKIP("the camera library beside the test was not loaded");
+    // A ring target drawn as one area per ring, the inner one first so that it takes its shots,
+    // and a plate of the same size elsewhere.
+    Target *inner = MainWindowTest::AddRect(window, QRectF(180, 130, 40, 40));
+    inner->name = QStringLiteral("Ten");
+    Target *outer = MainWindowTest::AddRect(window, QRectF(100, 50, 200, 200));
+    outer->name = QStringLiteral("Five");
+    Target *plate = MainWindowTest::AddRect(window, QRectF(400, 50, 40, 40));
+    plate->name = QStringLiteral("Plate");
+    window->ui->spinBoxSchotCount->setValue(3);
+    window->ui->pushButtonGameStart->click();
+    window->Shoot(QPointF(210, 160), QPointF(), false); // Ten, 10 right and down of the centre
+    window->Shoot(QPointF(250, 100), QPointF(), false); // Five
+    window->Shoot(QPointF(410, 80), QPointF(), false); // Plate: its own centre and size
+    QList<HistoryRecord> stored;
+    QTRY_VERIFY((stored = Stored()).size() == 1);
+    const QList<HistoryShot> &shots = stored.first().shots;
+    QCOMPARE(shots[0].shot.target, QStringLiteral("Ten"));
+    QCOMPARE(shots[0].offset, QPointF(5, 5)); // in percent of the outer ring, not of "Ten"
+    QCOMPARE(shots[1].offset, QPointF(25, -25));
+    QCOMPARE(shots[2].offset, QPointF(-25, 25));
 }
 
 void tst_HistoryWindow::damagedDatabaseKeepsTheProgramWorking()
