@@ -8,6 +8,7 @@
 #include "historyrecord.h"
 #include "historysessionsmodel.h"
 
+#include <QSettings>
 #include <QtTest>
 
 class tst_HistoryRecord : public QObject
@@ -21,6 +22,7 @@ private slots:
     void mainTarget();
     void parseUrl_data();
     void parseUrl();
+    void defaultLocation();
     void csv();
     void progressLeavesOutMissingFigures();
     void plotData();
@@ -151,6 +153,36 @@ void tst_HistoryRecord::parseUrl()
     QFETCH(QString, password);
     if (!password.isEmpty())
         QVERIFY(!loc.Describe().contains(password)); // messages never show it
+}
+
+void tst_HistoryRecord::defaultLocation()
+{
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    qunsetenv("FIELDSHOT_HISTORY_URL");
+    const QString folder = HistoryDataFolder();
+    QVERIFY(folder.startsWith(home.path()));
+    QVERIFY(QFileInfo(folder).isDir()); // made on demand
+
+    HistoryLocation loc = DefaultHistoryLocation();
+    QCOMPARE(loc.driver, QStringLiteral("QSQLITE"));
+    QCOMPARE(loc.database, folder + QStringLiteral("/history.sqlite"));
+
+    {
+        QSettings ini(folder + QStringLiteral("/history.ini"), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("url"), QStringLiteral("postgresql://lane3@club-server/fieldshot"));
+    }
+    loc = DefaultHistoryLocation();
+    QCOMPARE(loc.driver, QStringLiteral("QPSQL"));
+    QCOMPARE(loc.host, QStringLiteral("club-server"));
+    QCOMPARE(loc.user, QStringLiteral("lane3"));
+
+    // The environment wins over the file.
+    qputenv("FIELDSHOT_HISTORY_URL", "sqlite:/tmp/elsewhere.sqlite");
+    loc = DefaultHistoryLocation();
+    QCOMPARE(loc.driver, QStringLiteral("QSQLITE"));
+    QCOMPARE(loc.database, QStringLiteral("/tmp/elsewhere.sqlite"));
+    qunsetenv("FIELDSHOT_HISTORY_URL");
 }
 
 void tst_HistoryRecord::csv()
