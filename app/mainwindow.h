@@ -134,7 +134,8 @@ public:
     void QueueFinishedGameForHistory();
     void StoreQueuedGame();
     // Stores a finished drill string (empty drill: a plain game). Offsets are measured from the
-    // target each shot hit (by name), misses from the target most shots hit; parUs > 0 sets par.
+    // target each shot hit (by name; a ring target drawn one area per ring: its outer ring), misses
+    // from the target most shots hit; parUs > 0 sets par.
     void StoreHistoryString(const QString &drill, int stringIndex, const QDateTime &whenUtc, qint64 startUs,
                             const QList<TimedShot> &shots, qint64 parUs = 0);
     HistoryLocation historyLocation;
@@ -147,7 +148,7 @@ public:
     qint64 historyStartUs = 0;
     QList<HistoryShot> historyShots; // the running game's shots
     QList<int> historyMisses; // shots among them that still need an aim point
-    QHash<QString, QRectF> historyTargetRects; // scene rectangles of the targets hit
+    QHash<QString, QRectF> historyTargetRects; // aim rectangles of the targets hit, by name
     HistoryRecord historyQueued; // the game just ended, stored once the current shot is done
     // Shows a stored string's shot plot; empty: the history window's own dialog.
     std::function<void(const ShotPlotData &)> showHistoryPlot;
