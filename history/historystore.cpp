@@ -170,34 +170,57 @@ int HistoryStore::SchemaVersion() const
 
 bool HistoryStore::Migrate(int upTo)
 {
-    if (!Db().tables().contains(QStringLiteral("schema_version"))
-        && !Exec(QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)")))
+    // Two lanes opening one database for the first time: the second waits for the first's
+    // migration under the same lock, then finds the work done. SQLite takes its write lock at
+    // BEGIN IMMEDIATE (a deferred transaction could not wait for it); PostgreSQL holds an
+    // advisory lock to the end of the transaction.
+    QSqlDatabase db = Db();
+    const bool begun = IsPostgres() ? db.transaction() && Exec(QStringLiteral("SELECT pg_advisory_xact_lock(2027001)"))
+                                    : Exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (!begun) {
+        const QString message = error.isEmpty() ? db.lastError().text() : error;
+        if (IsPostgres())
+            db.rollback();
+        return Fail(QStringLiteral("Cannot begin the schema update"), message);
+    }
+    const auto rollback = [&] {
+        const QString message = error;
+        if (IsPostgres())
+            db.rollback();
+        else
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        error = message;
         return false;
+    };
+    if (!db.tables().contains(QStringLiteral("schema_version"))
+        && !Exec(QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)")))
+        return rollback();
     const int current = SchemaVersion();
-    if (current > LatestSchema)
-        return Fail(QStringLiteral("The history database has schema %1; this program knows up to %2")
-                        .arg(current)
-                        .arg(LatestSchema),
-                    QString());
-    for (int v = current + 1; v <= qMin(upTo, LatestSchema); ++v)
-        if (!MigrateTo(v))
-            return false;
+    if (current > LatestSchema) {
+        Fail(QStringLiteral("The history database has schema %1; this program knows up to %2")
+                 .arg(current)
+                 .arg(LatestSchema),
+             QString());
+        return rollback();
+    }
+    for (int v = current + 1; v <= qMin(upTo, LatestSchema); ++v) {
+        for (const QString &sql : MigrationSteps(v)) {
+            if (!Exec(sql)) {
+                Fail(QStringLiteral("Migration %1 failed").arg(v), error);
+                return rollback();
+            }
+        }
+    }
+    const bool committed = IsPostgres() ? db.commit() : Exec(QStringLiteral("COMMIT"));
+    if (!committed) {
+        Fail(QStringLiteral("Cannot finish the schema update"), IsPostgres() ? db.lastError().text() : error);
+        return rollback();
+    }
     return true;
 }
 
-bool HistoryStore::MigrateTo(int version)
+QStringList HistoryStore::MigrationSteps(int version) const
 {
-    QSqlDatabase db = Db();
-    if (!db.transaction())
-        return Fail(QStringLiteral("Cannot begin a migration"), db.lastError().text());
-    // Two lanes starting at once against one server: the second waits, then finds the work done.
-    if (IsPostgres() && !Exec(QStringLiteral("LOCK TABLE schema_version IN EXCLUSIVE MODE"))) {
-        db.rollback();
-        return false;
-    }
-    if (SchemaVersion() >= version)
-        return db.commit();
-
     QStringList steps;
     if (version == 1) {
         const QString id = IsPostgres() ? QStringLiteral("id BIGSERIAL PRIMARY KEY")
@@ -224,15 +247,7 @@ bool HistoryStore::MigrateTo(int version)
               << QStringLiteral("CREATE INDEX strings_by_drill_target ON strings (drill, target, shot_at)");
     }
     steps << QStringLiteral("INSERT INTO schema_version (version) VALUES (%1)").arg(version);
-    for (const QString &sql : steps)
-        if (!Exec(sql)) {
-            const QString message = error;
-            db.rollback();
-            return Fail(QStringLiteral("Migration %1 failed").arg(version), message);
-        }
-    if (!db.commit())
-        return Fail(QStringLiteral("Migration %1 failed").arg(version), db.lastError().text());
-    return true;
+    return steps;
 }
 
 bool HistoryStore::Store(HistoryRecord &r)

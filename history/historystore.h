@@ -64,7 +64,7 @@ private:
     bool Fail(const QString &what, const QString &detail);
     bool Exec(const QString &sql);
     bool Migrate(int upTo);
-    bool MigrateTo(int version);
+    QStringList MigrationSteps(int version) const;
     bool IsPostgres() const { return location.driver == QLatin1String("QPSQL"); }
     QStringList Distinct(const QString &column) const;
 

@@ -28,6 +28,8 @@ private slots:
     void newerSchemaRefused();
     void writerThread_data() { backends_data(); }
     void writerThread();
+    void twoLanesAtOnce_data() { backends_data(); }
+    void twoLanesAtOnce();
     void garbageFileRefusedAndKept();
     void damagedInsideRefused();
     void unreachableServer();
@@ -246,6 +248,37 @@ void tst_HistoryStore::writerThread()
         CompareRecords(all[i], MadeRecord(i, 3), false);
     }
     CompareRecords(all[5], MadeRecord(9, 2), false);
+}
+
+void tst_HistoryStore::twoLanesAtOnce()
+{
+    OPEN_FRESH(loc);
+    // Two lanes share one database, each with its own writer, both opening it for the first time.
+    {
+        HistoryWriter lane1(loc);
+        HistoryWriter lane2(loc);
+        QSignalSpy failed1(&lane1, &HistoryWriter::Failed);
+        QSignalSpy failed2(&lane2, &HistoryWriter::Failed);
+        for (int i = 0; i < 20; ++i) {
+            lane1.Store(MadeRecord(i, 12));
+            lane2.Store(MadeRecord(100 + i, 12));
+        }
+        lane1.WaitForIdle();
+        lane2.WaitForIdle();
+        QCoreApplication::processEvents();
+        QCOMPARE(failed1.size() + failed2.size(), 0);
+    }
+    HistoryStore store;
+    QVERIFY(store.Open(loc));
+    const QList<HistoryRecord> all = store.Strings();
+    QCOMPARE(all.size(), 40);
+    for (const HistoryRecord &r : all) {
+        HistoryRecord loaded;
+        QVERIFY(store.Load(r.id, loaded));
+        QCOMPARE(loaded.shots.size(), 12);
+        const int seed = int((r.when.toMSecsSinceEpoch() - 1700000000000LL) / 60000);
+        CompareRecords(loaded, MadeRecord(seed, 12), true);
+    }
 }
 
 void tst_HistoryStore::garbageFileRefusedAndKept()
