@@ -20,6 +20,15 @@
 
 #include <QMap>
 
+// Training history.
+#include "analysis/shotplotdata.h"
+#include "history/historylocation.h"
+#include "history/historyrecord.h"
+#include <QDateTime>
+#include <QHash>
+#include <QPointer>
+#include <QRectF>
+
 class QAbstractGraphicsShapeItem;
 class QComboBox;
 class QGraphicsItem;
@@ -35,6 +44,8 @@ class FormTargetPDFTool;
 class UndoNotice;
 class AnalysisWindow;
 class Hit;
+class HistoryWriter;
+class HistoryWindow;
 struct ProjectData;
 
 namespace Ui {
@@ -139,6 +150,35 @@ public:
     bool StartDrillString(); // true when an armed drill took over the game's start
     qint64 ShotTimeUs(bool fromCamera, int *camera);
     bool FeedDrill(qint64 timeUs, int camera, QPointF pos, QPointF corrected, bool hit);
+    // Training history (history/): every finished game is stored off the GUI thread; "Verlauf"
+    // on the Game page opens the progress charts and the table of past strings.
+    void SetUpHistory();
+    void OpenHistory();
+    void BeginHistoryGame();
+    void RecordHistoryShot(int score);
+    void QueueFinishedGameForHistory();
+    void StoreQueuedGame();
+    // Stores a finished drill string (empty drill: a plain game). Offsets are measured from the
+    // target each shot hit (by name; a ring target drawn one area per ring: its outer ring), misses
+    // from the target most shots hit; parUs > 0 sets par.
+    void StoreHistoryString(const QString &drill, int stringIndex, const QDateTime &whenUtc, qint64 startUs,
+                            const QList<TimedShot> &shots, qint64 parUs = 0);
+    HistoryLocation historyLocation;
+    HistoryWriter *historyWriter = nullptr;
+    QPointer<HistoryWindow> historyWindow; // while it is open
+    QPushButton *historyButton = nullptr;
+    QString historyProject; // the project file the strings are shot in, when known
+    QString historyError; // why the last string could not be stored (empty: it was)
+    QDateTime historyStart;
+    qint64 historyStartUs = 0;
+    QList<HistoryShot> historyShots; // the running game's shots
+    QList<int> historyMisses; // shots among them that still need an aim point
+    QHash<QString, QRectF> historyTargetRects; // aim rectangles of the targets hit, by name
+    HistoryRecord historyQueued; // the game just ended, stored once the current shot is done
+    // Shows a stored string's shot plot; empty: the history window's own dialog.
+    std::function<void(const ShotPlotData &)> showHistoryPlot;
+    // Queues SetUpHistory as the window is built, once the cameras exist.
+    bool historySetUpQueued = (QTimer::singleShot(0, this, [this] { SetUpHistory(); }), true);
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }

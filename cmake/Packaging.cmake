@@ -70,7 +70,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FIELDSHOT_HOMEPAGE})
 # The dependencies come from the libraries the program and the camera library link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own texts (dialog buttons, file dialogs) in the program's languages.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qttranslations5-l10n")
+# Qt's own texts (dialog buttons, file dialogs) in the program's languages; Qt loads its SQL
+# drivers as plugins, which the library scan cannot see: SQLite for the training history,
+# PostgreSQL for a club's shared server.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qttranslations5-l10n, libqt5sql5-sqlite, libqt5sql5-psql")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -45,6 +45,7 @@ void MainWindow::StartGame()
         return; // the hold ended by a false start or a page switch
     gameTimer.start();
     gameState = GameState::Running;
+    BeginHistoryGame();
     PlaySound(soundPeep);
     ui->pushButtonGameStart->setText(tr("Stop"));
 }
@@ -64,6 +65,7 @@ void MainWindow::ResetGame()
 
 void MainWindow::StopGame()
 {
+    QueueFinishedGameForHistory(); // only a game that ran and recorded shots
     // A hold left behind must not start a later game early.
     startDelayTimer.stop();
     gameTimer.invalidate();
@@ -83,6 +85,7 @@ void MainWindow::AddHitRow(const QString &name, int score)
     table->setItem(row, 2, new QTableWidgetItem(ui->labelTotaltime->text()));
     table->scrollToBottom(); // the newest row stays in sight
     totalScore += score;
+    RecordHistoryShot(score);
     if (score != 0)
         PlaySound(soundTargetHit);
 }

@@ -39,7 +39,7 @@ unexpected=$(cd "$root" && find . -type f | grep -v -E '^\./usr/(bin/fieldshot|l
 file "$root/usr/bin/fieldshot" | grep -q 'ELF.*executable' || fail "usr/bin/fieldshot is no executable"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt5widgets5 libqt5multimedia5 libopencv-videoio qttranslations5-l10n; do
+for lib in libqt5widgets5 libqt5multimedia5 libopencv-videoio qttranslations5-l10n libqt5charts5 libqt5sql5-sqlite libqt5sql5-psql; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 

@@ -13,6 +13,7 @@ packages=(
     python3-opencv python3-numpy
     pulseaudio xvfb xauth fonts-dejavu-core
     dpkg-dev file desktop-file-utils appstream
+    libqt5sql5-sqlite libqt5sql5-psql libqt5charts5-dev postgresql
 )
 
 missing=()

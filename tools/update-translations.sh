@@ -7,7 +7,7 @@ LUPDATE=${LUPDATE:-/usr/lib/qt5/bin/lupdate}
 
 # Folders that do not exist yet are left out: lupdate refuses missing paths.
 dirs=()
-for d in app targets game camera display project settings pdftool analysis cameracheck training; do
+for d in app targets game camera display project settings pdftool analysis cameracheck training history; do
     [ -d "$d" ] && dirs+=("$d")
 done
 

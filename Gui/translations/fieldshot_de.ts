@@ -887,6 +887,154 @@
     </message>
 </context>
 <context>
+    <name>HistoryButton</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPlotDialog</name>
+    <message>
+        <source>Schüsse: %1, Einheit: %2</source>
+        <translation>Schüsse: %1, Einheit: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistorySessionsModel</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Spiel</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>%1, Serie %2</source>
+        <translation>%1, Serie %2</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Projekt</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Schüsse</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit-Faktor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>Erster Schuss (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Trainingsverlauf</source>
+        <translation>Trainingsverlauf</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Schussbild</source>
+        <translation>Schussbild</translation>
+    </message>
+    <message>
+        <source>CSV exportieren</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Übung:</source>
+        <translation>Übung:</translation>
+    </message>
+    <message>
+        <source>Ziel:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit-Faktor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>Erster Schuss (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Verlauf als CSV speichern</source>
+        <translation>Verlauf als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Der Trainingsverlauf ist nicht verfügbar: %1</source>
+        <translation>Der Trainingsverlauf ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Nur Spiele</source>
+        <translation>Nur Spiele</translation>
+    </message>
+    <message>
+        <source>Serien: %1 (%2)</source>
+        <translation>Serien: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Gruppe (%1)</source>
+        <translation>Gruppe (%1)</translation>
+    </message>
+    <message>
+        <source>Die Serie kann nicht geladen werden.</source>
+        <translation>Die Serie kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gespeichert werden: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Serien gespeichert: %1 (%2)</source>
+        <translation>Serien gespeichert: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvex Fieldshot</source>
@@ -1279,6 +1427,14 @@
     <message>
         <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
         <translation>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</translation>
+    </message>
+    <message>
+        <source>Trainingsverlauf nicht verfügbar: %1</source>
+        <translation>Trainingsverlauf nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Die Verbindungsangabe ist ungültig</source>
+        <translation>Die Verbindungsangabe ist ungültig</translation>
     </message>
 </context>
 <context>

@@ -887,6 +887,154 @@
     </message>
 </context>
 <context>
+    <name>HistoryButton</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>History</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPlotDialog</name>
+    <message>
+        <source>Schüsse: %1, Einheit: %2</source>
+        <translation>Shots: %1, unit: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistorySessionsModel</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Spiel</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>%1, Serie %2</source>
+        <translation>%1, string %2</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Projekt</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Shots</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>First shot (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Trainingsverlauf</source>
+        <translation>Training history</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Schussbild</source>
+        <translation>Shot plot</translation>
+    </message>
+    <message>
+        <source>CSV exportieren</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Übung:</source>
+        <translation>Drill:</translation>
+    </message>
+    <message>
+        <source>Ziel:</source>
+        <translation>Target:</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>First shot (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Verlauf als CSV speichern</source>
+        <translation>Save history as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Der Trainingsverlauf ist nicht verfügbar: %1</source>
+        <translation>The training history is not available: %1</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Nur Spiele</source>
+        <translation>Games only</translation>
+    </message>
+    <message>
+        <source>Serien: %1 (%2)</source>
+        <translation>Strings: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Gruppe (%1)</source>
+        <translation>Group (%1)</translation>
+    </message>
+    <message>
+        <source>Die Serie kann nicht geladen werden.</source>
+        <translation>The string cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gespeichert werden: %2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>Serien gespeichert: %1 (%2)</source>
+        <translation>Strings saved: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvex Fieldshot</source>
@@ -1279,6 +1427,14 @@
     <message>
         <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
         <translation>The game&apos;s shot count (%1) is below the longest string (%2): the game ends before the string.</translation>
+    </message>
+    <message>
+        <source>Trainingsverlauf nicht verfügbar: %1</source>
+        <translation>Training history not available: %1</translation>
+    </message>
+    <message>
+        <source>Die Verbindungsangabe ist ungültig</source>
+        <translation>The connection setting is not valid</translation>
     </message>
 </context>
 <context>

@@ -887,6 +887,154 @@
     </message>
 </context>
 <context>
+    <name>HistoryButton</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Historial</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPlotDialog</name>
+    <message>
+        <source>Schüsse: %1, Einheit: %2</source>
+        <translation>Disparos: %1, unidad: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistorySessionsModel</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>Spiel</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>%1, Serie %2</source>
+        <translation>%1, serie %2</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Projekt</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Disparos</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>Primer disparo (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Agrupación</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Trainingsverlauf</source>
+        <translation>Historial de entrenamiento</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Schussbild</source>
+        <translation>Impactos</translation>
+    </message>
+    <message>
+        <source>CSV exportieren</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Übung:</source>
+        <translation>Ejercicio:</translation>
+    </message>
+    <message>
+        <source>Ziel:</source>
+        <translation>Blanco:</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>Primer disparo (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Agrupación</translation>
+    </message>
+    <message>
+        <source>Verlauf als CSV speichern</source>
+        <translation>Guardar el historial como CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Der Trainingsverlauf ist nicht verfügbar: %1</source>
+        <translation>El historial de entrenamiento no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Nur Spiele</source>
+        <translation>Solo juegos</translation>
+    </message>
+    <message>
+        <source>Serien: %1 (%2)</source>
+        <translation>Series: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Gruppe (%1)</source>
+        <translation>Agrupación (%1)</translation>
+    </message>
+    <message>
+        <source>Die Serie kann nicht geladen werden.</source>
+        <translation>No se puede cargar la serie.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gespeichert werden: %2</source>
+        <translation>No se puede guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Serien gespeichert: %1 (%2)</source>
+        <translation>Series guardadas: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvex Fieldshot</source>
@@ -1279,6 +1427,14 @@
     <message>
         <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
         <translation>El número de disparos del juego (%1) es menor que la serie más larga (%2): el juego termina antes que la serie.</translation>
+    </message>
+    <message>
+        <source>Trainingsverlauf nicht verfügbar: %1</source>
+        <translation>Historial de entrenamiento no disponible: %1</translation>
+    </message>
+    <message>
+        <source>Die Verbindungsangabe ist ungültig</source>
+        <translation>La configuración de conexión no es válida</translation>
     </message>
 </context>
 <context>

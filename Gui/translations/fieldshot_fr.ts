@@ -887,6 +887,154 @@
     </message>
 </context>
 <context>
+    <name>HistoryButton</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Historique</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPlotDialog</name>
+    <message>
+        <source>Schüsse: %1, Einheit: %2</source>
+        <translation>Tirs : %1, unité : %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistorySessionsModel</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>Spiel</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>%1, Serie %2</source>
+        <translation>%1, série %2</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Projekt</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Schüsse</source>
+        <translation>Tirs</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>Premier tir (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Groupement</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Trainingsverlauf</source>
+        <translation>Historique d&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Schussbild</source>
+        <translation>Impacts</translation>
+    </message>
+    <message>
+        <source>CSV exportieren</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Übung:</source>
+        <translation>Exercice :</translation>
+    </message>
+    <message>
+        <source>Ziel:</source>
+        <translation>Cible :</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Hit-Faktor</source>
+        <translation>Hit factor</translation>
+    </message>
+    <message>
+        <source>Erster Schuss (s)</source>
+        <translation>Premier tir (s)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Groupement</translation>
+    </message>
+    <message>
+        <source>Verlauf als CSV speichern</source>
+        <translation>Enregistrer l&apos;historique en CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Der Trainingsverlauf ist nicht verfügbar: %1</source>
+        <translation>L&apos;historique d&apos;entraînement n&apos;est pas disponible : %1</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Nur Spiele</source>
+        <translation>Parties seulement</translation>
+    </message>
+    <message>
+        <source>Serien: %1 (%2)</source>
+        <translation>Séries : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Gruppe (%1)</source>
+        <translation>Groupement (%1)</translation>
+    </message>
+    <message>
+        <source>Die Serie kann nicht geladen werden.</source>
+        <translation>La série ne peut pas être chargée.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gespeichert werden: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Serien gespeichert: %1 (%2)</source>
+        <translation>Séries enregistrées : %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvex Fieldshot</source>
@@ -1279,6 +1427,14 @@
     <message>
         <source>Die Schusszahl des Spiels (%1) ist kleiner als die längste Serie (%2): das Spiel endet vor der Serie.</source>
         <translation>Le nombre de tirs du jeu (%1) est inférieur à la plus longue série (%2) : le jeu finit avant la série.</translation>
+    </message>
+    <message>
+        <source>Trainingsverlauf nicht verfügbar: %1</source>
+        <translation>Historique d&apos;entraînement indisponible : %1</translation>
+    </message>
+    <message>
+        <source>Die Verbindungsangabe ist ungültig</source>
+        <translation>Le paramètre de connexion n&apos;est pas valide</translation>
     </message>
 </context>
 <context>
