@@ -21,6 +21,17 @@ namespace {
 // Two buffers: one being filled by the driver while the other is decoded.
 constexpr unsigned BufferCount = 2;
 
+// A JPEG cut short on the bus still decodes, its missing rows grey, and would reach detection
+// as a sudden change of the scene. A whole frame ends with EOI, some cameras pad it with zeros.
+bool IsWholeJpeg(const unsigned char *data, size_t bytes)
+{
+    if (bytes < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return false;
+    while (bytes > 4 && data[bytes - 1] == 0x00)
+        --bytes;
+    return data[bytes - 2] == 0xFF && data[bytes - 1] == 0xD9;
+}
+
 } // namespace
 
 uint32_t ChooseV4L2Format(const std::vector<uint32_t> &offered)
@@ -40,6 +51,8 @@ bool DecodeV4L2Frame(uint32_t pixelFormat, const void *data, size_t bytes, int w
         return false;
     void *mutableData = const_cast<void *>(data); // cv::Mat wants it; it is only read
     if (pixelFormat == V4L2_PIX_FMT_MJPEG) {
+        if (!IsWholeJpeg(static_cast<const unsigned char *>(data), bytes))
+            return false;
         const cv::Mat jpeg(1, int(bytes), CV_8UC1, mutableData);
         cv::imdecode(jpeg, cv::IMREAD_COLOR, &picture);
         return !picture.empty();

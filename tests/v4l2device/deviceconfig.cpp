@@ -80,6 +80,8 @@ bool DeviceConfig::Load(const std::string &path, DeviceConfig &config, std::stri
         const cv::FileNode root = fs.root();
         if (!root["state"].empty())
             config.statePath = std::string(root["state"]);
+        if (!root["serial"].empty())
+            config.serial = int(root["serial"]);
         if (!root["hide_real"].empty())
             config.hideReal = int(root["hide_real"]) != 0;
         for (const cv::FileNode &d : root["devices"]) {

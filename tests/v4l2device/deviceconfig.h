@@ -47,6 +47,7 @@ struct CameraConfig
 struct DeviceConfig
 {
     std::string statePath; // where the device writes what it does; empty: nowhere
+    int serial = 0; // echoed in the state file, so a test knows its configuration was read
     bool hideReal = true; // real /dev/video nodes are neither listed nor opened
     std::vector<CameraConfig> cameras;
 

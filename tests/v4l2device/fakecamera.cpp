@@ -57,11 +57,11 @@ void CopyName(uint8_t *to, size_t size, const char *from)
 
 } // namespace
 
-FakeCamera::FakeCamera(const CameraConfig &c, const CameraProfile &p, CameraHistory &h)
-    : config(c), profile(p), history(h)
+FakeCamera::FakeCamera(const CameraConfig &c, const CameraProfile &p, std::shared_ptr<CameraHistory> h)
+    : config(c), profile(p), history(std::move(h))
 {
-    if (history.fired.size() != config.failures.size())
-        history.fired.assign(config.failures.size(), false);
+    if (history->fired.size() != config.failures.size())
+        history->fired.assign(config.failures.size(), false);
     for (const ProfileControl &control : profile.controls)
         values[control.id] = control.defaultValue;
     // The driver starts on the first size of the first format.
@@ -115,6 +115,13 @@ int FakeCamera::DefaultFps(const ProfileFrame &frame) const
     if (config.fps > 0 && std::count(frame.fps.begin(), frame.fps.end(), uint32_t(config.fps)))
         return config.fps;
     return int(frame.fps.front());
+}
+
+void FakeCamera::SetFailures(const std::vector<FailureStep> &failures)
+{
+    config.failures = failures;
+    if (history->fired.size() != failures.size())
+        history->fired.assign(failures.size(), false);
 }
 
 bool FakeCamera::TakeUnplugRequest(int &backAfterMs)
@@ -190,6 +197,9 @@ int FakeCamera::MetadataIoctl(unsigned long request, void *arg)
 
 int FakeCamera::VideoIoctl(OpenHandle &handle, unsigned long request, void *arg, int64_t nowUs)
 {
+    // What the camera filmed until now happened before this call: a buffer queued now cannot
+    // take a frame that was due while it was away.
+    Advance(nowUs);
     switch (request) {
     case VIDIOC_ENUM_FMT: {
         auto *d = static_cast<v4l2_fmtdesc *>(arg);
@@ -261,7 +271,6 @@ int FakeCamera::VideoIoctl(OpenHandle &handle, unsigned long request, void *arg,
     case VIDIOC_QBUF:
         return Queue(arg);
     case VIDIOC_DQBUF:
-        Advance(nowUs);
         return Dequeue(arg);
     case VIDIOC_STREAMON:
         if (*static_cast<int *>(arg) != V4L2_BUF_TYPE_VIDEO_CAPTURE)
@@ -542,7 +551,7 @@ int FakeCamera::StreamOn(const OpenHandle &handle, int64_t nowUs)
     startUs = nowUs;
     nextFrame = 0;
     const int64_t t0 = ThreadCpuNs();
-    feedReady = feed.Start(config.feed, int(width), int(height), fps, history.streams++);
+    feedReady = feed.Start(config.feed, int(width), int(height), fps, history->streams++);
     cpuNs += ThreadCpuNs() - t0;
     return 0;
 }
@@ -757,10 +766,10 @@ void FakeCamera::FailureFor(long k, const FailureStep **step)
     *step = nullptr;
     for (size_t i = 0; i < config.failures.size(); ++i) {
         const FailureStep &f = config.failures[i];
-        if (history.fired[i] || k < f.frame || k >= f.frame + f.count)
+        if (history->fired[i] || k < f.frame || k >= f.frame + f.count)
             continue;
         if (k == f.frame + f.count - 1)
-            history.fired[i] = true; // a step happens once in the life of the configuration
+            history->fired[i] = true; // a step happens once in the life of the configuration
         *step = &f;
         return;
     }

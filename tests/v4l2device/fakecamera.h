@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ struct CameraHistory
 class FakeCamera
 {
 public:
-    FakeCamera(const CameraConfig &config, const CameraProfile &profile, CameraHistory &history);
+    FakeCamera(const CameraConfig &config, const CameraProfile &profile, std::shared_ptr<CameraHistory> history);
     ~FakeCamera();
     FakeCamera(const FakeCamera &) = delete;
     FakeCamera &operator=(const FakeCamera &) = delete;
@@ -58,8 +59,8 @@ public:
     // A failure of the script asks the device to be unplugged; read and cleared by the owner.
     bool TakeUnplugRequest(int &backAfterMs);
 
-    int Node() const { return config.node; }
-    bool Busy() const { return config.busy; }
+    // A configuration read again: its failure script applies from now on.
+    void SetFailures(const std::vector<FailureStep> &failures);
     std::string StateJson() const;
     const std::map<std::string, long> &IoctlCounts() const { return ioctlCounts; }
 
@@ -105,7 +106,7 @@ private:
 
     CameraConfig config;
     const CameraProfile &profile;
-    CameraHistory &history;
+    std::shared_ptr<CameraHistory> history;
     std::map<uint32_t, int32_t> values;
 
     uint32_t pixelFormat = 0;

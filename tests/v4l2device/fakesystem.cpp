@@ -49,7 +49,7 @@ struct Slot
 {
     CameraConfig config;
     const CameraProfile *profile = nullptr;
-    CameraHistory history;
+    std::shared_ptr<CameraHistory> history = std::make_shared<CameraHistory>();
     std::shared_ptr<FakeCamera> camera; // null while unplugged
     int64_t unregisterAtUs = -1;
     int backAfterMs = -1;
@@ -83,6 +83,7 @@ struct System
     std::map<DIR *, FolderState> folders;
     timespec folderChange{};
     bool stateDirty = true;
+    bool stateUrgent = false; // a change a test waits for: written at once
     int64_t lastStateUs = 0;
     std::map<std::string, long> closedIoctls; // counts of cameras gone
 };
@@ -123,7 +124,7 @@ void Plug(Slot &slot)
     slot.replugAtUs = -1;
     ++slot.plugs;
     MarkFolderChanged();
-    Sys().stateDirty = true;
+    Sys().stateUrgent = true;
 }
 
 void StartUnplug(Slot &slot, int backAfterMs, int64_t now)
@@ -156,10 +157,24 @@ void ApplyConfig(const DeviceConfig &next, int64_t now)
                                    && a.backAfterMs == b.backAfterMs;
                            });
         if (failuresChanged)
-            slot.history.fired.assign(c.failures.size(), false);
+            slot.history->fired.assign(c.failures.size(), false);
+        // Another model, picture or pace on the same node is another camera: the old one goes at once.
+        const bool sameCamera = slot.config.profile == c.profile && slot.config.feed.kind == c.feed.kind
+            && slot.config.feed.path == c.feed.path && slot.config.feed.loop == c.feed.loop
+            && slot.config.paced == c.paced && slot.config.fps == c.fps;
+        if (slot.camera && !sameCamera) {
+            slot.camera->FailStream();
+            slot.camera->Unregister();
+            slot.camera.reset();
+            slot.unregisterAtUs = -1;
+            slot.history = std::make_shared<CameraHistory>();
+            MarkFolderChanged();
+        }
         const bool wasPresent = slot.camera != nullptr;
         slot.config = c;
         slot.profile = FindCameraProfile(c.profile);
+        if (slot.camera)
+            slot.camera->SetFailures(c.failures);
         if (c.present && !wasPresent && slot.unregisterAtUs < 0)
             Plug(slot);
         else if (!c.present && wasPresent)
@@ -178,6 +193,7 @@ void ApplyConfig(const DeviceConfig &next, int64_t now)
     s.slots = std::move(slots);
     s.config = next;
     s.stateDirty = true;
+    MarkFolderChanged(); // names and nodes may have changed: the list is read again
 }
 
 void CheckConfig(int64_t now)
@@ -208,19 +224,26 @@ void CheckConfig(int64_t now)
         // A file half written by a test is read again at the next look.
         return;
     }
+    // Another file is another set of cameras: the old ones go first.
+    if (s.active && path != s.configPath)
+        ApplyConfig(DeviceConfig(), now);
     s.configPath = path;
     s.configStat = st;
     s.active = true;
     ApplyConfig(next, now);
+    s.stateUrgent = true;
 }
 
 void WriteState(int64_t now, bool force)
 {
     System &s = Sys();
-    if (s.config.statePath.empty() || (!s.stateDirty && !force && now - s.lastStateUs < 200000))
+    if (s.config.statePath.empty())
         return;
-    if (!s.stateDirty) {
-        // Only the frame counters moved: no need to write while no camera is plugged in.
+    // Changes are written within 20 ms, frame counters every 200 ms while a camera is plugged in.
+    force = force || s.stateUrgent;
+    if (!force && now - s.lastStateUs < (s.stateDirty ? 20000 : 200000))
+        return;
+    if (!s.stateDirty && !force) {
         bool plugged = false;
         for (const Slot &slot : s.slots)
             plugged = plugged || slot.camera;
@@ -228,8 +251,9 @@ void WriteState(int64_t now, bool force)
             return;
     }
     s.stateDirty = false;
+    s.stateUrgent = false;
     s.lastStateUs = now;
-    std::string json = "{\"devices\": [";
+    std::string json = "{\"serial\": " + std::to_string(s.config.serial) + ", \"devices\": [";
     for (size_t i = 0; i < s.slots.size(); ++i) {
         const Slot &slot = s.slots[i];
         int opens = 0;
@@ -282,7 +306,7 @@ void Pump(int64_t now)
             if (slot.backAfterMs >= 0)
                 slot.replugAtUs = now + int64_t(slot.backAfterMs) * 1000;
             MarkFolderChanged();
-            s.stateDirty = true;
+            s.stateUrgent = true;
         }
         if (slot.replugAtUs >= 0 && now >= slot.replugAtUs && slot.config.present)
             Plug(slot);
@@ -332,7 +356,7 @@ int fv_open(const char *path, int flags)
         errno = ENOENT; // hidden real nodes as well as unplugged ones
         return -1;
     }
-    if (slot->camera->Busy()) {
+    if (slot->config.busy) {
         errno = EBUSY;
         return -1;
     }
@@ -351,7 +375,7 @@ int fv_open(const char *path, int flags)
     h.camera = slot->camera;
     s.handles[fd] = h;
     g_deviceFd[fd] = 1;
-    s.stateDirty = true;
+    s.stateUrgent = true;
     WriteState(now, false);
     return fd;
 }
@@ -372,7 +396,7 @@ void fv_release(int fd)
         s.handles.erase(fd);
     }
     g_deviceFd[fd] = 0;
-    s.stateDirty = true;
+    s.stateUrgent = true;
     WriteState(NowUs(), false);
 }
 
@@ -390,10 +414,23 @@ int fv_ioctl(int fd, unsigned long request, void *arg)
         }
         const std::shared_ptr<FakeCamera> camera = h->camera;
         const int e = camera->Ioctl(h->open, request, arg, now);
-        if (unsigned(request) != unsigned(VIDIOC_G_CTRL) && unsigned(request) != unsigned(VIDIOC_QUERYCTRL)
-            && unsigned(request) != unsigned(VIDIOC_DQBUF) && unsigned(request) != unsigned(VIDIOC_QBUF)
-            && unsigned(request) != unsigned(VIDIOC_QUERYMENU))
-            s.stateDirty = true;
+        switch (unsigned(request)) {
+        case unsigned(VIDIOC_S_CTRL):
+        case unsigned(VIDIOC_S_EXT_CTRLS):
+        case unsigned(VIDIOC_S_FMT):
+        case unsigned(VIDIOC_S_PARM):
+        case unsigned(VIDIOC_REQBUFS):
+        case unsigned(VIDIOC_STREAMON):
+        case unsigned(VIDIOC_STREAMOFF):
+            s.stateUrgent = true;
+            break;
+        case unsigned(VIDIOC_DQBUF):
+        case unsigned(VIDIOC_QBUF):
+            break;
+        default:
+            s.stateDirty = true; // counted ioctls
+        }
+        WriteState(now, false);
         if (e == EAGAIN && !h->open.nonBlocking) {
             // A blocking DQBUF waits for the next frame, without holding the device.
             const int64_t next = camera->NextEventUs();
