@@ -552,6 +552,7 @@ int FakeCamera::StreamOn(const OpenHandle &handle, int64_t nowUs)
     nextFrame = 0;
     const int64_t t0 = ThreadCpuNs();
     feedReady = feed.Start(config.feed, int(width), int(height), fps, history->streams++);
+    ++streams;
     cpuNs += ThreadCpuNs() - t0;
     return 0;
 }
@@ -573,7 +574,7 @@ void FakeCamera::Release(const OpenHandle &handle)
     StreamOff();
     FreeBuffers();
     owner = -1;
-    queueError = false; // the next open starts a fresh stream
+    queueError = unplugging; // the next open starts a fresh stream, unless the camera is going
 }
 
 int FakeCamera::QueryControl(void *arg) const
@@ -803,6 +804,7 @@ void FakeCamera::Produce(int64_t stampUs)
     const FailureStep::Kind kind = step ? step->kind : FailureStep::Kind::Drop;
     if (step && kind == FailureStep::Kind::Unplug) {
         queueError = true;
+        unplugging = true;
         unplugRequested = true;
         unplugBackAfterMs = step->backAfterMs;
         return;
@@ -858,11 +860,12 @@ std::string FakeCamera::StateJson() const
 {
     char fourcc[5] = {char(pixelFormat & 0xff), char(pixelFormat >> 8 & 0xff), char(pixelFormat >> 16 & 0xff),
                       char(pixelFormat >> 24 & 0xff), 0};
-    char head[512];
+    char head[640];
     std::snprintf(head, sizeof head,
                   "\"format\": \"%s\", \"width\": %u, \"height\": %u, \"fps\": %d, \"streaming\": %s, "
-                  "\"buffers\": %zu, \"frames\": %ld, \"lost\": %ld, \"cpu_ms\": %.3f, \"stream_error\": %s",
-                  fourcc, width, height, fps, streaming ? "true" : "false", buffers.size(), delivered, lost,
+                  "\"buffers\": %zu, \"streams\": %d, \"start_us\": %lld, \"frames\": %ld, \"lost\": %ld, \"cpu_ms\": %.3f, "
+                  "\"stream_error\": %s",
+                  fourcc, width, height, fps, streaming ? "true" : "false", buffers.size(), streams, (long long)startUs, delivered, lost,
                   cpuNs / 1e6, queueError ? "true" : "false");
     std::string s = head;
     s += ", \"controls\": {";

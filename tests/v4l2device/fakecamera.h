@@ -53,7 +53,11 @@ public:
     int64_t NextEventUs() const;
 
     // Unplugging: the stream fails at once (EIO), the node goes a moment later (ENODEV).
-    void FailStream() { queueError = true; }
+    void FailStream()
+    {
+        queueError = true;
+        unplugging = true;
+    }
     void Unregister() { unregistered = true; }
     bool Unregistered() const { return unregistered; }
     // A failure of the script asks the device to be unplugged; read and cleared by the owner.
@@ -124,6 +128,7 @@ private:
 
     bool streaming = false;
     bool queueError = false;
+    bool unplugging = false; // the queue stays failed until the node goes
     bool unregistered = false;
     bool stalled = false;
     bool unplugRequested = false;
@@ -133,6 +138,7 @@ private:
     FrameFeed feed;
     bool feedReady = false;
 
+    int streams = 0; // STREAMONs of this plug-in
     long delivered = 0;
     long lost = 0; // frames no buffer took, or dropped by the script
     int64_t cpuNs = 0; // spent rendering and encoding, not the program's own work
