@@ -93,6 +93,8 @@ bool DeviceConfig::Load(const std::string &path, DeviceConfig &config, std::stri
                 error = "unknown profile '" + c.profile + "' (known: " + CameraProfileKeys() + ")";
                 return false;
             }
+            if (!d["card"].empty())
+                c.card = std::string(d["card"]);
             c.present = d["present"].empty() || int(d["present"]) != 0;
             c.busy = !d["busy"].empty() && int(d["busy"]) != 0;
             c.fps = d["fps"].empty() ? 0 : int(d["fps"]);

@@ -36,6 +36,7 @@ struct CameraConfig
 {
     int node = 0; // /dev/video<node>; the metadata node is <node + 1>
     std::string profile = "hd60";
+    std::string card; // the driver's name of the camera when not the profile's
     bool present = true;
     bool busy = false; // every open fails with EBUSY (another program holds a driver that allows one)
     int fps = 0; // the default frame rate of every size when above 0, else the profile's

@@ -58,12 +58,10 @@ void CopyName(uint8_t *to, size_t size, const char *from)
 } // namespace
 
 FakeCamera::FakeCamera(const CameraConfig &c, const CameraProfile &p, std::shared_ptr<CameraHistory> h)
-    : config(c), profile(p), history(std::move(h))
+    : config(c), profile(p), history(std::move(h)), controls(p.controls)
 {
     if (history->fired.size() != config.failures.size())
         history->fired.assign(config.failures.size(), false);
-    for (const ProfileControl &control : profile.controls)
-        values[control.id] = control.defaultValue;
     // The driver starts on the first size of the first format.
     const ProfileFormat &f = profile.formats.front();
     pixelFormat = f.pixelFormat;
@@ -92,22 +90,6 @@ const ProfileFrame *FakeCamera::Frame(uint32_t pf, uint32_t w, uint32_t h) const
             if (fr.width == w && fr.height == h)
                 return &fr;
     return nullptr;
-}
-
-const ProfileControl *FakeCamera::Control(uint32_t id) const
-{
-    for (const ProfileControl &c : profile.controls)
-        if (c.id == id)
-            return &c;
-    return nullptr;
-}
-
-bool FakeCamera::ControlInactive(const ProfileControl &c) const
-{
-    if (!c.master)
-        return false;
-    const auto it = values.find(c.master);
-    return it != values.end() && it->second != c.masterManual;
 }
 
 int FakeCamera::DefaultFps(const ProfileFrame &frame) const
@@ -145,7 +127,7 @@ int FakeCamera::Ioctl(OpenHandle &handle, unsigned long request, void *arg, int6
         auto *cap = static_cast<v4l2_capability *>(arg);
         std::memset(cap, 0, sizeof *cap);
         CopyName(cap->driver, sizeof cap->driver, "uvcvideo");
-        CopyName(cap->card, sizeof cap->card, profile.card.c_str());
+        CopyName(cap->card, sizeof cap->card, (config.card.empty() ? profile.card : config.card).c_str());
         char bus[32];
         std::snprintf(bus, sizeof bus, "usb-0000:00:14.0-%d", config.node / 2 + 1);
         CopyName(cap->bus_info, sizeof cap->bus_info, bus);
@@ -284,29 +266,29 @@ int FakeCamera::VideoIoctl(OpenHandle &handle, unsigned long request, void *arg,
         StreamOff();
         return 0;
     case VIDIOC_QUERYCTRL:
-        return QueryControl(arg);
+        return controls.Query(arg);
     case VIDIOC_QUERY_EXT_CTRL:
-        return QueryExtControl(arg);
+        return controls.QueryExt(arg);
     case VIDIOC_QUERYMENU:
-        return QueryMenu(arg);
+        return controls.QueryMenu(arg);
     case VIDIOC_G_CTRL: {
         auto *c = static_cast<v4l2_control *>(arg);
-        const ProfileControl *pc = Control(c->id);
-        if (!pc)
-            return EINVAL;
-        if (pc->flags & V4L2_CTRL_FLAG_WRITE_ONLY)
-            return EACCES;
-        c->value = values[c->id];
-        return 0;
+        int32_t value = 0;
+        const int e = controls.Get(c->id, value);
+        c->value = value;
+        return e;
     }
     case VIDIOC_S_CTRL: {
         auto *c = static_cast<v4l2_control *>(arg);
-        return SetControl(c->id, c->value, true);
+        int32_t value = c->value;
+        const int e = controls.Set(c->id, value, true);
+        c->value = value;
+        return e;
     }
     case VIDIOC_G_EXT_CTRLS:
     case VIDIOC_S_EXT_CTRLS:
     case VIDIOC_TRY_EXT_CTRLS:
-        return ExtControls(request, arg);
+        return controls.Ext(request, arg);
     case VIDIOC_G_INPUT:
         *static_cast<int *>(arg) = 0;
         return 0;
@@ -577,141 +559,6 @@ void FakeCamera::Release(const OpenHandle &handle)
     queueError = unplugging; // the next open starts a fresh stream, unless the camera is going
 }
 
-int FakeCamera::QueryControl(void *arg) const
-{
-    auto *q = static_cast<v4l2_queryctrl *>(arg);
-    const bool next = q->id & (V4L2_CTRL_FLAG_NEXT_CTRL | V4L2_CTRL_FLAG_NEXT_COMPOUND);
-    const uint32_t id = q->id & V4L2_CTRL_ID_MASK;
-    const ProfileControl *found = nullptr;
-    for (const ProfileControl &c : profile.controls)
-        if (next ? c.id > id && (!found || c.id < found->id) : c.id == id)
-            found = &c;
-    if (!found)
-        return EINVAL;
-    std::memset(q, 0, sizeof *q);
-    q->id = found->id;
-    q->type = found->type;
-    CopyName(q->name, sizeof q->name, found->name);
-    q->minimum = found->minimum;
-    q->maximum = found->maximum;
-    q->step = found->step;
-    q->default_value = found->defaultValue;
-    q->flags = found->flags | (ControlInactive(*found) ? V4L2_CTRL_FLAG_INACTIVE : 0);
-    return 0;
-}
-
-int FakeCamera::QueryExtControl(void *arg) const
-{
-    auto *q = static_cast<v4l2_query_ext_ctrl *>(arg);
-    v4l2_queryctrl plain{};
-    plain.id = q->id;
-    if (int e = QueryControl(&plain))
-        return e;
-    std::memset(q, 0, sizeof *q);
-    q->id = plain.id;
-    q->type = plain.type;
-    std::memcpy(q->name, plain.name, sizeof q->name);
-    q->minimum = plain.minimum;
-    q->maximum = plain.maximum;
-    q->step = uint64_t(plain.step);
-    q->default_value = plain.default_value;
-    q->flags = plain.flags;
-    q->elem_size = plain.type == V4L2_CTRL_TYPE_CTRL_CLASS ? 0 : 4;
-    q->elems = 1;
-    return 0;
-}
-
-int FakeCamera::QueryMenu(void *arg) const
-{
-    auto *m = static_cast<v4l2_querymenu *>(arg);
-    const ProfileControl *c = Control(m->id);
-    if (!c || c->type != V4L2_CTRL_TYPE_MENU || m->index >= c->menu.size() || !c->menu[m->index])
-        return EINVAL;
-    const uint32_t id = m->id, index = m->index;
-    std::memset(m, 0, sizeof *m);
-    m->id = id;
-    m->index = index;
-    CopyName(m->name, sizeof m->name, c->menu[index]);
-    return 0;
-}
-
-int FakeCamera::SetControl(uint32_t id, int32_t &value, bool apply)
-{
-    const ProfileControl *c = Control(id);
-    if (!c)
-        return EINVAL;
-    if (c->flags & V4L2_CTRL_FLAG_READ_ONLY)
-        return EACCES;
-    switch (c->type) {
-    case V4L2_CTRL_TYPE_INTEGER: {
-        // Rounded to the step and clamped, as the UVC driver does.
-        const int64_t step = std::max(1, c->step);
-        int64_t v = c->minimum + (int64_t(value) - c->minimum + step / 2) / step * step;
-        if (int64_t(value) < c->minimum)
-            v = c->minimum;
-        value = int32_t(std::clamp<int64_t>(v, c->minimum, c->maximum));
-        break;
-    }
-    case V4L2_CTRL_TYPE_BOOLEAN:
-        value = std::clamp(value, 0, 1);
-        break;
-    case V4L2_CTRL_TYPE_MENU:
-        if (value < c->minimum || value > c->maximum)
-            return ERANGE;
-        if (size_t(value) >= c->menu.size() || !c->menu[size_t(value)])
-            return EINVAL;
-        break;
-    default:
-        return EINVAL;
-    }
-    if (apply)
-        values[id] = value;
-    return 0;
-}
-
-int FakeCamera::ExtControls(unsigned long request, void *arg)
-{
-    auto *ext = static_cast<v4l2_ext_controls *>(arg);
-    if (ext->count == 0)
-        return 0;
-    if (!ext->controls)
-        return EFAULT;
-    const bool get = request == VIDIOC_G_EXT_CTRLS;
-    const bool defaults = ext->which == V4L2_CTRL_WHICH_DEF_VAL;
-    if (defaults && !get)
-        return EINVAL;
-    const uint32_t whichClass = ext->which == V4L2_CTRL_WHICH_CUR_VAL || defaults ? 0 : ext->which;
-    // Every control is checked before any is set, so a refused one leaves all as they were.
-    for (uint32_t i = 0; i < ext->count; ++i) {
-        v4l2_ext_control &x = ext->controls[i];
-        const ProfileControl *c = Control(x.id);
-        int e = 0;
-        if (!c || c->type == V4L2_CTRL_TYPE_CTRL_CLASS || (whichClass && V4L2_CTRL_ID2WHICH(x.id) != whichClass))
-            e = EINVAL;
-        else if (get && (c->flags & V4L2_CTRL_FLAG_WRITE_ONLY))
-            e = EACCES;
-        else if (!get) {
-            int32_t v = x.value;
-            e = SetControl(x.id, v, false);
-        }
-        if (e) {
-            ext->error_idx = get || request == VIDIOC_TRY_EXT_CTRLS ? i : ext->count;
-            return e;
-        }
-    }
-    for (uint32_t i = 0; i < ext->count; ++i) {
-        v4l2_ext_control &x = ext->controls[i];
-        if (get)
-            x.value = defaults ? Control(x.id)->defaultValue : values[x.id];
-        else {
-            int32_t v = x.value; // the driver writes back the value it took
-            SetControl(x.id, v, request == VIDIOC_S_EXT_CTRLS);
-            x.value = v;
-        }
-    }
-    return 0;
-}
-
 short FakeCamera::Poll(const OpenHandle &handle, short events, int64_t nowUs)
 {
     if (unregistered)
@@ -868,17 +715,6 @@ std::string FakeCamera::StateJson() const
                   fourcc, width, height, fps, streaming ? "true" : "false", buffers.size(), streams, (long long)startUs, delivered, lost,
                   cpuNs / 1e6, queueError ? "true" : "false");
     std::string s = head;
-    s += ", \"controls\": {";
-    bool first = true;
-    for (const auto &v : values) {
-        const ProfileControl *c = Control(v.first);
-        if (c && c->type == V4L2_CTRL_TYPE_CTRL_CLASS)
-            continue;
-        char item[64];
-        std::snprintf(item, sizeof item, "%s\"%u\": %d", first ? "" : ", ", v.first, v.second);
-        s += item;
-        first = false;
-    }
-    s += "}";
+    s += ", \"controls\": " + controls.ValuesJson();
     return s;
 }

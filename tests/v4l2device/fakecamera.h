@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cameraprofile.h"
+#include "controlset.h"
 #include "deviceconfig.h"
 #include "framefeed.h"
 
@@ -83,8 +84,6 @@ private:
 
     const ProfileFormat *Format(uint32_t pixelFormat) const;
     const ProfileFrame *Frame(uint32_t pixelFormat, uint32_t width, uint32_t height) const;
-    const ProfileControl *Control(uint32_t id) const;
-    bool ControlInactive(const ProfileControl &c) const;
     int DefaultFps(const ProfileFrame &frame) const;
 
     int VideoIoctl(OpenHandle &handle, unsigned long request, void *arg, int64_t nowUs);
@@ -97,11 +96,6 @@ private:
     int Dequeue(void *buf);
     int StreamOn(const OpenHandle &handle, int64_t nowUs);
     void StreamOff();
-    int QueryControl(void *arg) const;
-    int QueryExtControl(void *arg) const;
-    int QueryMenu(void *arg) const;
-    int SetControl(uint32_t id, int32_t &value, bool apply);
-    int ExtControls(unsigned long request, void *arg);
     // Takes the stream for this handle, or EBUSY when another one holds it.
     int Acquire(const OpenHandle &handle);
     void FreeBuffers();
@@ -111,7 +105,7 @@ private:
     CameraConfig config;
     const CameraProfile &profile;
     std::shared_ptr<CameraHistory> history;
-    std::map<uint32_t, int32_t> values;
+    ControlSet controls;
 
     uint32_t pixelFormat = 0;
     uint32_t width = 0;

@@ -159,7 +159,8 @@ void ApplyConfig(const DeviceConfig &next, int64_t now)
         if (failuresChanged)
             slot.history->fired.assign(c.failures.size(), false);
         // Another model, picture or pace on the same node is another camera: the old one goes at once.
-        const bool sameCamera = slot.config.profile == c.profile && slot.config.feed.kind == c.feed.kind
+        const bool sameCamera = slot.config.profile == c.profile && slot.config.card == c.card
+            && slot.config.feed.kind == c.feed.kind
             && slot.config.feed.path == c.feed.path && slot.config.feed.loop == c.feed.loop
             && slot.config.paced == c.paced && slot.config.fps == c.fps;
         if (slot.camera && !sameCamera) {

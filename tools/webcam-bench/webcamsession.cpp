@@ -86,7 +86,9 @@ QJsonArray WebcamSession::DevicesJson() const
 {
     QJsonArray devices;
     for (int c = 0; c < cameras; ++c)
-        devices.append(QJsonObject{{"node", 2 * c}, {"profile", "hd60"}, {"fps", fps}, {"present", present[c]},
+        // Names of their own: the program tells cameras apart by name when the list changes.
+        devices.append(QJsonObject{{"node", 2 * c}, {"profile", "hd60"}, {"card", QString("Webcam %1").arg(c + 1)},
+                                   {"fps", fps}, {"present", present[c]},
                                    {"source", QJsonObject{{"kind", "scenario"}, {"path", scenarioPath}}}});
     return devices;
 }
