@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -179,6 +180,7 @@ void WebcamSession::ReadStreams()
             s.seen.assign(size_t(shotCount), false);
             streams[c].append(s);
         }
+        streams[c].last().endUs = lastUs;
     }
 }
 
@@ -212,7 +214,7 @@ void WebcamSession::CountShots(int camera, int64_t fromUs, int64_t toUs, int &sc
     for (const Stream &s : streams[camera])
         for (int i = 0; i < shotCount; ++i) {
             const int64_t delivered = DeliveryUs(s.startUs, ShotMs(i, shotEveryMs), fps);
-            if (delivered < fromUs || delivered > toUs)
+            if (delivered < std::max(fromUs, s.startUs + 2000000) || delivered > std::min(toUs, s.endUs - 500000))
                 continue;
             ++scripted;
             seen += s.seen[size_t(i)] ? 1 : 0;

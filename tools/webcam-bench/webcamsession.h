@@ -47,8 +47,9 @@ public:
     };
     const QVector<Match> &Matches() const { return matches; }
     int Unmatched() const { return unmatched; }
-    // Scripted shots whose first frame was delivered between the two times on a camera that was
-    // streaming then, and how many of them the program reported.
+    // Scripted shots whose first frame was delivered between the two times, while a stream of the
+    // camera ran (from two seconds after its start to half a second before its end), and how
+    // many of them the program reported.
     void CountShots(int camera, int64_t fromUs, int64_t toUs, int &scripted, int &seen) const;
     double DeviceCpuMs() const;
     long Frames(int camera) const;
@@ -63,6 +64,7 @@ private:
     struct Stream
     {
         int64_t startUs = 0;
+        int64_t endUs = 0; // last seen streaming
         std::vector<bool> seen;
     };
 
