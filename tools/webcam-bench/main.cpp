@@ -3,7 +3,7 @@
 // userspace webcam of tests/v4l2device): CPU share and frame-to-shot latency. With --soak it runs
 // four webcams for a long time, unplugging and replugging them in turn, and checks that nothing
 // crashes, no shot of a streaming camera is lost and the resident memory stays flat.
-#include "webcamsession.h"
+#include "webcamrun.h"
 
 #include "mainwindow.h"
 
@@ -39,38 +39,38 @@ int Usage()
 // shots seen, shots scripted, unmatched, frames per second per camera, decoder, CPU ms per frame.
 int Measure(int cameras, int seconds)
 {
-    WebcamSession session(cameras, 60, seconds, 700);
+    WebcamRun run(cameras, 60, seconds, 700);
     QString error;
-    if (!session.Start(error)) {
+    if (!run.Start(error)) {
         std::fprintf(stderr, "webcam-bench: %s\n", qPrintable(error));
         return 1;
     }
-    session.Run(3000); // warm: buffers, caches, the background model
+    run.Run(3000); // warm: buffers, caches, the background model
     const int64_t wall0 = NowMicros();
     const int64_t cpu0 = ProcessCpuMicros();
-    const double device0 = session.DeviceCpuMs();
+    const double device0 = run.DeviceCpuMs();
     long frames0 = 0;
     for (int c = 0; c < cameras; ++c)
-        frames0 += session.Frames(c);
-    const int matched0 = session.Matches().size();
-    session.Run(seconds * 1000);
+        frames0 += run.Frames(c);
+    const int matched0 = run.Matches().size();
+    run.Run(seconds * 1000);
     const int64_t wall1 = NowMicros();
     const double wallMs = (wall1 - wall0) / 1000.0;
     const double cpuMs = (ProcessCpuMicros() - cpu0) / 1000.0;
-    const double deviceMs = session.DeviceCpuMs() - device0;
+    const double deviceMs = run.DeviceCpuMs() - device0;
     long frames1 = 0;
     for (int c = 0; c < cameras; ++c)
-        frames1 += session.Frames(c);
+        frames1 += run.Frames(c);
     std::vector<double> latencies;
-    for (int i = matched0; i < session.Matches().size(); ++i)
-        latencies.push_back(session.Matches()[i].latencyMs);
+    for (int i = matched0; i < run.Matches().size(); ++i)
+        latencies.push_back(run.Matches()[i].latencyMs);
     int scripted = 0, seen = 0;
     for (int c = 0; c < cameras; ++c)
-        session.CountShots(c, wall0, wall1 - 500000, scripted, seen);
+        run.CountShots(c, wall0, wall1 - 500000, scripted, seen);
     std::printf("%d %.1f %.1f %.2f %.2f %.2f %d %d %d %.1f %s %.2f\n", cameras, 100.0 * (cpuMs - deviceMs) / wallMs,
                 100.0 * deviceMs / wallMs, Percentile(latencies, 50), Percentile(latencies, 99),
                 latencies.empty() ? 0.0 : *std::max_element(latencies.begin(), latencies.end()), seen, scripted,
-                session.Unmatched(), (frames1 - frames0) * 1000.0 / wallMs / cameras,
+                run.Unmatched(), (frames1 - frames0) * 1000.0 / wallMs / cameras,
                 qPrintable(DecoderInUse().replace(' ', '_')),
                 frames1 > frames0 ? (cpuMs - deviceMs) / double(frames1 - frames0) : 0.0);
     return 0;
@@ -113,30 +113,30 @@ int Compare(const char *self, int seconds)
 int Soak(int minutes, int replugEverySeconds)
 {
     const int seconds = minutes * 60;
-    WebcamSession session(4, 60, seconds, 700);
+    WebcamRun run(4, 60, seconds, 700);
     QString error;
-    if (!session.Start(error)) {
+    if (!run.Start(error)) {
         std::fprintf(stderr, "webcam-bench: %s\n", qPrintable(error));
         return 1;
     }
-    session.Run(5000);
+    run.Run(5000);
     const long rss0 = ResidentBytes();
     const int64_t start = NowMicros();
     int scripted = 0, seen = 0, plugs = 0;
     int next = 0;
     int64_t nextReplug = start + int64_t(replugEverySeconds) * 1000000;
     while (NowMicros() - start < int64_t(seconds) * 1000000) {
-        session.Run(1000);
+        run.Run(1000);
         if (NowMicros() < nextReplug)
             continue;
         const int c = next;
         next = (next + 1) % 4;
         nextReplug += int64_t(replugEverySeconds) * 1000000;
-        session.SetPresent(c, false);
-        session.Run(3000);
-        session.SetPresent(c, true);
-        session.Run(1500);
-        session.Choose(c);
+        run.SetPresent(c, false);
+        run.Run(3000);
+        run.SetPresent(c, true);
+        run.Run(1500);
+        run.Choose(c);
         ++plugs;
         std::printf("%5.1f min: camera %d unplugged and back; resident %.1f MB\n", (NowMicros() - start) / 6e7,
                     c + 1, ResidentBytes() / 1048576.0);
@@ -144,12 +144,12 @@ int Soak(int minutes, int replugEverySeconds)
     }
     const int64_t end = NowMicros();
     for (int c = 0; c < 4; ++c)
-        session.CountShots(c, start, end, scripted, seen);
+        run.CountShots(c, start, end, scripted, seen);
     const long rss1 = ResidentBytes();
     const double growthMb = (rss1 - rss0) / 1048576.0;
     std::printf("soak %d min, %d replugs: shots seen %d of %d while cameras were up, %d reports unmatched; "
                 "resident memory %.1f MB -> %.1f MB (%+.2f MB)\n",
-                minutes, plugs, seen, scripted, session.Unmatched(), rss0 / 1048576.0, rss1 / 1048576.0, growthMb);
+                minutes, plugs, seen, scripted, run.Unmatched(), rss0 / 1048576.0, rss1 / 1048576.0, growthMb);
     const bool ok = seen == scripted && growthMb < 1.0;
     std::printf("%s\n", ok ? "passed" : "FAILED");
     return ok ? 0 : 1;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebcamSession: scenario and device configuration, the program's window, shot matching.
-#include "webcamsession.h"
+// WebcamRun: scenario and device configuration, the program's window, shot matching.
+#include "webcamrun.h"
 
 #include "camera.h"
 #include "gamestate.h"
@@ -72,18 +72,18 @@ QString DecoderInUse()
     return QStringLiteral("OpenCV imdecode (libjpeg)");
 }
 
-WebcamSession::WebcamSession(int n, int rate, int seconds, int everyMs)
+WebcamRun::WebcamRun(int n, int rate, int seconds, int everyMs)
     : cameras(n), fps(rate), shotEveryMs(everyMs), present(n, true), streams(n)
 {
     shotCount = int((seconds + 10) * 1000 / everyMs) + 1;
 }
 
-WebcamSession::~WebcamSession()
+WebcamRun::~WebcamRun()
 {
     delete window;
 }
 
-QJsonArray WebcamSession::DevicesJson() const
+QJsonArray WebcamRun::DevicesJson() const
 {
     QJsonArray devices;
     for (int c = 0; c < cameras; ++c)
@@ -94,7 +94,7 @@ QJsonArray WebcamSession::DevicesJson() const
     return devices;
 }
 
-bool WebcamSession::Start(QString &error)
+bool WebcamRun::Start(QString &error)
 {
     if (!FakeV4L2::Loaded()) {
         error = QStringLiteral("the userspace webcam is not preloaded");
@@ -139,7 +139,7 @@ bool WebcamSession::Start(QString &error)
     return true;
 }
 
-void WebcamSession::Choose(int camera)
+void WebcamRun::Choose(int camera)
 {
     QComboBox *combo = window->cameraCombos[camera];
     const int index = camera + 1;
@@ -149,7 +149,7 @@ void WebcamSession::Choose(int camera)
     QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, index));
 }
 
-void WebcamSession::Run(int ms)
+void WebcamRun::Run(int ms)
 {
     QElapsedTimer t;
     t.start();
@@ -163,7 +163,7 @@ void WebcamSession::Run(int ms)
     }
 }
 
-void WebcamSession::ReadStreams()
+void WebcamRun::ReadStreams()
 {
     static int64_t lastUs = 0;
     if (NowMicros() - lastUs < 100000)
@@ -184,7 +184,7 @@ void WebcamSession::ReadStreams()
     }
 }
 
-void WebcamSession::OnShot(int camera)
+void WebcamRun::OnShot(int camera)
 {
     // Connected after the main window's own slot: the hit marker and its row exist now.
     const int64_t now = NowMicros();
@@ -209,7 +209,7 @@ void WebcamSession::OnShot(int camera)
     ++unmatched;
 }
 
-void WebcamSession::CountShots(int camera, int64_t fromUs, int64_t toUs, int &scripted, int &seen) const
+void WebcamRun::CountShots(int camera, int64_t fromUs, int64_t toUs, int &scripted, int &seen) const
 {
     for (const Stream &s : streams[camera])
         for (int i = 0; i < shotCount; ++i) {
@@ -221,7 +221,7 @@ void WebcamSession::CountShots(int camera, int64_t fromUs, int64_t toUs, int &sc
         }
 }
 
-double WebcamSession::DeviceCpuMs() const
+double WebcamRun::DeviceCpuMs() const
 {
     double sum = 0;
     for (const QJsonValue &d : config.State().value(QStringLiteral("devices")).toArray())
@@ -229,17 +229,17 @@ double WebcamSession::DeviceCpuMs() const
     return sum;
 }
 
-long WebcamSession::Frames(int camera) const
+long WebcamRun::Frames(int camera) const
 {
     return long(config.Device(camera).value(QStringLiteral("frames")).toDouble());
 }
 
-bool WebcamSession::Streaming(int camera) const
+bool WebcamRun::Streaming(int camera) const
 {
     return config.Device(camera).value(QStringLiteral("streaming")).toBool();
 }
 
-void WebcamSession::SetPresent(int camera, bool on)
+void WebcamRun::SetPresent(int camera, bool on)
 {
     present[camera] = on;
     config.Write(DevicesJson());

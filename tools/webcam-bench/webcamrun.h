@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebcamSession: the real program with one to four userspace webcams filming scripted laser shots,
+// WebcamRun: the real program with one to four userspace webcams filming scripted laser shots,
 // measured from the outside: shots matched to the frames that first showed them, CPU time, memory.
 #pragma once
 
@@ -23,14 +23,14 @@ long ResidentBytes();
 // Which MJPEG decoder the loaded camera library uses, judged by the libraries mapped in.
 QString DecoderInUse();
 
-class WebcamSession : public QObject
+class WebcamRun : public QObject
 {
     Q_OBJECT
 
 public:
     // Scripted shots every shotEveryMs, on `cameras` webcams of the 60 fps profile.
-    WebcamSession(int cameras, int fps, int seconds, int shotEveryMs);
-    ~WebcamSession() override;
+    WebcamRun(int cameras, int fps, int seconds, int shotEveryMs);
+    ~WebcamRun() override;
 
     bool Start(QString &error);
     // Runs the event loop for a while.
