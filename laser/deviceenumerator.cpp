@@ -213,7 +213,10 @@ int DeviceEnumerator::Count()
 bool DeviceEnumerator::Entry(int index, DeviceEntry &entry)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    Refresh();
+    // The list as last counted: an index means the entry the caller saw there, even when that
+    // device has gone since and another one moved up into its place.
+    if (!scanned)
+        Refresh();
     if (index < 0 || index >= int(devices.size()))
         return false;
     entry = devices[index];

@@ -39,6 +39,9 @@ class DeviceEnumerator
 public:
     explicit DeviceEnumerator(std::string deviceDirectory = "/dev");
     std::vector<DeviceEntry> Devices();
+    // Count() looks at the devices again; Entry() reads the list as Count() last found it, so
+    // that a program opening "device 2" of the list it showed never gets the device that moved
+    // up when one before it was unplugged.
     int Count();
     bool Entry(int index, DeviceEntry &entry);
 

@@ -20,6 +20,17 @@ namespace {
 // Two buffers: one being filled by the driver while the other is decoded.
 constexpr unsigned BufferCount = 2;
 
+// A JPEG cut short on the bus still decodes, its missing rows grey, and would reach detection
+// as a sudden change of the scene. A whole frame ends with EOI, some cameras pad it with zeros.
+bool IsWholeJpeg(const unsigned char *data, size_t bytes)
+{
+    if (bytes < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return false;
+    while (bytes > 4 && data[bytes - 1] == 0x00)
+        --bytes;
+    return data[bytes - 2] == 0xFF && data[bytes - 1] == 0xD9;
+}
+
 } // namespace
 
 uint32_t ChooseV4L2Format(const std::vector<uint32_t> &offered)
@@ -48,8 +59,10 @@ bool DecodeV4L2Frame(MjpegDecoder &decoder, uint32_t pixelFormat, const void *da
         return false;
     // TurboJPEG rather than OpenCV's imdecode: about three times faster per frame
     // (mjpeg-bench), and it can shrink a large frame while decoding it.
+    // A frame cut short still decodes, into a picture with grey rows: refused before decoding.
     if (pixelFormat == V4L2_PIX_FMT_MJPEG)
-        return decoder.Decode(data, bytes, wantWidth, wantHeight, picture);
+        return IsWholeJpeg(static_cast<const unsigned char *>(data), bytes)
+               && decoder.Decode(data, bytes, wantWidth, wantHeight, picture);
     void *mutableData = const_cast<void *>(data); // cv::Mat wants it; it is only read
     const int pixelBytes = pixelFormat == V4L2_PIX_FMT_YUYV ? 2 : 3;
     const int stride = std::max(bytesPerLine, width * pixelBytes);

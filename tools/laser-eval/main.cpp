@@ -4,6 +4,7 @@
 
 #include "frameprocessor.h"
 #include "homography.h"
+#include "v4l2source.h"
 
 #include <opencv2/core.hpp>
 #include <opencv2/core/utility.hpp>
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -48,7 +50,7 @@ int Usage()
                  "usage: laser-eval [-v] [--spots A B] [--luminance N] [--min-size N] [--min-distance N]\n"
                  "                  [--skip-missing] [--min-passed N] [--min-found N]\n"
                  "                  [--max-false N] [--two-frame-pulses FILE] [--variant NAME]\n"
-                 "                  MANIFEST\n"
+                 "                  [--device NODE] MANIFEST\n"
                  "  -v              print every reported shot\n"
                  "  --spots A B     print every lit area of frames A to B, laser light or not\n"
                  "  --luminance N, --min-size N, --min-distance N\n"
@@ -62,7 +64,11 @@ int Usage()
                  "                  the one recording the file names, a shot at the other\n"
                  "                  frame's centre matches too\n"
                  "  --variant NAME  alter every picture as it is read, the expected centres with\n"
-                 "                  it: %s\n",
+                 "                  it: %s\n"
+                 "  --device NODE   read each recording's pictures from a V4L2 device instead, opened\n"
+                 "                  once per recording as the library opens a camera (the userspace\n"
+                 "                  webcam of tests/v4l2device plays a manifest so); a recording ends\n"
+                 "                  when the device stops delivering\n",
                  FootageVariant::Names());
     return 2;
 }
@@ -77,6 +83,8 @@ int main(int argc, char **argv)
     long spotsFrom = -1, spotsTo = -2;
     const char *manifestPath = nullptr;
     const char *twoFramePath = nullptr;
+    const char *deviceNode = nullptr;
+    bool variantSelected = false;
     FootageVariant variant;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "-v"))
@@ -103,12 +111,15 @@ int main(int argc, char **argv)
         else if (!std::strcmp(argv[i], "--variant") && i + 1 < argc) {
             if (!variant.Select(argv[++i]))
                 return Usage();
-        } else if (argv[i][0] == '-')
+            variantSelected = true;
+        } else if (!std::strcmp(argv[i], "--device") && i + 1 < argc)
+            deviceNode = argv[++i];
+        else if (argv[i][0] == '-')
             return Usage();
         else
             manifestPath = argv[i];
     }
-    if (!manifestPath)
+    if (!manifestPath || (deviceNode && variantSelected))
         return Usage();
 
     if (skipMissing && access(manifestPath, F_OK) != 0) {
@@ -185,11 +196,34 @@ int main(int argc, char **argv)
         double seconds = 0.0;
         long frames = 0;
         std::vector<double> times;
-        while (capture.isOpened() && capture.read(decoded) && !decoded.empty()) {
+        std::unique_ptr<V4L2Source> device;
+        if (deviceNode) {
+            device = std::make_unique<V4L2Source>(deviceNode);
+            if (!device->Open(Width, Height)) {
+                std::fprintf(stderr, "laser-eval: cannot open %s\n", deviceNode);
+                return 2;
+            }
+        }
+        int64_t deviceTimeUs = 0;
+        // The next picture, from the file or the device; a device is done once it stays quiet.
+        const auto nextPicture = [&]() {
+            if (!device)
+                return capture.isOpened() && capture.read(decoded) && !decoded.empty();
+            const auto quietFrom = std::chrono::steady_clock::now();
+            while (std::chrono::steady_clock::now() - quietFrom < std::chrono::milliseconds(1000)) {
+                const int r = device->Grab(decoded, deviceTimeUs, 100);
+                if (r < 0)
+                    return false;
+                if (r == 1)
+                    return true;
+            }
+            return false;
+        };
+        while (nextPicture()) {
             const cv::Mat &picture = variant.Apply(decoded);
             const auto start = std::chrono::steady_clock::now();
             // As the program opens every camera: 640 x 480, whatever the recording's size.
-            const int64_t timeUs = int64_t(frames * 1e6 / fps);
+            const int64_t timeUs = device ? deviceTimeUs : int64_t(frames * 1e6 / fps);
             processor.Process(picture, timeUs, Width, Height, thresholds, homography, frame);
             const double took =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
