@@ -69,6 +69,8 @@ public:
     int frameCount = 0;
     int countSecond = 0;
     int retries = 3;
+    // Lit areas of the last laser-view frame that were no shot, as drawn there.
+    int rejectedCount = 0;
     MainWindow *mainWindow;
     QGraphicsScene *scene;
 

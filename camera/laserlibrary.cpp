@@ -111,6 +111,7 @@ bool LaserLibrary::ResolveAll()
     LASER_RESOLVE(CamGetControlMenuItem)
     LASER_RESOLVE(CamGetControl)
     LASER_RESOLVE(CamSetControl)
+    LASER_RESOLVE(CamGetRejectedSpots)
 #undef LASER_RESOLVE
     resolved = missing.isEmpty();
     if (!resolved) {

@@ -44,6 +44,8 @@ struct LaserApi
     int (*CamGetControlMenuItem)(unsigned int, int, char *) = nullptr;
     int (*CamGetControl)(unsigned int, int *) = nullptr;
     int (*CamSetControl)(unsigned int, int) = nullptr;
+    // Lit areas of the current frame not taken as shots, for the laser view.
+    int (*CamGetRejectedSpots)(LaserRejectedSpot *, int) = nullptr;
 };
 
 class LaserLibrary : public LaserApi

@@ -29,6 +29,12 @@ public:
     int peak = 0;
     int64_t timestampUs = 0; // capture time, monotonic clock
     int64_t readyUs = 0;     // when processing finished
+    // Lit areas not taken as laser light, largest first, for the laser view.
+    LaserRejectedSpot rejected[LASER_MAX_REJECTED];
+    int rejectedCount = 0;
+    // Keeps s among the LASER_MAX_REJECTED largest; its box is in detector rows of `height`
+    // that run bottom first when bottomUp.
+    void AddRejected(const Spot &s, int reason, bool bottomUp);
 };
 
 // Row length in bytes rounded up to a multiple of 4.

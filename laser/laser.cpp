@@ -459,4 +459,18 @@ int CamSetControl(unsigned int id, int value)
     }
 }
 
+int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity)
+{
+    return Guarded("CamGetRejectedSpots", -1, [&] {
+        if (capacity < 0 || (capacity > 0 && !spots))
+            return -1;
+        const FrameData *f = Selected().Current();
+        if (!f)
+            return 0;
+        const int n = std::min(f->rejectedCount, int(LASER_MAX_REJECTED));
+        std::copy(f->rejected, f->rejected + std::min(n, capacity), spots);
+        return n;
+    });
+}
+
 } // extern "C"

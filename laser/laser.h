@@ -254,6 +254,49 @@ LASER_API int CamGetControl(unsigned int id, int *value);
 /* Sets control `id`: 0, or -1 when the driver refuses (read-only, busy, no such control). */
 LASER_API int CamSetControl(unsigned int id, int value);
 
+/* ---- Rejected lit areas: what the laser view shows besides the shots ----
+ * Every lit area of the selected camera's current frame (the one CamReadFrame handed out last)
+ * that was traced but not taken as laser light, with the first rule that turned it down. */
+
+#define LASER_MAX_REJECTED 16
+
+/* Reasons. */
+#define LASER_REJECT_TOO_LARGE 1 /* more pixels than the largest spot allowed */
+#define LASER_REJECT_TOO_LONG 2  /* longer than any laser dot: an edge or streak of the room */
+#define LASER_REJECT_TOO_FAINT 3 /* rises too little, its core not white, or outshone beside it */
+#define LASER_REJECT_NOT_ROUND 4 /* ragged, a crescent or a thin line, not a filled dot */
+#define LASER_REJECT_MOVING 5    /* light that moved, lingered or was uncovered, not added */
+#define LASER_REJECT_AT_EDGE 6   /* cut by the picture's edge */
+
+#pragma pack(push, 4)
+/* One rejected area: its box in pixels of the upright picture (origin top left, as spot
+ * positions), its size in pixels and the reason (LASER_REJECT_*). */
+typedef struct LaserRejectedSpot {
+    int32_t reason;
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+    int32_t pixels;
+} LaserRejectedSpot;
+#pragma pack(pop)
+
+#ifdef __cplusplus
+static_assert(sizeof(LaserRejectedSpot) == 24, "LaserRejectedSpot is 24 bytes");
+static_assert(offsetof(LaserRejectedSpot, x) == 4, "x at 4");
+static_assert(offsetof(LaserRejectedSpot, y) == 8, "y at 8");
+static_assert(offsetof(LaserRejectedSpot, width) == 12, "width at 12");
+static_assert(offsetof(LaserRejectedSpot, height) == 16, "height at 16");
+static_assert(offsetof(LaserRejectedSpot, pixels) == 20, "pixels at 20");
+#else
+_Static_assert(sizeof(LaserRejectedSpot) == 24, "LaserRejectedSpot is 24 bytes");
+#endif
+
+/* Writes up to `capacity` rejected areas of the selected camera's current frame into `spots`
+ * (may be null when capacity is 0), largest first, and returns how many there are (at most
+ * LASER_MAX_REJECTED); 0 without a frame, -1 on failure. */
+LASER_API int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity);
+
 #ifdef __cplusplus
 }
 #endif

@@ -27,6 +27,7 @@ struct Spot
     bool faint = false; // stands out of the picture's noise, yet closes too little of the gap to white
     bool laser = true;  // passes every test of laser light; others only mark lingering light
                         // (the detector clears it for an area the scene held before)
+    int rejected = 0;   // LASER_REJECT_* of the first test it failed, 0 while it passes
 };
 
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).

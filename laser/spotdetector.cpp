@@ -26,6 +26,8 @@ constexpr int ChangeLevel = 24;
 // laser light counts there.
 constexpr int SceneChangeShare = 10;
 constexpr int StirShare = 100;
+// A faint area this small is a speck of noise, not worth showing as a rejected light.
+constexpr int DroppedLeastPixels = 4;
 
 // The luminance threshold T (0-255) asks a spot's brightest pixel to close T/255 of the gap
 // between the background and white: a laser core drives a pixel most of the way to saturation
@@ -204,6 +206,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
 {
     spots.clear();
     spots.reserve(MaxAreas); // once: no frame grows it later
+    droppedCount = 0;
     if (width != bgWidth || height != bgHeight) {
         background.assign(size_t(width) * height, 0);
         memory.assign(size_t(width) * height, 0);
@@ -319,8 +322,11 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     }
     // Compression and sensor noise light specks of a few pixels just past the needed rise; a
     // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
-    if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance))
+    if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance)) {
+        if (area.count > t.maxSize)
+            Drop(area, height, bottomUp, LASER_REJECT_TOO_LARGE);
         return;
+    }
     const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
     // The background was already moved towards this frame: undo that step.
     const auto backgroundAt = [&](int p, int g) {
@@ -332,8 +338,11 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     const int g = greyAt(topAt);
     const int bInt = backgroundAt(topAt, g);
     const bool closes = ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255));
-    if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, std::clamp(t.luminance, 1, 255)))
+    if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, std::clamp(t.luminance, 1, 255))) {
+        if (area.count >= DroppedLeastPixels)
+            Drop(area, height, bottomUp, LASER_REJECT_TOO_FAINT);
         return;
+    }
     Spot s;
     s.faint = !closes;
     // Back to what the scene held before: no laser light, but light that lingers all the same.
@@ -351,6 +360,17 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
             s.coreGrey = std::max(s.coreGrey, gp);
     }
     spots.push_back(s);
+}
+
+void SpotDetector::Drop(const AreaSums &area, int height, bool bottomUp, int reason)
+{
+    if (droppedCount >= MaxDropped)
+        return;
+    Spot &s = dropped[droppedCount++];
+    s = Spot();
+    area.Describe(height, bottomUp, s);
+    s.laser = false;
+    s.rejected = reason;
 }
 
 void AreaSums::Describe(int height, bool bottomUp, Spot &spot) const

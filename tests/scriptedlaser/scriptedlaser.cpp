@@ -26,6 +26,7 @@ struct ScriptedFrame
     int result = 0;
     FrameBlock block{};
     std::vector<unsigned char> colour, grey, detection;
+    std::vector<LaserRejectedSpot> rejected;
 };
 
 struct Setting
@@ -155,6 +156,13 @@ LASER_API void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned cha
         std::fill_n(frame.colour.begin() + row * ColourStride + 3 * x, 3, value);
     else
         (buffer == 1 ? frame.grey : frame.detection)[size_t(row) * GreyStride + x] = value;
+}
+
+LASER_API void ScriptSetRejected(int camera, const LaserRejectedSpot *spots, int count)
+{
+    auto &frames = script.cameras[camera].frames;
+    if (!frames.empty() && frames.back().result >= 0)
+        frames.back().rejected.assign(spots, spots + count);
 }
 
 LASER_API void ScriptSetSetting(int kind, int id, int minimum, int maximum, int value)
@@ -383,6 +391,13 @@ int CamSetControl(unsigned int id, int value)
         if (Control *time = FindControl(V4L2_CID_EXPOSURE_ABSOLUTE))
             time->control.flags = value == V4L2_EXPOSURE_MANUAL ? 0 : LASER_CONTROL_INACTIVE;
     return 0;
+}
+
+int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity)
+{
+    const std::vector<LaserRejectedSpot> &rejected = Selected().current.rejected;
+    std::copy_n(rejected.begin(), std::min(int(rejected.size()), capacity), spots);
+    return int(rejected.size());
 }
 
 }
