@@ -41,6 +41,12 @@ constexpr int CoreShare = 4;
 // everything touching it, with no allowance for smear. Faint edges and streaks are the rims of
 // things that move; a faint spot that fails is no light at all, not even lingering light.
 constexpr double FaintElongation = 2.0;
+// A coloured core: the laser's own channel closes this share (0-255) of its gap to white, at
+// least twice the share the weakest channel closes. A laser on black ink, or a weak one on a
+// target of its own colour, saturates one channel and not the others; a bright patch of the
+// scene is no more than a little brighter in every channel. Blue is no trainer's colour.
+constexpr int ColourCoreShare = 176;
+constexpr int ColourOverWhite = 2;
 
 } // namespace
 
@@ -104,8 +110,14 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         // mostly something coming into the picture.
         const bool inside = s.boxX > 0 && s.boxY > 0 && s.boxX + s.width < width
             && s.boxY + s.height < height;
-        const bool white = s.whiteness * 2 >= luminance;
-        const bool whiteEnough = s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance);
+        int channel = 2;
+        s.colourShare = CoreColourShare(out.colour.data(), out.colourStride, width, height, s, channel);
+        // Where much moves, coloured things move too: there only a white core counts.
+        const bool coloured = !detector.Stirred() && channel != 0
+            && s.colourShare >= ColourCoreShare && s.colourShare >= ColourOverWhite * s.whiteness;
+        const bool white = s.whiteness * 2 >= luminance || coloured;
+        const bool whiteEnough =
+            coloured || s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance);
         // Counted only for a small, round spot: the count looks at three times its box.
         const auto noTrail = [&] {
             return s.whiteness >= StirredWhiteness || s.fill >= TrailFill
@@ -122,8 +134,14 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
             : !whiteEnough                        ? LASER_REJECT_MOVING
                                                   : 0;
         if (!s.rejected) {
-            const int outshine =
-                Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s);
+            // A coloured core is judged in its own channel: in grey, a white ring line beside a
+            // red dot on black ink is brighter than the dot.
+            const bool byColour = coloured && s.whiteness * 2 < luminance;
+            s.colourOnly = byColour;
+            const int outshine = byColour
+                ? ChannelOutshine(out.colour.data(), out.colourStride, channel, out.detection.data(),
+                                  out.greyStride, width, height, s)
+                : Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s);
             if (s.faint && s.elongation > FaintElongation)
                 s.rejected = LASER_REJECT_NOT_ROUND;
             else if (s.faint ? outshine >= 0

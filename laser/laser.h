@@ -61,6 +61,17 @@ extern "C" {
  * slow camera loses a fading pulse for a frame or two). A pulse that first shows
  * as a streak (the laser moving during the exposure) is reported one frame later, at the
  * rounder spot of its next frame where there is one.
+ * A laser dot on something dark (the black of a ring target sends back a twentieth of what
+ * white paper does) or on a target of its own colour drives its own colour channel to white
+ * and the others hardly: a spot that stands out of the noise without closing the grey gap
+ * counts when, outside a stirred scene, its core's strongest channel (red or green) closes 69 %
+ * of that channel's gap to white, twice the share its weakest channel closes, and no pixel
+ * beside it is brighter in that channel. Such a pulse is reported a frame later, at the
+ * stronger spot of its next frame where there is one.
+ * Each row is compared with the background lit by the row's own gain (its light over the
+ * background's, within a fifth less and a quarter more): a lamp flickering with the mains
+ * lights the rows of a rolling-shutter camera unevenly from frame to frame. Rows lit more or
+ * less by a sixteenth on average are a change of the whole picture: no shots.
  * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
  * "default values". */
 #define LASER_DEFAULT_LUMINANCE 110

@@ -284,6 +284,28 @@ private slots:
             else if (i == 3)
                 cv::circle(p, {100, 120}, 5, cv::Scalar::all(240), cv::FILLED);
         }) << 3 << 100.5;
+        // Matte black ink sends back a twentieth of what paper does: a red dot on it saturates
+        // red alone and rises little in grey, beside a white ring line brighter in grey than
+        // the dot. Seen by its coloured core, it is reported a frame later.
+        QTest::newRow("a red dot on the black of a ring target") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            p(cv::Rect(60, 66, 80, 1)) = cv::Scalar::all(190);
+            if (i == 3) {
+                cv::circle(p, {100, 60}, 5, cv::Scalar(55, 60, 150), cv::FILLED);
+                cv::circle(p, {100, 60}, 3, cv::Scalar(70, 75, 235), cv::FILLED);
+            }
+        }) << 4 << 100.5;
+        QTest::newRow("a green dot on the black of a ring target") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 3, cv::Scalar(80, 240, 70), cv::FILLED);
+        }) << 4 << 100.5;
+        // A reddish glint on black brightens its red channel only half way to white: no dot.
+        QTest::newRow("a dim red glint on black ink") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 3, cv::Scalar(60, 70, 160), cv::FILLED);
+        }) << -1 << 0.0;
         // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
         QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
             cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);

@@ -198,10 +198,10 @@ int main(int argc, char **argv)
             if (frames >= spotsFrom && frames <= spotsTo)
                 for (const Spot &s : processor.LastSpots())
                     std::printf("  frame %ld spot %.1f %.1f (%d px, %dx%d, peak rise %d, "
-                                "whiteness %d, elongation %.2f, length %.1f, fill %.2f, rejected %d)%s\n",
+                                "whiteness %d, colour %d, elongation %.2f, length %.1f, fill %.2f, rejected %d)%s\n",
                                 frames, s.x * picture.cols / double(Width),
                                 s.y * picture.rows / double(Height), s.pixels, s.width, s.height,
-                                s.peakRise, s.whiteness, s.elongation, s.length, s.fill, s.rejected,
+                                s.peakRise, s.whiteness, s.colourShare, s.elongation, s.length, s.fill, s.rejected,
                                 s.laser ? " laser" : "");
             for (int i = 0; i < frame.shotCount; ++i) {
                 // The manifest counts in the recording's own pixels.
