@@ -68,10 +68,11 @@ extern "C" {
  * of that channel's gap to white, twice the share its weakest channel closes, and no pixel
  * beside it is brighter in that channel. Such a pulse is reported a frame later, at the
  * stronger spot of its next frame where there is one.
- * Each row is compared with the background lit by the row's own gain (its light over the
- * background's, within a fifth less and a quarter more): a lamp flickering with the mains
- * lights the rows of a rolling-shutter camera unevenly from frame to frame. Rows lit more or
- * less by a sixteenth on average are a change of the whole picture: no shots.
+ * When the rows of a frame are lit unevenly against the background (bands of light and shade,
+ * the brightest row an eighth brighter than the darkest: a lamp flickering with the mains seen
+ * by a rolling shutter), each row is compared with the background lit by the row's own gain
+ * (within a fifth less and a quarter more); rows lit more or less by a sixteenth on average
+ * are a change of the whole picture, left to the test of a changed scene.
  * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
  * "default values". */
 #define LASER_DEFAULT_LUMINANCE 110

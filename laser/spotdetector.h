@@ -59,6 +59,7 @@ private:
     std::vector<int16_t> background; // grey level with four fraction bits
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
     std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
+    std::vector<int> rowGain;         // how each row of the last frame was lit against the background
     int memoryRow = 0;                // the first row the memory follows in the next frame
     std::vector<int> stack;
     std::vector<int> visited; // every pixel of the area being filled

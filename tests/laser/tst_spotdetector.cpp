@@ -306,6 +306,20 @@ private slots:
             if (i == 3)
                 cv::circle(p, {100, 60}, 3, cv::Scalar(60, 70, 160), cv::FILLED);
         }) << -1 << 0.0;
+        // A lamp flickering with the mains, seen by a rolling shutter: bands of light and shade
+        // roll down the picture from frame to frame, and a laser still gives its shot.
+        const auto bands = [](cv::Mat &p, int i) {
+            for (int y = 0; y < p.rows; ++y) {
+                cv::Mat row = p.row(y);
+                row.convertTo(row, -1, 1.0 + 0.18 * std::sin(2 * M_PI * (y / 80.0 + 0.3 * i)));
+            }
+        };
+        QTest::newRow("flicker bands, then a laser") << 150 << 8 << Scene([=](cv::Mat &p, int i) {
+            bands(p, i);
+            if (i == 6)
+                Laser(p, 100, 60);
+        }) << 6 << 100.5;
+        QTest::newRow("flicker bands alone") << 150 << 8 << Scene(bands) << -1 << 0.0;
         // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
         QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
             cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);
