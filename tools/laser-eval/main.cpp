@@ -50,7 +50,8 @@ int Usage()
                  "                  [--max-false N] [--two-frame-pulses FILE] [--variant NAME]\n"
                  "                  MANIFEST\n"
                  "  -v              print every reported shot\n"
-                 "  --spots A B     print every lit area of frames A to B, laser light or not\n"
+                 "  --spots A B     print every lit area of frames A to B, laser light or not,\n"
+                 "                  and the rejected areas with their reason (LASER_REJECT_*)\n"
                  "  --luminance N, --min-size N, --min-distance N\n"
                  "                  try other thresholds than the defaults\n"
                  "  --skip-missing  exit 77 (skipped) when the manifest does not exist\n"
@@ -203,6 +204,13 @@ int main(int argc, char **argv)
                                 s.y * picture.rows / double(Height), s.pixels, s.width, s.height,
                                 s.peakRise, s.whiteness, s.colourShare, s.elongation, s.length, s.fill, s.rejected,
                                 s.laser ? " laser" : "");
+            if (frames >= spotsFrom && frames <= spotsTo)
+                for (int i = 0; i < frame.rejectedCount; ++i) {
+                    const LaserRejectedSpot &r = frame.rejected[i];
+                    std::printf("  frame %ld rejected %d at %d %d (%dx%d, %d px)\n", frames, r.reason,
+                                r.x * picture.cols / Width, r.y * picture.rows / Height, r.width,
+                                r.height, r.pixels);
+                }
             for (int i = 0; i < frame.shotCount; ++i) {
                 // The manifest counts in the recording's own pixels.
                 const double x = frame.shots[i].x * picture.cols / double(Width);
