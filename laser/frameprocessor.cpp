@@ -45,7 +45,7 @@ constexpr double FaintElongation = 2.0;
 // least twice the share the weakest channel closes. A laser on black ink, or a weak one on a
 // target of its own colour, saturates one channel and not the others; a bright patch of the
 // scene is no more than a little brighter in every channel. Blue is no trainer's colour.
-constexpr int ColourCoreShare = 176;
+constexpr int ColourCoreShare = 144;
 constexpr int ColourOverWhite = 2;
 
 } // namespace

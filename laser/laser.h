@@ -64,7 +64,7 @@ extern "C" {
  * A laser dot on something dark (the black of a ring target sends back a twentieth of what
  * white paper does) or on a target of its own colour drives its own colour channel to white
  * and the others hardly: a spot that stands out of the noise without closing the grey gap
- * counts when, outside a stirred scene, its core's strongest channel (red or green) closes 69 %
+ * counts when, outside a stirred scene, its core's strongest channel (red or green) closes 56 %
  * of that channel's gap to white, twice the share its weakest channel closes, and no pixel
  * beside it is brighter in that channel. Such a pulse is reported a frame later, at the
  * stronger spot of its next frame where there is one.

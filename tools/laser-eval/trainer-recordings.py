@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes webcam-like recordings of every kind of laser trainer and room, and their manifest.
 
 Each scene is rendered from a physical model of one camera frame:
