@@ -3,6 +3,7 @@
 
 #include "camerafailure.h"
 #include "laserlibrary.h"
+#include "rejectedspotpainter.h"
 #include "mainwindow.h"
 #include "target.h"
 
@@ -195,7 +196,19 @@ void Camera::BuildPicture()
         return;
     }
     // The library's rows run bottom first: mirroring top to bottom makes the one copy.
-    framePixmap = QPixmap::fromImage(frameImage.mirrored(false, true));
+    if (displayMode == Laser) {
+        // The laser view also shows why each lit area that is no shot was turned down.
+        LaserRejectedSpot rejected[LASER_MAX_REJECTED];
+        rejectedCount = laser.CamGetRejectedSpots
+            ? std::clamp(laser.CamGetRejectedSpots(rejected, LASER_MAX_REJECTED), 0,
+                         int(LASER_MAX_REJECTED))
+            : 0;
+        QImage upright = frameImage.mirrored(false, true);
+        RejectedSpotPainter::Paint(upright, rejected, rejectedCount);
+        framePixmap = QPixmap::fromImage(upright);
+    } else {
+        framePixmap = QPixmap::fromImage(frameImage.mirrored(false, true));
+    }
     if (pixmapItem)
         pixmapItem->setPixmap(framePixmap);
 }

@@ -73,6 +73,8 @@ public:
     int frameCount = 0;
     int countSecond = 0;
     int retries = 3;
+    // Lit areas of the last laser-view frame that were no shot, as drawn there.
+    int rejectedCount = 0;
     MainWindow *mainWindow;
     QGraphicsScene *scene;
     // Capture times (monotonic microseconds, 0 unknown) of the frame read last and of the frame

@@ -114,6 +114,7 @@ bool LaserLibrary::ResolveAll()
     LASER_RESOLVE(CamGetLastError)
     LASER_RESOLVE(CamGetCaptureStats)
     LASER_RESOLVE(CamGetFrameTime)
+    LASER_RESOLVE(CamGetRejectedSpots)
 #undef LASER_RESOLVE
     resolved = missing.isEmpty();
     if (!resolved) {

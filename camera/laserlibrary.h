@@ -49,6 +49,8 @@ struct LaserApi
     int (*CamGetCaptureStats)(LaserCaptureStats *) = nullptr;
     // Capture time of the frame last read (monotonic microseconds).
     int64_t (*CamGetFrameTime)() = nullptr;
+    // Lit areas of the current frame not taken as shots, for the laser view.
+    int (*CamGetRejectedSpots)(LaserRejectedSpot *, int) = nullptr;
 };
 
 class LaserLibrary : public LaserApi

@@ -55,3 +55,37 @@ int CoreWhiteness(const uint8_t *bgr, int stride, int width, int height, const S
         return core >= 255 ? 255 : 0;
     return std::clamp((core - around) * 255 / (255 - around), 0, 255);
 }
+
+int CoreColourShare(const uint8_t *bgr, int stride, int width, int height, const Spot &spot,
+                    int &channel)
+{
+    long sums[3] = {0, 0, 0};
+    int count = 0;
+    WalkFrame(width, height, spot, [&](int y, int x) {
+        const uint8_t *p = bgr + long(y) * stride + 3 * x;
+        for (int c = 0; c < 3; ++c)
+            sums[c] += p[c];
+        ++count;
+    });
+    int best = 0;
+    channel = 2;
+    for (int c = 0; c < 3; ++c) {
+        const int around = count ? int(sums[c] / count) : 0;
+        // The second brightest of the peak's neighbourhood: one noisy pixel is no core.
+        int first = 0, second = 0;
+        for (int y = std::max(0, spot.peakRow - 1); y <= std::min(height - 1, spot.peakRow + 1); ++y)
+            for (int x = std::max(0, spot.peakColumn - 1);
+                 x <= std::min(width - 1, spot.peakColumn + 1); ++x) {
+                const int v = bgr[long(y) * stride + 3 * x + c];
+                second = std::max(second, std::min(first, v));
+                first = std::max(first, v);
+            }
+        const int share =
+            around >= 255 ? 0 : std::clamp((second - around) * 255 / (255 - around), 0, 255);
+        if (share > best) {
+            best = share;
+            channel = c;
+        }
+    }
+    return best;
+}

@@ -14,3 +14,11 @@
 // bgr: 3 bytes per pixel in the rows the spot's coordinates refer to.
 int CoreWhiteness(const uint8_t *bgr, int stride, int width, int height, const Spot &spot);
 
+// A laser's light is of one colour: where it lands on something dark (the black of a ring
+// target sends back a twentieth of what paper does) it saturates its own channel while the
+// others barely rise, and the grey picture sees only part of that. Returns the share (0-255)
+// of the gap to white that the core's strongest channel closes over the same channel around
+// the spot's box, the same way as CoreWhiteness, and that channel (0 blue, 1 green, 2 red).
+int CoreColourShare(const uint8_t *bgr, int stride, int width, int height, const Spot &spot,
+                    int &channel);
+

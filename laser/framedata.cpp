@@ -33,6 +33,26 @@ void FrameData::TakeShotsFrom(const FrameData &other)
     shotCount = n;
 }
 
+void FrameData::AddRejected(const Spot &s, int reason, bool bottomUp)
+{
+    int at = rejectedCount;
+    while (at > 0 && rejected[at - 1].pixels < s.pixels)
+        --at;
+    if (at >= LASER_MAX_REJECTED)
+        return;
+    const int last = std::min(rejectedCount, LASER_MAX_REJECTED - 1);
+    for (int i = last; i > at; --i)
+        rejected[i] = rejected[i - 1];
+    LaserRejectedSpot &r = rejected[at];
+    r.reason = reason;
+    r.x = s.boxX;
+    r.y = bottomUp ? height - (s.boxY + s.height) : s.boxY;
+    r.width = s.width;
+    r.height = s.height;
+    r.pixels = s.pixels;
+    rejectedCount = std::min(rejectedCount + 1, LASER_MAX_REJECTED);
+}
+
 void FrameData::WriteBlock(FrameBlock *block) const
 {
     std::memset(block, 0, sizeof(FrameBlock));

@@ -36,6 +36,13 @@ public:
     // The time the shots of this frame belong to: the capture time of the earliest frame whose
     // shots it carries, else its own capture time.
     int64_t ShotTimeUs() const { return shotCount > 0 && shotTimestampUs > 0 ? shotTimestampUs : timestampUs; }
+
+    // Lit areas not taken as laser light, largest first, for the laser view.
+    LaserRejectedSpot rejected[LASER_MAX_REJECTED];
+    int rejectedCount = 0;
+    // Keeps s among the LASER_MAX_REJECTED largest; its box is in detector rows of `height`
+    // that run bottom first when bottomUp.
+    void AddRejected(const Spot &s, int reason, bool bottomUp);
 };
 
 // Row length in bytes rounded up to a multiple of 4.

@@ -41,6 +41,12 @@ constexpr int CoreShare = 4;
 // everything touching it, with no allowance for smear. Faint edges and streaks are the rims of
 // things that move; a faint spot that fails is no light at all, not even lingering light.
 constexpr double FaintElongation = 2.0;
+// A coloured core: the laser's own channel closes this share (0-255) of its gap to white, at
+// least twice the share the weakest channel closes. A laser on black ink, or a weak one on a
+// target of its own colour, saturates one channel and not the others; a bright patch of the
+// scene is no more than a little brighter in every channel. Blue is no trainer's colour.
+constexpr int ColourCoreShare = 144;
+constexpr int ColourOverWhite = 2;
 
 } // namespace
 
@@ -84,15 +90,19 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
     const int luminance = std::clamp(t.luminance, 1, 255);
     const double maxLength = MaxLengthShare * width;
     auto shaped = [&](const Spot &s) { return s.length <= maxLength && s.fill >= MinFill; };
+    out.rejectedCount = 0;
+    for (int i = 0; i < detector.DroppedCount(); ++i)
+        out.AddRejected(detector.Dropped()[i], detector.Dropped()[i].rejected, true);
     for (Spot &s : spots) {
+        // The lit area as traced, which the laser view marks when it is turned down.
+        const Spot area = s;
         // Lit together with a bright thing that moves: the laser is its brightest core, a few
         // pixels and a small part of the area; a core as large as the area is the thing itself.
         bool core = true;
         if (!shaped(s)) {
-            const int area = s.pixels;
             FindSpotCore(out.grey.data(), out.greyStride, height, true, std::max(1, luminance / 10),
                          s, coreMask, coreStack);
-            core = s.pixels >= MinCorePixels && s.pixels * CoreShare <= area
+            core = s.pixels >= MinCorePixels && s.pixels * CoreShare <= area.pixels
                 && s.strength >= luminance;
         }
         s.whiteness = CoreWhiteness(out.colour.data(), out.colourStride, width, height, s);
@@ -100,17 +110,47 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         // mostly something coming into the picture.
         const bool inside = s.boxX > 0 && s.boxY > 0 && s.boxX + s.width < width
             && s.boxY + s.height < height;
-        s.laser = s.laser && core && inside && shaped(s) && s.pixels >= t.minSize
-            && s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance)
-            && (s.whiteness >= StirredWhiteness || s.fill >= TrailFill
+        int channel = 2;
+        s.colourShare = CoreColourShare(out.colour.data(), out.colourStride, width, height, s, channel);
+        // Where much moves, coloured things move too: there only a white core counts.
+        const bool coloured = !detector.Stirred() && channel != 0
+            && s.colourShare >= ColourCoreShare && s.colourShare >= ColourOverWhite * s.whiteness;
+        const bool white = s.whiteness * 2 >= luminance || coloured;
+        const bool whiteEnough =
+            coloured || s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance);
+        // Counted only for a small, round spot: the count looks at three times its box.
+        const auto noTrail = [&] {
+            return s.whiteness >= StirredWhiteness || s.fill >= TrailFill
                 || detector.DarkenedAround(out.grey.data(), out.greyStride, s)
-                        * TrailShareDenominator < s.pixels * TrailShareNumerator);
-        if (!s.laser)
-            continue;
-        const int outshine =
-            Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s);
-        s.laser = s.faint ? outshine < 0 && s.elongation <= FaintElongation
-                          : outshine <= std::min(OutshineTolerance, s.peakRise / OutshineRiseShare);
+                        * TrailShareDenominator
+                    < s.pixels * TrailShareNumerator;
+        };
+        // The first test failed names the reason, in the order a user would look for it.
+        s.rejected = !inside                      ? LASER_REJECT_AT_EDGE
+            : !core || !shaped(s)                 ? (area.length > maxLength ? LASER_REJECT_TOO_LONG
+                                                                             : LASER_REJECT_NOT_ROUND)
+            : !s.laser || !noTrail()              ? LASER_REJECT_MOVING
+            : s.pixels < t.minSize || !white      ? LASER_REJECT_TOO_FAINT
+            : !whiteEnough                        ? LASER_REJECT_MOVING
+                                                  : 0;
+        if (!s.rejected) {
+            // A coloured core is judged in its own channel: in grey, a white ring line beside a
+            // red dot on black ink is brighter than the dot.
+            const bool byColour = coloured && s.whiteness * 2 < luminance;
+            s.colourOnly = byColour;
+            const int outshine = byColour
+                ? ChannelOutshine(out.colour.data(), out.colourStride, channel, out.detection.data(),
+                                  out.greyStride, width, height, s)
+                : Outshine(out.grey.data(), out.detection.data(), out.greyStride, width, height, s);
+            if (s.faint && s.elongation > FaintElongation)
+                s.rejected = LASER_REJECT_NOT_ROUND;
+            else if (s.faint ? outshine >= 0
+                             : outshine > std::min(OutshineTolerance, s.peakRise / OutshineRiseShare))
+                s.rejected = LASER_REJECT_TOO_FAINT;
+        }
+        s.laser = !s.rejected;
+        if (s.rejected)
+            out.AddRejected(area, s.rejected, true);
     }
     spots.erase(std::remove_if(spots.begin(), spots.end(),
                                [](const Spot &s) { return s.faint && !s.laser; }),

@@ -541,12 +541,25 @@ int CamGetCaptureStats(LaserCaptureStats *stats)
                    [&] { return Selected().CaptureStats(*stats) ? 0 : int(LASER_NOT_OPEN); });
 }
 
-
 int64_t CamGetFrameTime(void)
 {
     return Guarded("CamGetFrameTime", int64_t(0), [] {
         const FrameData *f = Selected().Current();
         return f ? int64_t(f->ShotTimeUs()) : int64_t(0);
+    });
+}
+
+int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity)
+{
+    return Guarded("CamGetRejectedSpots", -1, [&] {
+        if (capacity < 0 || (capacity > 0 && !spots))
+            return -1;
+        const FrameData *f = Selected().Current();
+        if (!f)
+            return 0;
+        const int n = std::min(f->rejectedCount, int(LASER_MAX_REJECTED));
+        std::copy(f->rejected, f->rejected + std::min(n, capacity), spots);
+        return n;
     });
 }
 

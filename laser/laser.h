@@ -61,6 +61,18 @@ extern "C" {
  * slow camera loses a fading pulse for a frame or two). A pulse that first shows
  * as a streak (the laser moving during the exposure) is reported one frame later, at the
  * rounder spot of its next frame where there is one.
+ * A laser dot on something dark (the black of a ring target sends back a twentieth of what
+ * white paper does) or on a target of its own colour drives its own colour channel to white
+ * and the others hardly: a spot that stands out of the noise without closing the grey gap
+ * counts when, outside a stirred scene, its core's strongest channel (red or green) closes 56 %
+ * of that channel's gap to white, twice the share its weakest channel closes, and no pixel
+ * beside it is brighter in that channel. Such a pulse is reported a frame later, at the
+ * stronger spot of its next frame where there is one.
+ * When the rows of a frame are lit unevenly against the background (bands of light and shade,
+ * the brightest row an eighth brighter than the darkest: a lamp flickering with the mains seen
+ * by a rolling shutter), each row is compared with the background lit by the row's own gain
+ * (within a fifth less and a quarter more); rows lit more or less by a sixteenth on average
+ * are a change of the whole picture, left to the test of a changed scene.
  * Sizes 1 to 5000 pixels and a minimum distance of 30 pixels match the settings dialog's
  * "default values". */
 #define LASER_DEFAULT_LUMINANCE 110
@@ -330,6 +342,49 @@ LASER_API int CamGetCaptureStats(LaserCaptureStats *stats);
  * the shots of frames dropped while the program fell behind gives the capture time of the
  * earliest of those. */
 LASER_API int64_t CamGetFrameTime(void);
+
+/* ---- Rejected lit areas: what the laser view shows besides the shots ----
+ * Every lit area of the selected camera's current frame (the one CamReadFrame handed out last)
+ * that was traced but not taken as laser light, with the first rule that turned it down. */
+
+#define LASER_MAX_REJECTED 16
+
+/* Reasons. */
+#define LASER_REJECT_TOO_LARGE 1 /* more pixels than the largest spot allowed */
+#define LASER_REJECT_TOO_LONG 2  /* longer than any laser dot: an edge or streak of the room */
+#define LASER_REJECT_TOO_FAINT 3 /* rises too little, its core not white, or outshone beside it */
+#define LASER_REJECT_NOT_ROUND 4 /* ragged, a crescent or a thin line, not a filled dot */
+#define LASER_REJECT_MOVING 5    /* light that moved, lingered or was uncovered, not added */
+#define LASER_REJECT_AT_EDGE 6   /* cut by the picture's edge */
+
+#pragma pack(push, 4)
+/* One rejected area: its box in pixels of the upright picture (origin top left, as spot
+ * positions), its size in pixels and the reason (LASER_REJECT_*). */
+typedef struct LaserRejectedSpot {
+    int32_t reason;
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+    int32_t pixels;
+} LaserRejectedSpot;
+#pragma pack(pop)
+
+#ifdef __cplusplus
+static_assert(sizeof(LaserRejectedSpot) == 24, "LaserRejectedSpot is 24 bytes");
+static_assert(offsetof(LaserRejectedSpot, x) == 4, "x at 4");
+static_assert(offsetof(LaserRejectedSpot, y) == 8, "y at 8");
+static_assert(offsetof(LaserRejectedSpot, width) == 12, "width at 12");
+static_assert(offsetof(LaserRejectedSpot, height) == 16, "height at 16");
+static_assert(offsetof(LaserRejectedSpot, pixels) == 20, "pixels at 20");
+#else
+_Static_assert(sizeof(LaserRejectedSpot) == 24, "LaserRejectedSpot is 24 bytes");
+#endif
+
+/* Writes up to `capacity` rejected areas of the selected camera's current frame into `spots`
+ * (may be null when capacity is 0), largest first, and returns how many there are (at most
+ * LASER_MAX_REJECTED); 0 without a frame, -1 on failure. */
+LASER_API int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity);
 
 #ifdef __cplusplus
 }

@@ -13,3 +13,9 @@
 // detection is 0 on spot pixels; grey and detection share stride and the spot's buffer rows.
 int Outshine(const uint8_t *grey, const uint8_t *detection, int stride, int width, int height,
              const Spot &spot);
+
+// The same in one colour channel (0-2) of the BGR picture, against the brightest pixel of the
+// spot in that channel: a coloured dot on black ink beside a white ring line is brighter than
+// the line in its own colour, not in grey.
+int ChannelOutshine(const uint8_t *bgr, int colourStride, int channel, const uint8_t *detection,
+                    int detectionStride, int width, int height, const Spot &spot);

@@ -113,8 +113,8 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
     for (const Spot &d : deferred) {
         const Spot *best = &d;
         for (const Spot &s : sorted)
-            if (!sceneChange && s.laser && s.elongation < best->elongation
-                && SameLight(s, d, minDistance))
+            if (!sceneChange && s.laser && SameLight(s, d, minDistance)
+                && (d.colourOnly ? s.strength > best->strength : s.elongation < best->elongation))
                 best = &s;
         if (n < maxShots)
             shots[n++] = *best;
@@ -131,7 +131,7 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
                 && (sorted[j].laser || sorted[j].pixels <= LingerGrowth * s.pixels);
         if (known || !s.laser)
             continue;
-        if (s.elongation >= StreakElongation)
+        if (s.elongation >= StreakElongation || s.colourOnly)
             deferred.push_back(s);
         else if (n < maxShots)
             shots[n++] = s;

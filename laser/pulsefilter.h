@@ -19,7 +19,9 @@
 // same light, and a frame with many separate lights is a change of the scene, with no shots at
 // all. Spots that are not laser light are never shots but count as lit areas all the same. A
 // new pulse that shows as a streak (the laser moved during the exposure) is reported one frame
-// later, at the rounder spot of its next frame if there is one.
+// later, at the rounder spot of its next frame if there is one; so is one seen only by its
+// coloured core (a rolling shutter caught part of the pulse's start, or the dot is on black
+// ink), at the stronger spot of its next frame.
 class PulseFilter
 {
 public:

@@ -24,9 +24,12 @@ struct Spot
     double length = 0.0;     // of a bar with the same spread, pixels
     double fill = 1.0;       // share of its moment ellipse the area covers
     int whiteness = 0;  // share (0-255) of the gap to white the core's weakest channel closes
+    int colourShare = 0; // the same for its strongest channel
     bool faint = false; // stands out of the picture's noise, yet closes too little of the gap to white
     bool laser = true;  // passes every test of laser light; others only mark lingering light
                         // (the detector clears it for an area the scene held before)
+    int rejected = 0;   // LASER_REJECT_* of the first test it failed, 0 while it passes
+    bool colourOnly = false; // laser light by its coloured core alone, its grey rise too small
 };
 
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).

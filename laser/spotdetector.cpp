@@ -26,6 +26,20 @@ constexpr int ChangeLevel = 24;
 // laser light counts there.
 constexpr int SceneChangeShare = 10;
 constexpr int StirShare = 100;
+// A faint area this small is a speck of noise, not worth showing as a rejected light.
+constexpr int DroppedLeastPixels = 4;
+// Row gains: GainBits fraction bits; mains flicker and auto exposure light a row by a quarter
+// more or a fifth less at most between two frames; more is a change of the scene. Rows darker
+// than DarkRowLevel on average keep their light.
+constexpr int GainBits = 12;
+constexpr int LeastRowGain = (1 << GainBits) * 4 / 5;
+constexpr int MostRowGain = (1 << GainBits) * 5 / 4;
+constexpr int DarkRowLevel = 12;
+// Rows lit more or less by this share on average: the whole picture's light changed, and no
+// row gain is applied.
+constexpr int WholePictureGainShare = 16;
+// Flicker bands: the brightest-lit row against the darkest by this share or more.
+constexpr int FlickerBandShare = 8;
 
 // The luminance threshold T (0-255) asks a spot's brightest pixel to close T/255 of the gap
 // between the background and white: a laser core drives a pixel most of the way to saturation
@@ -55,16 +69,25 @@ inline int NeededRise(int backgroundFraction, int threshold)
     return std::max(LeastRise(threshold), (room * EdgeScale(threshold)) >> 16);
 }
 
+// A row's light as the background holds it, times the row's gain (GainBits fraction bits): a
+// lamp flickering with the mains, or exposure stepping, lights whole rows of a rolling-shutter
+// camera more or less at once, and a laser spot rises above its own row's light.
+inline int LitBackground(int b, int gain)
+{
+    return std::min(255 << FractionBits, (b * gain) >> GainBits);
+}
+
 // Marks one row: weight = rise above the background minus the needed rise, plus one, so a pixel
 // that rises exactly by it counts (0: not a laser pixel). Also the detection value, the peak,
 // the count of pixels that changed by ChangeLevel either way, and the background moved 1/8 of
-// the way to the picture.
+// the way to the picture. The background is compared lit by the row's gain, and moves towards
+// the picture unlit.
 void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-                   int threshold, uint8_t &peak, int &changed, int64_t &deviation)
+                   int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation)
 {
     for (int x = from; x < to; ++x) {
         const int grey = g[x];
-        const int b = bg[x];
+        const int b = LitBackground(bg[x], gain);
         const int bInt = b >> FractionBits;
         const int level = std::min(255, bInt + NeededRise(b, threshold) - 1);
         const int weight = std::max(0, grey - level);
@@ -72,7 +95,7 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
         det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
         changed += std::abs(grey - bInt) >= ChangeLevel;
         deviation += std::abs(grey - bInt);
-        bg[x] = int16_t(b + (((grey << FractionBits) - b) >> BackgroundShift));
+        bg[x] = int16_t(bg[x] + (((grey << FractionBits) - bg[x]) >> BackgroundShift));
         peak = std::max<uint8_t>(peak, g[x]);
     }
 }
@@ -83,10 +106,13 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
 // way, the sum of every pixel's distance from the background, and the background moved 1/8 of
 // the way to the picture.
 void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-             int threshold, uint8_t &peak, int &changed, int64_t &deviation)
+             int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation)
 {
     int x = from;
 #ifdef __SSE2__
+    // (b << 4) x gain >> 16 is b x gain >> GainBits: the lit background, below 2^15.
+    static_assert(FractionBits + 8 <= 12 && GainBits == 12, "lit background fits 16 bits");
+    const __m128i gains = _mm_set1_epi16(short(gain));
     // Sixteen pixels at a time with saturating byte arithmetic; the same result as the scalar
     // loop, which finishes the row.
     const __m128i white = _mm_set1_epi16(255 << FractionBits);
@@ -102,11 +128,13 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
         const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
         __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
         __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
+        const __m128i l0 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b0, 4), gains));
+        const __m128i l1 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b1, 4), gains));
         const __m128i bInt =
-            _mm_packus_epi16(_mm_srai_epi16(b0, FractionBits), _mm_srai_epi16(b1, FractionBits));
+            _mm_packus_epi16(_mm_srai_epi16(l0, FractionBits), _mm_srai_epi16(l1, FractionBits));
         const __m128i share = _mm_packus_epi16(
-            _mm_mulhi_epu16(_mm_sub_epi16(white, b0), scale),
-            _mm_mulhi_epu16(_mm_sub_epi16(white, b1), scale));
+            _mm_mulhi_epu16(_mm_sub_epi16(white, l0), scale),
+            _mm_mulhi_epu16(_mm_sub_epi16(white, l1), scale));
         const __m128i need = _mm_max_epu8(least, share);
         const __m128i level = _mm_adds_epu8(bInt, _mm_subs_epu8(need, one));
         const __m128i weight = _mm_subs_epu8(grey, level);
@@ -137,7 +165,45 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     _mm_store_si128(reinterpret_cast<__m128i *>(counts), deviations);
     deviation += counts[0] + counts[1];
 #endif
-    MarkRowScalar(g, bg, w, det, x, to, threshold, peak, changed, deviation);
+    MarkRowScalar(g, bg, w, det, x, to, threshold, gain, peak, changed, deviation);
+}
+
+// The gain (GainBits fraction bits) that lights a row's background as the row is lit now: the
+// ratio of their sums, within what flicker and exposure steps do. A laser spot adds too little
+// to a whole row to move it; dark rows, where noise is most of the light, keep gain 1.
+int RowGain(const uint8_t *g, const int16_t *bg, int width)
+{
+    int64_t picture = 0, background = 0;
+    int x = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i ones = _mm_set1_epi16(1);
+    __m128i sums = zero, bgSums = zero;
+    for (; x + 16 <= width; x += 16) {
+        sums = _mm_add_epi64(
+            sums, _mm_sad_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x)), zero));
+        const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
+        const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
+        bgSums = _mm_add_epi32(bgSums, _mm_madd_epi16(_mm_add_epi16(_mm_srai_epi16(b0, 1),
+                                                                    _mm_srai_epi16(b1, 1)),
+                                                      ones));
+    }
+    alignas(16) int64_t s64[2];
+    _mm_store_si128(reinterpret_cast<__m128i *>(s64), sums);
+    picture = s64[0] + s64[1];
+    alignas(16) int32_t s32[4];
+    _mm_store_si128(reinterpret_cast<__m128i *>(s32), bgSums);
+    background = (int64_t(s32[0]) + s32[1] + s32[2] + s32[3]) * 2;
+#endif
+    for (; x < width; ++x) {
+        picture += g[x];
+        background += bg[x];
+    }
+    background >>= FractionBits;
+    if (background < int64_t(width) * DarkRowLevel)
+        return 1 << GainBits;
+    const int64_t gain = (picture << GainBits) / background;
+    return int(std::clamp<int64_t>(gain, LeastRowGain, MostRowGain));
 }
 
 // The scene's memory: what the picture has looked like over the last several seconds, with
@@ -204,10 +270,12 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
 {
     spots.clear();
     spots.reserve(MaxAreas); // once: no frame grows it later
+    droppedCount = 0;
     if (width != bgWidth || height != bgHeight) {
         background.assign(size_t(width) * height, 0);
         memory.assign(size_t(width) * height, 0);
         weight.assign(size_t(width) * height, 0);
+        rowGain.assign(size_t(height), 1 << GainBits);
         bgWidth = width;
         bgHeight = height;
         primed = false;
@@ -231,10 +299,27 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     uint8_t peak = 0;
     changed = 0;
     int64_t deviation = 0;
+    // Flicker lights some rows more and others less; exposure stepping or a light switched on
+    // lights them all alike, and is left to the test of a changed scene below.
+    // Only bands of light and shade, rows lit differently, are flicker; without them the
+    // rows keep the background's light.
+    int64_t gains = 0;
+    int leastGain = MostRowGain, mostGain = LeastRowGain;
+    for (int y = 0; y < height; ++y) {
+        const int gain = RowGain(grey + size_t(y) * greyStride,
+                                 background.data() + size_t(y) * width, width);
+        rowGain[size_t(y)] = gain;
+        gains += gain;
+        leastGain = std::min(leastGain, gain);
+        mostGain = std::max(mostGain, gain);
+    }
+    if (std::abs(gains / height - (1 << GainBits)) > (1 << GainBits) / WholePictureGainShare
+        || mostGain - leastGain < (1 << GainBits) / FlickerBandShare)
+        std::fill(rowGain.begin(), rowGain.end(), 1 << GainBits);
     for (int y = 0; y < height; ++y)
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
-                width, threshold, peak, changed, deviation);
+                width, threshold, rowGain[size_t(y)], peak, changed, deviation);
     // This frame's spots are judged against the noise of the frames before (0: none yet).
     noiseBefore = noise;
     const int frameNoise = int((deviation << NoiseFractionBits) / (int64_t(width) * height));
@@ -319,21 +404,30 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     }
     // Compression and sensor noise light specks of a few pixels just past the needed rise; a
     // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
-    if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance))
+    if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance)) {
+        if (area.count > t.maxSize)
+            Drop(area, height, bottomUp, LASER_REJECT_TOO_LARGE);
         return;
+    }
     const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
-    // The background was already moved towards this frame: undo that step.
+    // The background was already moved towards this frame: undo that step, and light it as
+    // its row is lit.
     const auto backgroundAt = [&](int p, int g) {
         const int moved = background[size_t(p)];
         const int before =
             ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
-        return std::clamp(before >> FractionBits, 0, 255);
+        return std::clamp(LitBackground(std::max(0, before), rowGain[size_t(p / width)])
+                              >> FractionBits,
+                          0, 255);
     };
     const int g = greyAt(topAt);
     const int bInt = backgroundAt(topAt, g);
     const bool closes = ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255));
-    if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, std::clamp(t.luminance, 1, 255)))
+    if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, std::clamp(t.luminance, 1, 255))) {
+        if (area.count >= DroppedLeastPixels)
+            Drop(area, height, bottomUp, LASER_REJECT_TOO_FAINT);
         return;
+    }
     Spot s;
     s.faint = !closes;
     // Back to what the scene held before: no laser light, but light that lingers all the same.
@@ -351,6 +445,17 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
             s.coreGrey = std::max(s.coreGrey, gp);
     }
     spots.push_back(s);
+}
+
+void SpotDetector::Drop(const AreaSums &area, int height, bool bottomUp, int reason)
+{
+    if (droppedCount >= MaxDropped)
+        return;
+    Spot &s = dropped[droppedCount++];
+    s = Spot();
+    area.Describe(height, bottomUp, s);
+    s.laser = false;
+    s.rejected = reason;
 }
 
 void AreaSums::Describe(int height, bool bottomUp, Spot &spot) const

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+struct AreaSums;
+
 // A pixel is a laser pixel when it is brighter than the background model by more than the
 // luminance threshold; connected laser pixels of an allowed size make a spot whose centre is
 // weighted by brightness above the threshold. Works in buffer rows; the caller says whether
@@ -39,13 +41,25 @@ public:
     // where it moved away from.
     int DarkenedAround(const uint8_t *grey, int greyStride, const Spot &s) const;
 
+    // Areas of the last frame dropped before they became spots: larger than the largest spot,
+    // or too faint to stand out of the noise (only those of a few pixels or more, not specks).
+    // Each carries its reason in `rejected`.
+    static constexpr int MaxDropped = LASER_MAX_REJECTED;
+    const Spot *Dropped() const { return dropped; }
+    int DroppedCount() const { return droppedCount; }
+
 private:
     void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
               bool bottomUp, const DetectorThresholds &t, std::vector<Spot> &spots);
+    void Drop(const AreaSums &area, int height, bool bottomUp, int reason);
+
+    Spot dropped[MaxDropped];
+    int droppedCount = 0;
 
     std::vector<int16_t> background; // grey level with four fraction bits
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
     std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
+    std::vector<int> rowGain;         // how each row of the last frame was lit against the background
     int memoryRow = 0;                // the first row the memory follows in the next frame
     std::vector<int> stack;
     std::vector<int> visited; // every pixel of the area being filled

@@ -1445,6 +1445,33 @@
     </message>
 </context>
 <context>
+    <name>RejectedSpotPainter</name>
+    <message>
+        <source>zu groß</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>zu lang</source>
+        <translation>zu lang</translation>
+    </message>
+    <message>
+        <source>zu schwach</source>
+        <translation>zu schwach</translation>
+    </message>
+    <message>
+        <source>nicht rund</source>
+        <translation>nicht rund</translation>
+    </message>
+    <message>
+        <source>bewegt</source>
+        <translation>bewegt</translation>
+    </message>
+    <message>
+        <source>am Rand</source>
+        <translation>am Rand</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>Datenträger voll</source>

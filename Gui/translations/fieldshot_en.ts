@@ -1445,6 +1445,33 @@
     </message>
 </context>
 <context>
+    <name>RejectedSpotPainter</name>
+    <message>
+        <source>zu groß</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>zu lang</source>
+        <translation>too long</translation>
+    </message>
+    <message>
+        <source>zu schwach</source>
+        <translation>too faint</translation>
+    </message>
+    <message>
+        <source>nicht rund</source>
+        <translation>not round</translation>
+    </message>
+    <message>
+        <source>bewegt</source>
+        <translation>moving</translation>
+    </message>
+    <message>
+        <source>am Rand</source>
+        <translation>at the edge</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>Datenträger voll</source>

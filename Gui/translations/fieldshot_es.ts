@@ -1445,6 +1445,33 @@
     </message>
 </context>
 <context>
+    <name>RejectedSpotPainter</name>
+    <message>
+        <source>zu groß</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>zu lang</source>
+        <translation>demasiado largo</translation>
+    </message>
+    <message>
+        <source>zu schwach</source>
+        <translation>demasiado débil</translation>
+    </message>
+    <message>
+        <source>nicht rund</source>
+        <translation>no redondo</translation>
+    </message>
+    <message>
+        <source>bewegt</source>
+        <translation>en movimiento</translation>
+    </message>
+    <message>
+        <source>am Rand</source>
+        <translation>en el borde</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>Datenträger voll</source>

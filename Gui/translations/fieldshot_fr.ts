@@ -1445,6 +1445,33 @@
     </message>
 </context>
 <context>
+    <name>RejectedSpotPainter</name>
+    <message>
+        <source>zu groß</source>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>zu lang</source>
+        <translation>trop long</translation>
+    </message>
+    <message>
+        <source>zu schwach</source>
+        <translation>trop faible</translation>
+    </message>
+    <message>
+        <source>nicht rund</source>
+        <translation>pas rond</translation>
+    </message>
+    <message>
+        <source>bewegt</source>
+        <translation>en mouvement</translation>
+    </message>
+    <message>
+        <source>am Rand</source>
+        <translation>au bord</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>Datenträger voll</source>

@@ -10,10 +10,12 @@
 #include "dialogcamerasettings.h"
 #include "dialogdrivercontrols.h"
 #include "hit.h"
+#include "rejectedspotpainter.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPixmapItem>
 #include <QMessageBox>
@@ -131,6 +133,61 @@ private slots:
         image = camera->framePixmap.toImage();
         QCOMPARE(QColor(image.pixel(5, 7)), QColor(255, 0, 0));
         QCOMPARE(QColor(image.pixel(639, 479)), QColor(1, 1, 1));
+    }
+
+    void rejectedAreasMarkedInLaserView()
+    {
+        Start();
+        Camera *camera = window->cameras[0];
+        Tick();
+        const QColor box = QColor::fromRgba(RejectedSpotPainter::BoxColour);
+        const LaserRejectedSpot rejected[] = {{LASER_REJECT_TOO_LONG, 100, 50, 40, 6, 200},
+                                              {LASER_REJECT_MOVING, 630, 470, 10, 10, 60}};
+        // The colour view shows the picture only.
+        ScriptQueueFrame(0, 0, nullptr, 10, 50, 1);
+        ScriptSetRejected(0, rejected, 2);
+        camera->ProcessFrame();
+        QCOMPARE(QColor(camera->framePixmap.toImage().pixel(99, 49)), QColor(10, 10, 10));
+
+        // The laser view frames each area one pixel outside, upright, and leaves it as it is.
+        camera->displayMode = Camera::Laser;
+        ScriptQueueFrame(0, 0, nullptr, 10, 50, 1);
+        ScriptSetRejected(0, rejected, 2);
+        camera->ProcessFrame();
+        QCOMPARE(camera->rejectedCount, 2);
+        const QImage image = camera->framePixmap.toImage();
+        QCOMPARE(QColor(image.pixel(99, 49)), box);
+        QCOMPARE(QColor(image.pixel(140, 56)), box);
+        QCOMPARE(QColor(image.pixel(120, 52)), QColor(1, 1, 1));
+        // The box at the picture's corner is cut by it; its reason moves inside the picture.
+        QCOMPARE(QColor(image.pixel(629, 469)), box);
+        int written = 0;
+        for (int y = 440; y < 480; ++y)
+            for (int x = 540; x < 628; ++x)
+                written += QColor(image.pixel(x, y)) != QColor(1, 1, 1);
+        if (QFontDatabase().families().isEmpty())
+            QSKIP("no fonts to draw the reasons with");
+        QVERIFY(written > 5);
+
+        // The next frame without rejected areas shows none.
+        ScriptQueueFrame(0, 0, nullptr, 10, 50, 1);
+        camera->ProcessFrame();
+        QCOMPARE(camera->rejectedCount, 0);
+        QCOMPARE(QColor(camera->framePixmap.toImage().pixel(99, 49)), QColor(1, 1, 1));
+    }
+
+    void rejectionReasons()
+    {
+        // Every reason has its own short text; codes the program does not know show none.
+        QSet<QString> texts;
+        for (int reason = LASER_REJECT_TOO_LARGE; reason <= LASER_REJECT_AT_EDGE; ++reason) {
+            const QString text = RejectedSpotPainter::ReasonText(reason);
+            QVERIFY(!text.isEmpty() && text.size() <= 16);
+            texts.insert(text);
+        }
+        QCOMPARE(texts.size(), LASER_REJECT_AT_EDGE);
+        QVERIFY(RejectedSpotPainter::ReasonText(0).isEmpty());
+        QVERIFY(RejectedSpotPainter::ReasonText(99).isEmpty());
     }
 
     void openingAndWatchdog()

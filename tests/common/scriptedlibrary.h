@@ -29,6 +29,8 @@ LASER_API void ScriptQueueFrame(int camera, int result, const FrameBlock *block,
                                 unsigned char greyFill, unsigned char detectionFill);
 // One pixel (upright coordinates) of the last queued frame's buffer 0 colour, 1 grey or 2 detection.
 LASER_API void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value);
+// The lit areas not taken as shots that CamGetRejectedSpots reports with the last queued frame.
+LASER_API void ScriptSetRejected(int camera, const LaserRejectedSpot *spots, int count);
 // Range and value of a setting of every camera, and its value in one: kind 0 filter, 1 camera.
 LASER_API void ScriptSetSetting(int kind, int id, int minimum, int maximum, int value);
 LASER_API int ScriptGetSettingValue(int camera, int kind, int id);

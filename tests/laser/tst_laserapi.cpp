@@ -159,6 +159,38 @@ private slots:
         }
     }
 
+    void rejectedSpotsOfTheCurrentFrame()
+    {
+        // A dot cut by the picture's left edge is no shot; the frame that shows it says why.
+        ScenarioFiles files({Scenario("Edge", 1.0, 200.0, 100)});
+        const int device = DeviceNamed("Simulator: Edge");
+        QVERIFY(device >= 0);
+        LaserRejectedSpot spots[LASER_MAX_REJECTED];
+        QCOMPARE(CamGetRejectedSpots(spots, LASER_MAX_REJECTED), 0); // no frame yet
+        QVERIFY(CamInit(device, 640, 480) > 0);
+        QCOMPARE(CamGetRejectedSpots(nullptr, 1), -1);
+        QElapsedTimer timer;
+        timer.start();
+        int shots = 0;
+        bool seen = false;
+        FrameBlock block;
+        int r = LASER_NO_FRAME;
+        while (!seen && r != LASER_NOT_OPEN && timer.elapsed() < 10000) {
+            while ((r = CamReadFrame(&block)) >= 0 && !seen) {
+                shots += r;
+                const int n = CamGetRejectedSpots(spots, LASER_MAX_REJECTED);
+                QVERIFY(n >= 0 && n <= LASER_MAX_REJECTED);
+                QCOMPARE(CamGetRejectedSpots(nullptr, 0), n);
+                for (int i = 0; i < n && !seen; ++i)
+                    seen = spots[i].reason == LASER_REJECT_AT_EDGE && spots[i].x == 0
+                        && qAbs(spots[i].y + spots[i].height / 2.0 - 200.0) < 3.0;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        QVERIFY(seen);
+        QCOMPARE(shots, 0);
+    }
+
     void failingSources()
     {
         ScenarioFiles files({"{ not json"}, {"/nonexistent/clip.mp4", "/nonexistent/absent.json"});

@@ -284,6 +284,42 @@ private slots:
             else if (i == 3)
                 cv::circle(p, {100, 120}, 5, cv::Scalar::all(240), cv::FILLED);
         }) << 3 << 100.5;
+        // Matte black ink sends back a twentieth of what paper does: a red dot on it saturates
+        // red alone and rises little in grey, beside a white ring line brighter in grey than
+        // the dot. Seen by its coloured core, it is reported a frame later.
+        QTest::newRow("a red dot on the black of a ring target") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            p(cv::Rect(60, 66, 80, 1)) = cv::Scalar::all(190);
+            if (i == 3) {
+                cv::circle(p, {100, 60}, 5, cv::Scalar(55, 60, 150), cv::FILLED);
+                cv::circle(p, {100, 60}, 3, cv::Scalar(70, 75, 235), cv::FILLED);
+            }
+        }) << 4 << 100.5;
+        QTest::newRow("a green dot on the black of a ring target") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 3, cv::Scalar(80, 240, 70), cv::FILLED);
+        }) << 4 << 100.5;
+        // A reddish glint on black brightens its red channel less than half way to white: no dot.
+        QTest::newRow("a dim red glint on black ink") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 3, cv::Scalar(60, 70, 140), cv::FILLED);
+        }) << -1 << 0.0;
+        // A lamp flickering with the mains, seen by a rolling shutter: bands of light and shade
+        // roll down the picture from frame to frame, and a laser still gives its shot.
+        const auto bands = [](cv::Mat &p, int i) {
+            for (int y = 0; y < p.rows; ++y) {
+                cv::Mat row = p.row(y);
+                row.convertTo(row, -1, 1.0 + 0.18 * std::sin(2 * M_PI * (y / 80.0 + 0.3 * i)));
+            }
+        };
+        QTest::newRow("flicker bands, then a laser") << 150 << 8 << Scene([=](cv::Mat &p, int i) {
+            bands(p, i);
+            if (i == 6)
+                Laser(p, 100, 60);
+        }) << 6 << 100.5;
+        QTest::newRow("flicker bands alone") << 150 << 8 << Scene(bands) << -1 << 0.0;
         // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
         QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
             cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);
@@ -317,6 +353,79 @@ private slots:
             }
         }
         QCOMPARE(found, shotFrame >= 0 ? 1 : 0);
+    }
+
+    void rejectedAreas_data()
+    {
+        // A wall of grey 60, 320 x 240; frame 2 shows a light that is no shot. The reason the
+        // laser view shows for it, and its box in upright pixels.
+        QTest::addColumn<Scene>("scene");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QRect>("box");
+        const auto at2 = [](std::function<void(cv::Mat &)> paint) {
+            return Scene([=](cv::Mat &p, int i) {
+                if (i == 2)
+                    paint(p);
+            });
+        };
+        QTest::newRow("a lamp's long edge") << at2([](cv::Mat &p) {
+            p(cv::Rect(50, 100, 90, 3)) = cv::Scalar::all(250);
+        }) << LASER_REJECT_TOO_LONG << QRect(50, 100, 90, 3);
+        QTest::newRow("a sheet larger than any spot") << at2([](cv::Mat &p) {
+            p(cv::Rect(200, 20, 100, 60)) = cv::Scalar::all(250);
+        }) << LASER_REJECT_TOO_LARGE << QRect(200, 20, 100, 60);
+        QTest::newRow("a ring of light") << at2([](cv::Mat &p) {
+            cv::circle(p, {160, 150}, 12, cv::Scalar::all(250), 2);
+        }) << LASER_REJECT_NOT_ROUND << QRect(147, 137, 27, 27);
+        QTest::newRow("a spot cut by the picture's edge") << at2([](cv::Mat &p) {
+            cv::circle(p, {1, 120}, 4, cv::Scalar::all(250), cv::FILLED);
+        }) << LASER_REJECT_AT_EDGE << QRect(0, 116, 6, 9);
+        QTest::newRow("a bright patch of the scene's own colour") << at2([](cv::Mat &p) {
+            cv::circle(p, {100, 60}, 4, cv::Scalar(30, 30, 250), cv::FILLED);
+        }) << LASER_REJECT_TOO_FAINT << QRect(96, 56, 9, 9);
+    }
+
+    void rejectedAreas()
+    {
+        QFETCH(Scene, scene);
+        QFETCH(int, reason);
+        QFETCH(QRect, box);
+        FrameProcessor processor;
+        FrameData frame;
+        const Homography h;
+        for (int i = 0; i < 3; ++i) {
+            cv::Mat picture(240, 320, CV_8UC3, cv::Scalar::all(60));
+            scene(picture, i);
+            processor.Process(picture, i * 33333, 320, 240, DetectorThresholds(), h, frame);
+        }
+        QCOMPARE(frame.shotCount, 0);
+        QCOMPARE(frame.rejectedCount, 1);
+        const LaserRejectedSpot &r = frame.rejected[0];
+        QCOMPARE(r.reason, reason);
+        const QRect got(r.x, r.y, r.width, r.height);
+        // Anti-aliasing and blur may widen an area by a pixel.
+        QVERIFY2(qAbs(got.left() - box.left()) <= 1 && qAbs(got.top() - box.top()) <= 1
+                     && qAbs(got.right() - box.right()) <= 1 && qAbs(got.bottom() - box.bottom()) <= 1,
+                 qPrintable(QString("%1 %2 %3 %4").arg(r.x).arg(r.y).arg(r.width).arg(r.height)));
+        QVERIFY(r.pixels > 0 && r.pixels <= r.width * r.height);
+    }
+
+    void rejectedKeepsTheLargest()
+    {
+        // More rejected areas than are handed out: the largest stay, largest first.
+        FrameData frame;
+        frame.Resize(100, 100);
+        for (int size = 1; size <= LASER_MAX_REJECTED + 4; ++size) {
+            Spot s = Box(2 * size, 10, 1);
+            s.pixels = (size * 7) % 23 + 1; // in no particular order
+            frame.AddRejected(s, LASER_REJECT_MOVING, true);
+        }
+        QCOMPARE(frame.rejectedCount, int(LASER_MAX_REJECTED));
+        for (int i = 1; i < frame.rejectedCount; ++i)
+            QVERIFY(frame.rejected[i - 1].pixels >= frame.rejected[i].pixels);
+        QCOMPARE(frame.rejected[0].pixels, 23);
+        // Bottom-first rows: a box at row 10 of 100 rows, one high, is row 89 upright.
+        QCOMPARE(frame.rejected[0].y, 89);
     }
 
     void scalerMatchesAreaResize_data()

@@ -28,6 +28,7 @@ struct ScriptedFrame
     FrameBlock block{};
     int64_t timeUs = 0; // capture time; below 0: the moment it is handed out
     std::vector<unsigned char> colour, grey, detection;
+    std::vector<LaserRejectedSpot> rejected;
 };
 
 struct Setting
@@ -165,6 +166,13 @@ LASER_API void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned cha
         std::fill_n(frame.colour.begin() + row * ColourStride + 3 * x, 3, value);
     else
         (buffer == 1 ? frame.grey : frame.detection)[size_t(row) * GreyStride + x] = value;
+}
+
+LASER_API void ScriptSetRejected(int camera, const LaserRejectedSpot *spots, int count)
+{
+    auto &frames = script.cameras[camera].frames;
+    if (!frames.empty() && frames.back().result >= 0)
+        frames.back().rejected.assign(spots, spots + count);
 }
 
 LASER_API void ScriptSetSetting(int kind, int id, int minimum, int maximum, int value)
@@ -433,6 +441,13 @@ int CamGetCaptureStats(LaserCaptureStats *stats)
 int64_t CamGetFrameTime(void)
 {
     return Selected().current.timeUs;
+}
+
+int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity)
+{
+    const std::vector<LaserRejectedSpot> &rejected = Selected().current.rejected;
+    std::copy_n(rejected.begin(), std::min(int(rejected.size()), capacity), spots);
+    return int(rejected.size());
 }
 
 }

@@ -52,7 +52,8 @@ int Usage()
                  "                  [--max-false N] [--two-frame-pulses FILE] [--variant NAME]\n"
                  "                  [--device NODE] MANIFEST\n"
                  "  -v              print every reported shot\n"
-                 "  --spots A B     print every lit area of frames A to B, laser light or not\n"
+                 "  --spots A B     print every lit area of frames A to B, laser light or not,\n"
+                 "                  and the rejected areas with their reason (LASER_REJECT_*)\n"
                  "  --luminance N, --min-size N, --min-distance N\n"
                  "                  try other thresholds than the defaults\n"
                  "  --skip-missing  exit 77 (skipped) when the manifest does not exist\n"
@@ -232,11 +233,18 @@ int main(int argc, char **argv)
             if (frames >= spotsFrom && frames <= spotsTo)
                 for (const Spot &s : processor.LastSpots())
                     std::printf("  frame %ld spot %.1f %.1f (%d px, %dx%d, peak rise %d, "
-                                "whiteness %d, elongation %.2f, length %.1f, fill %.2f)%s\n",
+                                "whiteness %d, colour %d, elongation %.2f, length %.1f, fill %.2f, rejected %d)%s\n",
                                 frames, s.x * picture.cols / double(Width),
                                 s.y * picture.rows / double(Height), s.pixels, s.width, s.height,
-                                s.peakRise, s.whiteness, s.elongation, s.length, s.fill,
+                                s.peakRise, s.whiteness, s.colourShare, s.elongation, s.length, s.fill, s.rejected,
                                 s.laser ? " laser" : "");
+            if (frames >= spotsFrom && frames <= spotsTo)
+                for (int i = 0; i < frame.rejectedCount; ++i) {
+                    const LaserRejectedSpot &r = frame.rejected[i];
+                    std::printf("  frame %ld rejected %d at %d %d (%dx%d, %d px)\n", frames, r.reason,
+                                r.x * picture.cols / Width, r.y * picture.rows / Height, r.width,
+                                r.height, r.pixels);
+                }
             for (int i = 0; i < frame.shotCount; ++i) {
                 // The manifest counts in the recording's own pixels.
                 const double x = frame.shots[i].x * picture.cols / double(Width);
