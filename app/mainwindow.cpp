@@ -141,6 +141,7 @@ MainWindow::MainWindow(QWidget *parent)
     on_listWidgetTargets_itemSelectionChanged(); // property widgets from the empty selection
     UpdateDisplayTarget(); // no corrected target yet: the camera picture only
     configured = true;
+    SetUpHistory(); // needs the cameras and a configured window
 }
 
 MainWindow::~MainWindow()

@@ -177,8 +177,7 @@ public:
     HistoryRecord historyQueued; // the game just ended, stored once the current shot is done
     // Shows a stored string's shot plot; empty: the history window's own dialog.
     std::function<void(const ShotPlotData &)> showHistoryPlot;
-    // Queues SetUpHistory as the window is built, once the cameras exist.
-    bool historySetUpQueued = (QTimer::singleShot(0, this, [this] { SetUpHistory(); }), true);
+    qint64 historyShotUs = 0; // the time of the shot being handled (frame or event)
 
     // True when the camera library was found and the window is fully set up.
     bool IsConfigured() const { return configured; }

@@ -26,6 +26,7 @@ void MainWindow::Shoot(QPointF Pos, QPointF Pos_Corrected, bool FromCamera)
         return;
     int shotCamera = -1;
     const qint64 shotUs = ShotTimeUs(FromCamera, &shotCamera); // the frame's or the event's time
+    historyShotUs = shotUs;
 
     Hit *hit = new Hit(scene, target, Pos);
     int score = 0;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// HistoryPlotDialog: a plain drawing of a stored string's shots around the aim point.
+// HistoryPlotDialog: a stored string's shots around the aim point, with its group figures.
 #pragma once
 
 #include "analysis/shotplotdata.h"
@@ -14,9 +14,6 @@ public:
     explicit HistoryPlotDialog(const ShotPlotData &data, QWidget *parent = nullptr);
 
     const ShotPlotData &Data() const { return plot; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     ShotPlotData plot;

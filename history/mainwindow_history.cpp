@@ -6,6 +6,7 @@
 
 #include "camera.h"
 #include "displaytargetframe.h"
+#include "drillrunner.h"
 #include "gamestate.h"
 #include "hit.h"
 #include "historybutton.h"
@@ -93,6 +94,16 @@ void MainWindow::SetUpHistory()
         statusBar()->showMessage(tr("Trainingsverlauf nicht verfügbar: %1").arg(historyError));
     }
 
+    // Every finished drill string goes into the history as a string of that drill.
+    if (drillRunner)
+        connect(drillRunner, &DrillRunner::StringFinished, this, [this](const DrillStringResult &r) {
+            if (r.startSignalUs <= 0 || r.shots.isEmpty())
+                return; // no signal was given: nothing to time against
+            const qint64 agoMs = r.startSignalUs > 0 ? (DrillRunner::MonotonicNowUs() - r.startSignalUs) / 1000 : 0;
+            StoreHistoryString(r.drillId, r.stringIndex, QDateTime::currentDateTimeUtc().addMSecs(-agoMs),
+                               r.startSignalUs, r.shots.toList(), r.parUs);
+        });
+
     historyButton = new HistoryButton;
     ui->verticalLayoutGamePage->addWidget(historyButton);
     connect(historyButton, &QPushButton::clicked, this, &MainWindow::OpenHistory);
@@ -141,7 +152,7 @@ void MainWindow::RecordHistoryShot(int score)
         return;
     const Hit *hit = Hit::All().last(); // made by Shoot for this very shot
     HistoryShot s;
-    s.shot.timeUs = MonotonicUs();
+    s.shot.timeUs = historyShotUs > 0 ? historyShotUs : MonotonicUs();
     s.shot.pos = hit->pos;
     s.shot.score = score;
     const bool display = ui->radioButtonDispTarget->isChecked();
@@ -175,6 +186,13 @@ void MainWindow::QueueFinishedGameForHistory()
 {
     if (gameState != GameState::Running || historyShots.isEmpty())
         return;
+    if (drillRunner && drillRunner->IsArmed()) {
+        // A drill's string is stored by the drill, with its start signal, par and name.
+        historyShots.clear();
+        historyMisses.clear();
+        historyTargetRects.clear();
+        return;
+    }
     HistoryRecord r;
     r.when = historyStart;
     r.startUs = historyStartUs;

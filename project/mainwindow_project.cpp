@@ -45,6 +45,7 @@ void MainWindow::on_toolButtonSave_clicked()
 
 void MainWindow::ClearProject()
 {
+    historyProject.clear();
     ui->radioButtonDispCamera->setChecked(true);
     RemoveDisplayTargetItems();
     SetImageItemsVisible(false);
@@ -140,6 +141,7 @@ bool MainWindow::SaveProject(const QString &fileName)
         qDebug() << "Kann nicht öffnen";
         return false;
     }
+    historyProject = QFileInfo(fileName).fileName(); // the strings that follow are shot in it
     return true;
 }
 
@@ -162,6 +164,7 @@ bool MainWindow::LoadProject(const QString &fileName, bool *heldProject)
     if (heldProject)
         *heldProject = QJsonDocument::fromJson(bytes).isObject();
     ApplyProject(ProjectFromJson(bytes));
+    historyProject = info.fileName();
     return true;
 }
 

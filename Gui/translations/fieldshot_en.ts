@@ -894,13 +894,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryPlotDialog</name>
-    <message>
-        <source>Schüsse: %1, Einheit: %2</source>
-        <translation>Shots: %1, unit: %2</translation>
-    </message>
-</context>
-<context>
     <name>HistorySessionsModel</name>
     <message>
         <source>n/a</source>

@@ -4,6 +4,8 @@
 #include "../common/mainwindowtest.h"
 
 #include "camera.h"
+#include "drillpanel.h"
+#include "drillrunner.h"
 #include "gamestate.h"
 #include "historyplotdialog.h"
 #include "historystore.h"
@@ -206,6 +208,31 @@ void tst_HistoryWindow::drillStringIsStored()
         QCOMPARE(r.shots[i].shot.camera, 1);
         QCOMPARE(r.shots[i].shot.timeUs, 600000LL * (i + 1));
     }
+
+    // A drill run through the window is stored as a string of that drill, timed from its
+    // signal, and not a second time as a plain game.
+    qint64 now = 5000000000;
+    window->drillRunner->SetClock([&now] { return now; });
+    QVERIFY(window->drillPanel->ChooseDrill(QStringLiteral("draw")));
+    window->ui->pushButtonGameStart->click();
+    QCOMPARE(window->gameState, int(GameState::Waiting));
+    now = window->drillRunner->SignalUs();
+    window->drillRunner->Poll();
+    QCOMPARE(window->gameState, int(GameState::Running));
+    now += 800000;
+    window->Shoot(QPointF(60, 25), QPointF(), false); // the one shot of the string, on the Gong
+    QCOMPARE(window->gameState, int(GameState::Idle));
+    QTRY_VERIFY((stored = Stored()).size() >= 2);
+    QTest::qWait(20); // a plain game's record would be queued behind the shot
+    stored = Stored();
+    QCOMPARE(stored.size(), 2);
+    const auto drawn = std::find_if(stored.cbegin(), stored.cend(),
+                                    [](const HistoryRecord &h) { return h.drill == QLatin1String("draw"); });
+    QVERIFY(drawn != stored.cend());
+    QCOMPARE(drawn->shots.size(), 1);
+    QCOMPARE(drawn->results.firstShotUs, qint64(800000));
+    QCOMPARE(drawn->results.parPassed, 1);
+    window->drillRunner->Abort();
 }
 
 void tst_HistoryWindow::concentricTargetsShareTheAimPoint()
