@@ -23,7 +23,7 @@ constexpr int OutshineRiseShare = 8;
 // frame. Longer areas are the edges of people, doors and lamps' light moving in the room;
 // ragged or curved ones (a crescent where a bright object moved on) cover much less of the
 // ellipse with their moments.
-constexpr double MaxLengthShare = 0.1;
+constexpr double MaxLengthShare = SpotDetector::LongShare;
 constexpr double MinFill = 0.5;
 // Where much of the picture moves, the edges of what moves are lit areas of every shape and
 // colour; there a laser spot's core must turn white nearly all the way.
@@ -113,11 +113,16 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         int channel = 2;
         s.colourShare = CoreColourShare(out.colour.data(), out.colourStride, width, height, s, channel);
         // Where much moves, coloured things move too: there only a white core counts.
-        const bool coloured = !detector.Stirred() && channel != 0
+        // So is it where much moves around the spot: the watch on a swinging arm, a glint at
+        // the edge of a sleeve.
+        const bool stirred = detector.Stirred()
+            || (s.whiteness < StirredWhiteness
+                && detector.MovesAround(out.grey.data(), out.greyStride, s));
+        const bool coloured = !stirred && channel != 0
             && s.colourShare >= ColourCoreShare && s.colourShare >= ColourOverWhite * s.whiteness;
         const bool white = s.whiteness * 2 >= luminance || coloured;
         const bool whiteEnough =
-            coloured || s.whiteness * 2 >= (detector.Stirred() ? StirredWhiteness * 2 : luminance);
+            coloured || s.whiteness * 2 >= (stirred ? StirredWhiteness * 2 : luminance);
         // Counted only for a small, round spot: the count looks at three times its box.
         const auto noTrail = [&] {
             return s.whiteness >= StirredWhiteness || s.fill >= TrailFill
@@ -129,7 +134,7 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         s.rejected = !inside                      ? LASER_REJECT_AT_EDGE
             : !core || !shaped(s)                 ? (area.length > maxLength ? LASER_REJECT_TOO_LONG
                                                                              : LASER_REJECT_NOT_ROUND)
-            : !s.laser || !noTrail()              ? LASER_REJECT_MOVING
+            : !s.laser || s.wasLarge || !noTrail() ? LASER_REJECT_MOVING
             : s.pixels < t.minSize || !white      ? LASER_REJECT_TOO_FAINT
             : !whiteEnough                        ? LASER_REJECT_MOVING
                                                   : 0;

@@ -53,7 +53,13 @@ extern "C" {
  * core: the pixels within L/10 of its peak, a quarter of the area or less. A spot without a
  * white core that covers less than three quarters of its ellipse is no shot when half as many
  * pixels around it fell below both the background and the scene's memory (a bright thing that
- * moved on lights a crescent and leaves a darker trail; a laser only adds light).
+ * moved on lights a crescent and leaves a darker trail; a laser only adds light). Where a
+ * quarter or more of the ring around a spot (its box widened by its own size, at least 6
+ * pixels) changed, the spot is judged as in a stirred scene (a watch on a swinging arm). A
+ * spot whose brightest pixel belonged to an area too large or too long in the frame before
+ * is no shot unless it rose since by more than a quarter of its rise (an arm come to rest
+ * leaves its part over black ink lit longest; a laser landing on a moving projected shape
+ * lights it far beyond what it was).
  * A pulse is one shot, reported in the frame it first appears; a spot within 60 pixels (box to
  * box) of a laser spot of the previous frame or of the last 110 ms continues its pulse (no
  * trainer fires twice that fast; the hand moves while a pulse lasts); a spot overlapping a

@@ -26,6 +26,11 @@ constexpr int ChangeLevel = 24;
 // laser light counts there.
 constexpr int SceneChangeShare = 10;
 constexpr int StirShare = 100;
+// A spot whose brightest pixel was part of a large lit area the frame before is new light only
+// when it rose since by more than this part of its rise over the background.
+constexpr int NewLightShare = 4;
+// One pixel in this many of the ring around a spot changed: something moves there.
+constexpr int MovingRingShare = 4;
 // A faint area this small is a speck of noise, not worth showing as a rejected light.
 constexpr int DroppedLeastPixels = 4;
 // Row gains: GainBits fraction bits; mains flicker and auto exposure light a row by a quarter
@@ -276,6 +281,8 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         memory.assign(size_t(width) * height, 0);
         weight.assign(size_t(width) * height, 0);
         rowGain.assign(size_t(height), 1 << GainBits);
+        largeAt.assign(size_t(width) * height, 0);
+        frameCount = 1;
         bgWidth = width;
         bgHeight = height;
         primed = false;
@@ -294,6 +301,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         memoryRow = 0;
         noise = 0;
     }
+    frameCount = frameCount >= StampMask ? 2 : frameCount + 1;
     // A threshold of 0 would mark every pixel not darker than the background: 1 is the least.
     const int threshold = std::clamp(t.luminance, 1, 255);
     uint8_t peak = 0;
@@ -405,8 +413,10 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     // Compression and sensor noise light specks of a few pixels just past the needed rise; a
     // spot must carry at least the threshold's worth of light (grey levels x pixels) beyond it.
     if (area.count < t.minSize || area.count > t.maxSize || area.sum < std::max(1, t.luminance)) {
-        if (area.count > t.maxSize)
+        if (area.count > t.maxSize) {
             Drop(area, height, bottomUp, LASER_REJECT_TOO_LARGE);
+            MarkLarge(grey, greyStride, width);
+        }
         return;
     }
     const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
@@ -433,6 +443,15 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     // Back to what the scene held before: no laser light, but light that lingers all the same.
     s.laser = (g - (memory[size_t(topAt)] >> 8)) * MemoryRiseShare >= g - bInt;
     area.Describe(height, bottomUp, s);
+    // A lit area that shrinks as the background catches up with something large that came to
+    // rest (an arm raised before the target) leaves a last bright part that no laser lit.
+    // A laser landing on such an area (a projected target moving past) lights it far beyond
+    // what it was.
+    const uint32_t before = largeAt[size_t(topAt)];
+    s.wasLarge = before >> 8 == ((frameCount - 1) & StampMask)
+        && (g - int(before & 0xff)) * NewLightShare < g - bInt;
+    if (s.length > LongShare * width)
+        MarkLarge(grey, greyStride, width);
     s.peakColumn = topAt % width;
     s.peakRow = topAt / width;
     s.peakRise = g - bInt;
@@ -445,6 +464,13 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
             s.coreGrey = std::max(s.coreGrey, gp);
     }
     spots.push_back(s);
+}
+
+void SpotDetector::MarkLarge(const uint8_t *grey, int greyStride, int width)
+{
+    const uint32_t stamp = (frameCount & StampMask) << 8;
+    for (const int p : visited)
+        largeAt[size_t(p)] = stamp | grey[size_t(p / width) * greyStride + p % width];
 }
 
 void SpotDetector::Drop(const AreaSums &area, int height, bool bottomUp, int reason)
@@ -514,6 +540,29 @@ int SpotDetector::DarkenedAround(const uint8_t *grey, int greyStride, const Spot
             count += std::min(bg[x] >> FractionBits, m[x] >> 8) - g[x] >= level;
     }
     return count;
+}
+
+bool SpotDetector::MovesAround(const uint8_t *grey, int greyStride, const Spot &s) const
+{
+    const int mx = std::max(RingLeast, s.width), my = std::max(RingLeast, s.height);
+    const int left = std::max(0, s.boxX - mx), right = std::min(bgWidth, s.boxX + s.width + mx);
+    const int top = std::max(0, s.boxY - my), bottom = std::min(bgHeight, s.boxY + s.height + my);
+    int count = 0;
+    // The background already moved an eighth of the way to this frame.
+    const int level = ChangeLevel * (8 - 1) / 8;
+    for (int y = top; y < bottom; ++y) {
+        const uint8_t *g = grey + size_t(y) * greyStride;
+        const int16_t *bg = background.data() + size_t(y) * bgWidth;
+        const int gain = rowGain[size_t(y)];
+        const bool boxRow = y >= s.boxY && y < s.boxY + s.height;
+        for (int x = left; x < right; ++x) {
+            if (boxRow && x >= s.boxX && x < s.boxX + s.width)
+                continue;
+            count += std::abs(g[x] - (LitBackground(bg[x], gain) >> FractionBits)) >= level;
+        }
+    }
+    const int ring = (right - left) * (bottom - top) - s.width * s.height;
+    return count * MovingRingShare >= ring;
 }
 
 bool ClosesGapToWhite(int background, int peak, int threshold)

@@ -40,6 +40,13 @@ public:
     // fell well below the background and the scene's memory: the trail a bright thing leaves
     // where it moved away from.
     int DarkenedAround(const uint8_t *grey, int greyStride, const Spot &s) const;
+    // Whether a quarter or more of the ring around s (its box widened by its own size, at least
+    // RingLeast pixels, on every side; the box itself left out) moved far from the background
+    // either way in the last frame: s is part of, or touches, something that moves.
+    bool MovesAround(const uint8_t *grey, int greyStride, const Spot &s) const;
+    static constexpr int RingLeast = 6;
+    // An area longer than this share of the picture's width is no laser dot.
+    static constexpr double LongShare = 0.1;
 
     // Areas of the last frame dropped before they became spots: larger than the largest spot,
     // or too faint to stand out of the noise (only those of a few pixels or more, not specks).
@@ -52,6 +59,8 @@ private:
     void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
               bool bottomUp, const DetectorThresholds &t, std::vector<Spot> &spots);
     void Drop(const AreaSums &area, int height, bool bottomUp, int reason);
+    // Stamps the pixels of the area just filled as part of a large lit area of this frame.
+    void MarkLarge(const uint8_t *grey, int greyStride, int width);
 
     Spot dropped[MaxDropped];
     int droppedCount = 0;
@@ -60,6 +69,12 @@ private:
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
     std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
     std::vector<int> rowGain;         // how each row of the last frame was lit against the background
+    // The frame count (low 24 bits) at which each pixel last belonged to an area too large or
+    // too long to be a spot, shifted over its grey level then; frameCount counts frames from
+    // 2, so that 0 is never the frame before.
+    static constexpr uint32_t StampMask = 0xffffff;
+    std::vector<uint32_t> largeAt;
+    uint32_t frameCount = 1;
     int memoryRow = 0;                // the first row the memory follows in the next frame
     std::vector<int> stack;
     std::vector<int> visited; // every pixel of the area being filled

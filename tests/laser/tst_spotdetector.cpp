@@ -320,6 +320,24 @@ private slots:
                 Laser(p, 100, 60);
         }) << 6 << 100.5;
         QTest::newRow("flicker bands alone") << 150 << 8 << Scene(bands) << -1 << 0.0;
+        // A bright thing that moves is no laser however round it looks: a watch on an arm swinging
+        // in at the picture's side, its face not white, amid the changes the arm makes around it...
+        QTest::newRow("a watch swinging in on an arm") << 60 << 8 << Scene([](cv::Mat &p, int i) {
+            if (i < 2)
+                return;
+            const cv::Point tip(12 * i, 100 + 3 * i);
+            cv::line(p, tip + cv::Point(-24, 24), tip, cv::Scalar::all(88), 16);
+            cv::circle(p, tip, 4, cv::Scalar::all(200), cv::FILLED);
+        }) << -1 << 0.0;
+        // ... and an arm raised over the black of a target: where it came to rest, the part over
+        // the ink stays lit longest, a compact patch left of what was one long area.
+        QTest::newRow("an arm coming to rest over black ink") << 200 << 20 << Scene([](cv::Mat &p, int i) {
+            p(cv::Rect(140, 100, 24, 24)) = cv::Scalar::all(10);
+            if (i < 2)
+                return;
+            const cv::Point tip(std::max(150, 300 - 40 * (i - 1)), 112);
+            cv::line(p, {330, 200}, tip, cv::Scalar::all(235), 20);
+        }) << -1 << 0.0;
         // A dark plate hangs before a white sheet; hit twice in a row, it falls away five frames later.
         QTest::newRow("a hit target falls and uncovers a white sheet") << 60 << 40 << Scene([](cv::Mat &p, int i) {
             cv::circle(p, {100, 120}, 15, cv::Scalar::all(240), cv::FILLED);
