@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: one application, one main window; --help and --version answered without a window.
 #include "mainwindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow construction, destruction, style, language, pages, keys, view fitting and the tick.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

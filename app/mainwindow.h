@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow: the program's single window; owns the scene, the cameras, the sounds and the game.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View fitting: the scene size for the switched-on cameras and the view's place in its frame.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Camera: polling the camera library, the picture in the scene, shots and driver-setting wishes.
 #include "camera.h"
 

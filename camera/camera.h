@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Camera: one of the four camera positions; polls the camera library, shows its picture, reports shots.
 #pragma once
 

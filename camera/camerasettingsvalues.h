@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Camera settings arithmetic: slider positions onto device values, spot sizes onto circles.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DialogCameraSettings: preview, shot markers, picture mode, thresholds, brightness and exposure.
 #include "dialogcamerasettings.h"
 #include "ui_dialogcamerasettings.h"

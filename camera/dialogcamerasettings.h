@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DialogCameraSettings: one camera's live picture with its detection thresholds, picture mode,
 // brightness and exposure, changed while the user watches.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DialogDriverControls: one row per driver control, read from and written to the camera library.
 #include "dialogdrivercontrols.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DialogDriverControls: every control a camera's driver offers, changed live.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LaserLibrary: QLibrary around libLaser.so and its resolved entry points.
 #include "laserlibrary.h"
 

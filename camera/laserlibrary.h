@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LaserLibrary: the camera library, loaded at run time, with its entry points resolved by name.
 #pragma once
 

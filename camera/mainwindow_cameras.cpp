@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Camera selection: devices for the four cameras, switching cameras on and off, device polling.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation layout and the Debian package. Included from the top level after the program.
 #
 # Installed: bin/fieldshot, the camera library in the program's own library folder, the desktop

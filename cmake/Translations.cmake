@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Included from the top level: the generated files must be built in the directory of the target using them.
 # Translations: compiled at build time and embedded as :/Gui/fieldshot_<code>.
 set(FIELDSHOT_TS_FILES

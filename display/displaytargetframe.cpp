@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry and scoring of the drawn display target.
 #include "displaytargetframe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed geometry of the drawn display target and the scoring of shots on it.
 #pragma once
 

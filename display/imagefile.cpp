@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading display and score pictures within the image reader's memory limit.
 #include "imagefile.h"
 

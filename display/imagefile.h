@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading display and score pictures without letting a huge file stall or exhaust the program.
 #pragma once
 

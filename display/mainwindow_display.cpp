@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display target: the ring target or picture drawn in camera 1's area instead of its live picture.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes demo.fsp: ring targets over the rings that the camera library's demo simulator shows.
 
 The simulator (LASER_SOURCES=demo) draws ten rings, 48 units apart, around the middle of a

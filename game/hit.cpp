@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hit markers and the program-wide list of live hits.
 #include "hit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hit: the marker of one shot, with the timers that end it and the flash of the target it hit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text forms of the table of hits: tab-separated for the clipboard, CSV for files.
 #include "hitsexport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game control: start, hold, clock, stop, the table of hits and the game sounds.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

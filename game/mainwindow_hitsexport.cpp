@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The context menu of the table of hits: copy the table to the clipboard or save it as a CSV file.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

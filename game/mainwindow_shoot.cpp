@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shot evaluation: every camera or mouse shot ends here.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

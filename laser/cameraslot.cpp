@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // CameraSlot: opening and closing, the capture thread, and frame hand-over.
 #include "cameraslot.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // CameraSlot: one of the four cameras: its source, capture thread, queue, detection settings.
 #pragma once
 

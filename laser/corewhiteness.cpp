@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // CoreWhiteness: the weakest colour channel of a spot's core against its surroundings.
 #include "corewhiteness.h"
 

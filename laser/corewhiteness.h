@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // CoreWhiteness: how far a spot's core turns white against the colours just outside its box.
 #pragma once
 

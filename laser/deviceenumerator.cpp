@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // DeviceEnumerator: scanning video nodes, reading LASER_SOURCES and making sources.
 #include "deviceenumerator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // DeviceEnumerator: the device list: V4L2 capture nodes, then the virtual sources.
 #pragma once
 

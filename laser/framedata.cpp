@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // FrameData: buffer sizing and hand-over of shots.
 #include "framedata.h"
 

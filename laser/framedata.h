@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // FrameData: one processed frame: its three buffers, its shots and its peak brightness.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // FrameProcessor: flip, grey conversion, detection, pulse rule and perspective correction.
 #include "frameprocessor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // FrameProcessor: the per-frame pipeline from a captured colour picture to buffers and shots.
 #pragma once
 

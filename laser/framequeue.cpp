@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // FrameQueue: the frame pool and its drop-oldest rule.
 #include "framequeue.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // FrameQueue: hands frames from a camera thread to the program without waiting on either side.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // FrameSource: what a camera grabs its pictures from (a V4L2 device, a video file, a simulator).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Homography: solving and applying the picture-to-screen projective mapping.
 #include "homography.h"
 

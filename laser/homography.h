@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Homography: the projective mapping from a quadrilateral in the picture to the screen rectangle.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The C entry points of libLaser.so: camera selection, device list and per-camera calls.
 #include "laser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 /* Public C interface of the Laser camera library: capture, laser-spot detection and
  * perspective correction for up to four cameras. Plain C types only cross this boundary. */
 #ifndef LASER_H

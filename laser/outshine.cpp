@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Outshine: brightest pixel of a spot's core against the brightest pixel touching it from outside.
 #include "outshine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Outshine: how much brighter the light just beside a spot is than the spot itself.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // PictureAdjustment: the emulated settings and their effect on a picture.
 #include "pictureadjustment.h"
 

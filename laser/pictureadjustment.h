@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // PictureAdjustment: brightness and exposure emulated on the pictures of virtual cameras.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // PictureScaler: area averaging for shrinking, interpolation for growing.
 #include "picturescaler.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // PictureScaler: brings a camera picture of any size to the size the program asked for.
 #pragma once
 

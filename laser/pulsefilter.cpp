@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // PulseFilter: matching spots against those of the last frames and of their own.
 #include "pulsefilter.h"
 

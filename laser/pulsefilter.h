@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // PulseFilter: turns the spots of consecutive frames into shots, one per laser pulse.
 #pragma once
 

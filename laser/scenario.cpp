@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Scenario: JSON reading and the built-in demo.
 #include "scenario.h"
 

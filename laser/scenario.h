@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Scenario: what a simulated camera shows: background, screen, noise and scripted laser shots.
 #pragma once
 

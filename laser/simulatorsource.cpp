@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // SimulatorSource: background, noise and laser-disc rendering, paced in real time.
 #include "simulatorsource.h"
 

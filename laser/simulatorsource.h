@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // SimulatorSource: a camera that renders a scenario in real time, with noise and laser discs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Spot: one lit area found in a frame, and the thresholds that decide what counts as one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // SpotCore: a flood fill from an area's brightest pixel over the pixels near its brightness.
 #include "spotcore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // SpotCore: the laser spot inside a larger lit area, such as a moving projected target.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // SpotDetector: background difference, per-row marking and flood fill of laser spots.
 #include "spotdetector.h"
 

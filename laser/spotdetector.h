@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // SpotDetector: finds laser spots in a grey picture against a slowly adapting background.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // V4L2 control list: enumeration with V4L2_CTRL_FLAG_NEXT_CTRL and the mapping of types and flags.
 #include "v4l2controllist.h"
 

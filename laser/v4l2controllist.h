@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // V4L2 control list: a device's controls as the C interface hands them out.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // V4L2 control mapping: which control stands for which setting, and how auto modes are set.
 #include "v4l2controls.h"
 

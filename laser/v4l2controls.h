@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // V4L2 control mapping: the program's setting ids onto V4L2 control ids.
 #pragma once
 

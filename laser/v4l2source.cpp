@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // V4L2Source: format negotiation, buffer streaming, decoding and driver controls.
 #include "v4l2source.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // V4L2Source: a real camera grabbed through V4L2 memory-mapped buffers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // VideoFileSource: decoding and pacing a video file.
 #include "videofilesource.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // VideoFileSource: a video file played as a camera at the file's own frame rate.
 #pragma once
 

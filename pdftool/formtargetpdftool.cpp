@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormTargetPDFTool: builds the target sheet preview and writes it to a PDF file.
 #include "formtargetpdftool.h"
 #include "ui_formtargetpdftool.h"

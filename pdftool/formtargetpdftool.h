@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormTargetPDFTool: the target sheet generator dialog and the ring-target drawing it shares.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Target sheet geometry as plain arithmetic, so it can be checked without a scene.
 #include "sheetlayout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Target sheet geometry: page sizes and where targets, rings, numbers, title and watermark go, in millimetres.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow project actions: Save, Open and New, the start-up load, and applying a loaded file.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ProjectData: the project file's keys, their types, defaults and limits.
 #include "projectdata.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ProjectData: everything a project file holds, and its conversion to and from JSON.
 #pragma once
 

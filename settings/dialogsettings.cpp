@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dialogSettings: construction from the main window's settings and the slots that write them back.
 #include "dialogsettings.h"
 #include "ui_dialogsettings.h"

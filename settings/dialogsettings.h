@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dialogSettings: the modal dialog for volume, language, colours, four cameras and hit size.
 #pragma once
 

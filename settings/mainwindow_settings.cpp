@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's settings tool button: the settings dialog, run modally, then the new colours.
 #include "mainwindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The corrected ring target: its creation and the hand-over of its corners to the camera library.
 #include "mainwindow.h"
 

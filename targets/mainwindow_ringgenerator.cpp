@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's ring target generator: n concentric circle targets in one step.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

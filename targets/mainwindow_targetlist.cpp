@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow target-page slots: add modes, the property fields, restacking and the list selection.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

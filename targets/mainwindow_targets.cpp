@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow target operations: the rows of the target list and the targets they carry.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

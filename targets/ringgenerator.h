@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ring generator geometry: the concentric scoring circles of a ring target over camera 1's picture.
 #pragma once
 

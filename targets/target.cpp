@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Target: the text of a target's list row and the link between row and record.
 #include "target.h"
 

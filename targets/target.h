@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Target: one area drawn over the camera picture, with its role, score and list row.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Target geometry: box resizing, corner clamping, rectangle outlines and rectangle mapping.
 #pragma once
 

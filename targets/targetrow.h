@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TargetRow: a row of the target list that owns the Target it carries.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TargetsGraphicScene: construction, selection, the frame and handles, copies, new targets and styles.
 #include "targetsgraphicscene.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TargetsGraphicScene: the scene that shows targets and edits them with the mouse on the Targets page.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TargetsGraphicScene: the mouse — drawing, selecting, moving, resizing and corner editing; shots on the Game page.
 #include "targetsgraphicscene.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Target styles: the outline and hatch of a shape in a role colour, and the selection pen.
 #include "targetstyle.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and its camera library, and packs them with their
 # data into a Debian package: build/fieldshot_<version>_<architecture>.deb.
 set -euo pipefail

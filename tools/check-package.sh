@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it without installing it on this machine: unpacked into a
 # temporary root, it must hold the program, its camera library and its data and nothing else,
 # its desktop entry, AppStream metadata and copyright file must validate, and the unpacked program must start

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Line and branch coverage of the code outside tests/ by the whole test suite.
 # Configures a separate instrumented build, runs every test and prints a gcovr
 # summary per top-level folder, then the whole tree.

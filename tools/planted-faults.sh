@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Planted faults: applies each fault of a fixed list, one at a time, to a throwaway copy of
 # the source tree, rebuilds, runs the tests and counts the faults the suite catches.
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the project-file fuzz driver with AddressSanitizer and UndefinedBehaviorSanitizer in a
 # separate folder and runs it for a time budget. Any sanitizer report, crash or hang fails.
 # Usage: tools/run-fuzz.sh [seconds] [build folder]; FUZZ_SECONDS and FUZZ_SEED work as well.

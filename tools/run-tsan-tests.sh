@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the camera library and its threaded tests with ThreadSanitizer in a separate folder
 # and runs the tests labelled tsan. Usage: tools/run-tsan-tests.sh [build folder]
 set -eu

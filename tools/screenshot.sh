@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshot of the main window on a private X server: the simulated camera, two targets drawn
 # over its ring target, and a game running for a few seconds.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a throw-away PostgreSQL server for the history tests: its own data folder in a temporary
 # folder, listening on 127.0.0.1 and a socket in that folder, on a port of its own; stopped and
 # removed when the calling shell exits.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Which test covers what: runs every test function (every data row of a table) of a
 coverage build alone and reports, per function and per row, the lines of the code outside
 tests/ that it covers and that no other function or row covers.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings every translatable source text into the four translation files (run from anywhere).
 set -euo pipefail
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the drill examples: drills.fsp, a project of three targets and a start button, and one
 simulator scenario per shipped drill, whose shots fire each drill's strings at chosen times.
 

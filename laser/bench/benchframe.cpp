@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // laser-bench: time of one frame through the pipeline (640 x 480, and larger pictures scaled to
 // it), of its stages alone, and of the plain OpenCV way on the same pictures.
 #include "frameprocessor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the main window shell: language, pages, keys, view fitting, the game clock text and
 // the resources it loads.
 #include "clocktext.h"

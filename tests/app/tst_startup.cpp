@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the real program's start: with and without the camera library beside it.
 #include <QDir>
 #include <QProcess>

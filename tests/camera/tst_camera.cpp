@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the cameras against the scripted camera library, through the real main window: shots,
 // frames, pictures, watchdog and settings of a camera; choosing devices; the corrected target's
 // corners; the camera settings dialog and the driver controls window.

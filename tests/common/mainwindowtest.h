@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window as the GUI tests drive it, and the steps they share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthetic mouse events sent straight to a graphics scene, so no window has to be shown.
 #pragma once
 

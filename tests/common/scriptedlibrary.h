@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted camera library's control functions. A test links the library and makes the program
 // load the same file, so both share its state. Its open cameras offer six driver controls:
 // brightness, automatic white balance, power-line frequency, automatic exposure (a menu with items

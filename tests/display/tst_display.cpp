@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the display target: ring scoring and picture placement, and through the real main
 // window its modes, drawing, pictures and scores.
 #include "../common/mainwindowtest.h"

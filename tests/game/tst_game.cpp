@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of hit markers, game control, shot evaluation and the table of hits, driven through the
 // real main window.
 #include "../common/mainwindowtest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the translations: the embedded files load, fixed texts translate as required, and the sources are complete.
 #include <QFile>
 #include <QMap>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the camera sources: the device list, settings and driver controls against a fake
 // device, decoding of captured V4L2 buffers, and the virtual sources (scenarios, video files).
 #include "deviceenumerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the frame hand-over: FrameBlock bytes, buffer conventions, and the queue between
 // the camera thread and the program with its drop-oldest rule. The queue's locking is checked
 // by the thread sanitizer on the C interface's threaded cameras (tst_laserapi).

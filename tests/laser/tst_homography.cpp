@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the perspective correction: solving, mapping and the fallback before corners.
 #include "homography.h"
 

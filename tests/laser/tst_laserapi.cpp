@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the library through its C entry points, with simulated cameras from LASER_SOURCES.
 #include "laser.h"
 

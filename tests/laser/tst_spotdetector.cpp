@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of spot detection: thresholds, centre accuracy and the one-shot-per-pulse rule.
 #include "corewhiteness.h"
 #include "frameprocessor.h"

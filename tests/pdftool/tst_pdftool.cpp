@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the target sheet generator: the grid of targets, the ring target it draws, the preview
 // page and its controls, retranslation, and the written PDF read back with Poppler.
 #include "pdftool/formtargetpdftool.h"

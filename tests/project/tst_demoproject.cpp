@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The example project examples/demo.fsp against the camera library's demo simulator: its ring
 // targets lie where the simulator draws its rings, so the simulator's shots score.
 #include "mainwindow.h"

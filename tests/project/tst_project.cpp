@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project files on the real main window: save, open, clear, the start-up load, damaged files.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted camera library for GUI tests: the real entry points, answering what a test queued,
 // and the Script* entry points that queue it (tests/common/scriptedlibrary.h describes them).
 #include "laser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the settings dialog: it shows the main window's settings and writes every change straight back.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the targets through the real main window: the target list (naming, row text, properties,
 // restacking, duplicates, deletion, visibility), the ring generator, and the editing scene driven by
 // synthetic mouse events.

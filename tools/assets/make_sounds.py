@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesizes the six game sounds in Gui/Snd as 16-bit mono 44.1 kHz WAV files."""
 
 import math

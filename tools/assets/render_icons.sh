@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon in packaging/icons/src to the PNG sizes of the hicolor icon theme.
 set -eu
 cd "$(dirname "$0")/../../packaging/icons"

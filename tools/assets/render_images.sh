@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the SVG sources in Gui/Img/src to the PNG pictures the program embeds.
 set -eu
 cd "$(dirname "$0")/../../Gui/Img"

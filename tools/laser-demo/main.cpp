@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // laser-demo: lists the devices, opens one through the C interface and prints its shots;
 // optionally saves the picture of the last shot, marked, as a PPM file.
 #include "laser.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes altered copies of a footage manifest's recordings, for checking that shot detection
 holds beyond the recordings it was developed on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FootageMatcher: nearest unused centre within the tolerance on both axes.
 #include "footagematcher.h"
 

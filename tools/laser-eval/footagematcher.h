@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FootageMatcher: scores the shots reported for one recording against its expected centres.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FootageVariant: pictures and centres of an altered recording.
 #include "footagevariant.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FootageVariant: an altered copy of a recording made frame by frame while it is read, so that
 // detection can be checked beyond the pictures it was developed on without writing new videos.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // laser-eval: runs the library's detector with default thresholds over a footage manifest.
 #include "footagematcher.h"
 #include "footagevariant.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes synthetic recordings of a room in which things move, and their laser-eval manifest.
 
 None of the movements is a shot; the recordings that hold laser pulses list them as required:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Finds the pulses of one recording that are lit in two frames in a row with centres apart.
 
 When the laser moves while a pulse lasts, the pulse shows as a spot (often a streak) in two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads thousands of damaged project files through the main window and the scripted camera
 // library, and checks that every load ends, and that whatever a load leaves behind saves and
 // loads back to the same file.

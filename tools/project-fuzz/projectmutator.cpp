@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ProjectMutator: byte-level and structural damage to project files.
 #include "projectmutator.h"
 

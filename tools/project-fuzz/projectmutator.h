@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ProjectMutator: turns a valid project file into damaged, hostile or oversized variants.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the main window's 10 ms tick with one live camera (the camera library's demo simulator
 // unless LASER_SOURCES names another source) and prints the figures.
 #include "mainwindow.h"
