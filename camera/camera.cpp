@@ -208,7 +208,10 @@ void Camera::BuildPicture()
         RejectedSpotPainter::Paint(upright, rejected, rejectedCount);
         framePixmap = QPixmap::fromImage(upright);
     } else {
-        framePixmap = QPixmap::fromImage(frameImage.mirrored(false, true));
+        // Converted once into the pixmap's own format and mirrored in place: the pixmap then
+        // takes the picture without a further copy.
+        framePixmap =
+            QPixmap::fromImage(frameImage.convertToFormat(QImage::Format_RGB32).mirrored(false, true));
     }
     if (pixmapItem)
         pixmapItem->setPixmap(framePixmap);

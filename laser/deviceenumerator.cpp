@@ -195,6 +195,9 @@ void DeviceEnumerator::Refresh()
     }
     for (const DeviceEntry &e : ParseSourceList(sources))
         devices.push_back(e);
+    // Webcams of one model share a card name; the program keeps cameras by name, so the second
+    // and later ones are numbered in node order like the virtual sources.
+    NumberDuplicateNames(devices);
 }
 
 std::vector<DeviceEntry> DeviceEnumerator::Devices()

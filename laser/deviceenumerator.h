@@ -23,7 +23,8 @@ struct DeviceEntry
 // Virtual sources named by a LASER_SOURCES value ("a;b;demo"), in order.
 std::vector<DeviceEntry> ParseSourceList(const std::string &list);
 // Gives every entry whose name an earlier entry already has the suffix " (2)", " (3)" and so on,
-// so that two sources of the same kind and file name can be told apart in the camera lists.
+// so that two webcams of one model, or two sources of the same kind and file name, can be told
+// apart in the camera lists.
 void NumberDuplicateNames(std::vector<DeviceEntry> &entries);
 // /dev names of video nodes ("video0", "video10") in numeric order; others are dropped.
 std::vector<std::string> SortVideoNodes(std::vector<std::string> names);

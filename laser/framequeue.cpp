@@ -81,6 +81,7 @@ void FrameQueue::Clear()
         freeFrames.push_back(current);
     current = nullptr;
     carry.shotCount = 0;
+    dropped = 0; // counted per opening of the camera
 }
 
 int FrameQueue::Waiting() const

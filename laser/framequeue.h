@@ -26,6 +26,7 @@ public:
     FrameData *Take();
     FrameData *Current() const;
 
+    // Empties the pool and starts the count of dropped frames again.
     void Clear();
     int Waiting() const;
     long Dropped() const;

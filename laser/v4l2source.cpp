@@ -134,6 +134,7 @@ bool V4L2Source::Open(int w, int h)
     capture.height = height;
     capture.pixelFormat = pixelFormat;
     capture.sequenceKnown = true;
+    AskFrameRate();
     v4l2_streamparm parm{};
     parm.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     if (Ioctl(VIDIOC_G_PARM, &parm) == 0 && parm.parm.capture.timeperframe.numerator > 0)
@@ -179,6 +180,49 @@ bool V4L2Source::Open(int w, int h)
     }
     streaming = true;
     return true;
+}
+
+void V4L2Source::AskFrameRate()
+{
+    // A UVC camera starts at its default interval, often 30 fps or less; the fastest one up
+    // to the tick's needs is asked for, and whatever the driver answers is taken.
+    v4l2_frmivalenum ival{};
+    ival.pixel_format = pixelFormat;
+    ival.width = uint32_t(width);
+    ival.height = uint32_t(height);
+    std::vector<v4l2_fract> intervals;
+    for (ival.index = 0; Ioctl(VIDIOC_ENUM_FRAMEINTERVALS, &ival) == 0; ++ival.index) {
+        if (ival.type == V4L2_FRMIVAL_TYPE_DISCRETE) {
+            intervals.push_back(ival.discrete);
+        } else {
+            // Stepwise or continuous: the shortest interval allowed, or the limit inside the range.
+            const v4l2_fract &shortest = ival.stepwise.min;
+            const v4l2_fract &longest = ival.stepwise.max;
+            const bool limitInside = uint64_t(shortest.numerator) * MaxFrameRate <= shortest.denominator
+                && uint64_t(longest.numerator) * MaxFrameRate >= longest.denominator;
+            intervals.push_back(limitInside ? v4l2_fract{1, MaxFrameRate} : shortest);
+            break;
+        }
+    }
+    v4l2_fract best{0, 0};
+    double bestFps = 0.0;
+    for (const v4l2_fract &f : intervals) {
+        if (f.numerator == 0 || f.denominator == 0)
+            continue;
+        const double rate = double(f.denominator) / f.numerator;
+        if (rate <= MaxFrameRate + 0.5 && rate > bestFps) {
+            bestFps = rate;
+            best = f;
+        }
+    }
+    if (bestFps <= 0.0)
+        return;
+    v4l2_streamparm parm{};
+    parm.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
+    if (Ioctl(VIDIOC_G_PARM, &parm) < 0 || !(parm.parm.capture.capability & V4L2_CAP_TIMEPERFRAME))
+        return;
+    parm.parm.capture.timeperframe = best;
+    Ioctl(VIDIOC_S_PARM, &parm); // a refusal leaves the camera at its own rate
 }
 
 void V4L2Source::Close()

@@ -39,6 +39,8 @@ public:
     CaptureInfo Capture() const override { return capture; }
 
 private:
+    static constexpr uint32_t MaxFrameRate = 60;
+
     struct Buffer
     {
         void *start = nullptr;
@@ -46,6 +48,8 @@ private:
     };
 
     void Close();
+    // Asks for the highest frame rate up to MaxFrameRate the device offers at the set format.
+    void AskFrameRate();
     int Ioctl(unsigned long request, void *arg) const;
 
     std::string node;

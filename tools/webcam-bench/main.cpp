@@ -12,7 +12,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +24,13 @@ double Percentile(std::vector<double> v, double p)
         return 0.0;
     std::sort(v.begin(), v.end());
     return v[std::min(v.size() - 1, size_t(p / 100.0 * double(v.size())))];
+}
+
+// The machine's 1-minute load average: figures taken on a busy machine are read beside it.
+double LoadAverage()
+{
+    double load[1] = {0.0};
+    return getloadavg(load, 1) == 1 ? load[0] : -1.0;
 }
 
 int Usage()
@@ -85,8 +94,8 @@ int Compare(const char *self, int seconds)
                 "program's row and marker for it (before the view is painted). A machine too busy to\n"
                 "keep up delivers fewer frames (fps/cam); CPU ms per frame still tells the cost.\n\n",
                 seconds);
-    std::printf("%-8s %8s %10s %9s %9s %9s %11s %10s %13s\n", "cameras", "cpu %", "device %", "p50 ms", "p99 ms",
-                "max ms", "shots", "fps/cam", "cpu ms/frame");
+    std::printf("%-8s %8s %10s %9s %9s %9s %11s %10s %13s %8s\n", "cameras", "cpu %", "device %", "p50 ms", "p99 ms",
+                "max ms", "shots", "fps/cam", "cpu ms/frame", "load");
     QString decoder;
     for (int cameras : {1, 4}) {
         QProcess child;
@@ -100,12 +109,14 @@ int Compare(const char *self, int seconds)
         const QStringList f = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split(' ');
         if (f.size() < 12)
             return 1;
-        std::printf("%-8s %8s %10s %9s %9s %9s %11s %10s %13s\n", qPrintable(f[0]), qPrintable(f[1]),
+        std::printf("%-8s %8s %10s %9s %9s %9s %11s %10s %13s %8.2f\n", qPrintable(f[0]), qPrintable(f[1]),
                     qPrintable(f[2]), qPrintable(f[3]), qPrintable(f[4]), qPrintable(f[5]),
-                    qPrintable(f[6] + "/" + f[7]), qPrintable(f[9]), qPrintable(f[11]));
+                    qPrintable(f[6] + "/" + f[7]), qPrintable(f[9]), qPrintable(f[11]), LoadAverage());
         decoder = f[10];
     }
     std::printf("\nMJPEG decoder of the camera library: %s\n", qPrintable(decoder.replace('_', ' ')));
+    std::printf("load: the machine's 1-minute load average at the end of each run, on %ld cores.\n",
+                sysconf(_SC_NPROCESSORS_ONLN));
     std::printf("Goals with four cameras: under 40 %% CPU, p99 latency under 15 ms.\n");
     return 0;
 }
@@ -138,8 +149,8 @@ int Soak(int minutes, int replugEverySeconds)
         run.Run(1500);
         run.Choose(c);
         ++plugs;
-        std::printf("%5.1f min: camera %d unplugged and back; resident %.1f MB\n", (NowMicros() - start) / 6e7,
-                    c + 1, ResidentBytes() / 1048576.0);
+        std::printf("%5.1f min: camera %d unplugged and back; resident %.1f MB; load %.2f\n",
+                    (NowMicros() - start) / 6e7, c + 1, ResidentBytes() / 1048576.0, LoadAverage());
         std::fflush(stdout);
     }
     const int64_t end = NowMicros();
