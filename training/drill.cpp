@@ -281,15 +281,15 @@ bool DrillReader::ReadFile(const QString &fileName, Drill &drill, QString *probl
     return true;
 }
 
-bool DrillReader::ResolveTarget(const QString &spec, const QStringList &targetNames, QString *name,
+bool DrillReader::ResolveTarget(const QString &wanted, const QStringList &targetNames, QString *name,
                                 QString *problem)
 {
     name->clear();
-    if (spec.compare(QLatin1String("any"), Qt::CaseInsensitive) == 0)
+    if (wanted.compare(QLatin1String("any"), Qt::CaseInsensitive) == 0)
         return true;
-    if (spec.startsWith(QLatin1Char('#'))) {
+    if (wanted.startsWith(QLatin1Char('#'))) {
         bool ok = false;
-        const int n = spec.mid(1).toInt(&ok);
+        const int n = wanted.mid(1).toInt(&ok);
         if (ok && n >= 1) {
             if (n > targetNames.size()) {
                 if (problem)
@@ -300,21 +300,21 @@ bool DrillReader::ResolveTarget(const QString &spec, const QStringList &targetNa
             return true;
         }
     }
-    if (!targetNames.contains(spec)) {
+    if (!targetNames.contains(wanted)) {
         if (problem)
-            *problem = tr("braucht das Ziel \"%1\", das im Projekt fehlt").arg(spec);
+            *problem = tr("braucht das Ziel \"%1\", das im Projekt fehlt").arg(wanted);
         return false;
     }
-    *name = spec;
+    *name = wanted;
     return true;
 }
 
 QString DrillReader::CheckTargets(const Drill &drill, const QStringList &targetNames)
 {
     for (const DrillString &s : drill.strings)
-        for (const QString &spec : s.targets) {
+        for (const QString &wanted : s.targets) {
             QString name, problem;
-            if (!ResolveTarget(spec, targetNames, &name, &problem))
+            if (!ResolveTarget(wanted, targetNames, &name, &problem))
                 return problem;
         }
     return {};

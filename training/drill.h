@@ -62,9 +62,9 @@ public:
     static bool Parse(const QByteArray &json, Drill &drill, QString *problem);
     // Reads a file (at most 256 KiB): false with *problem naming what is wrong (not the file).
     static bool ReadFile(const QString &fileName, Drill &drill, QString *problem);
-    // The name a target spec stands for with the project's ordinary targets in list order:
+    // The name a wanted target stands for with the project's ordinary targets in list order:
     // empty for "any"; false with *problem when the project has no such target.
-    static bool ResolveTarget(const QString &spec, const QStringList &targetNames, QString *name,
+    static bool ResolveTarget(const QString &wanted, const QStringList &targetNames, QString *name,
                               QString *problem);
     // Empty when the project's targets fit the drill, else the first problem.
     static QString CheckTargets(const Drill &drill, const QStringList &targetNames);

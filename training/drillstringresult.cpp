@@ -26,17 +26,17 @@ DrillStringResult EvaluateDrillString(const Drill &drill, int stringIndex, qint6
     r.falseStart = falseStart;
     r.startSignalUs = falseStart ? 0 : startSignalUs;
     r.shots = shots;
-    const DrillString spec = stringIndex >= 0 && stringIndex < drill.strings.size() ? drill.strings[stringIndex]
+    const DrillString asked = stringIndex >= 0 && stringIndex < drill.strings.size() ? drill.strings[stringIndex]
                                                                                      : DrillString();
-    r.shotsAsked = spec.shots;
-    r.stringEntry = spec.entry;
+    r.shotsAsked = asked.shots;
+    r.stringEntry = asked.entry;
     r.scoring = drill.scoring;
-    r.parUs = spec.parUs;
+    r.parUs = asked.parUs;
 
     // The target every asked shot must hit (empty: any), and whether the drill names any.
     QStringList expected;
     bool ordered = false;
-    for (int i = 0; i < spec.shots; ++i) {
+    for (int i = 0; i < asked.shots; ++i) {
         QString name;
         DrillReader::ResolveTarget(drill.TargetSpec(stringIndex, i), targetNames, &name, nullptr);
         ordered = ordered || !name.isEmpty();
@@ -51,7 +51,7 @@ DrillStringResult EvaluateDrillString(const Drill &drill, int stringIndex, qint6
         const QString want = i < expected.size() ? expected[i] : QString();
         const bool counted = !s.target.isEmpty() && (want.isEmpty() || s.target == want);
         r.countedShots << counted;
-        r.reloadSplits << spec.reloadAfter.contains(i);
+        r.reloadSplits << asked.reloadAfter.contains(i);
         if (!falseStart)
             r.splitsUs << s.timeUs - (i == 0 ? startSignalUs : shots[i - 1].timeUs);
         if (counted) {
@@ -67,19 +67,19 @@ DrillStringResult EvaluateDrillString(const Drill &drill, int stringIndex, qint6
             ++tally.misses;
     }
     // Shots that never came are misses on the targets they were meant for.
-    for (int i = shots.size(); i < spec.shots; ++i) {
+    for (int i = shots.size(); i < asked.shots; ++i) {
         ++r.misses;
         ++TallyOf(r.targets, ordered ? expected[i] : QString()).misses;
     }
 
-    r.complete = !falseStart && shots.size() >= spec.shots;
+    r.complete = !falseStart && shots.size() >= asked.shots;
     if (!falseStart && !shots.isEmpty()) {
         r.firstShotUs = shots.first().timeUs - startSignalUs;
         r.totalUs = shots.last().timeUs - startSignalUs;
         r.hitFactor = r.totalUs > 0 ? r.points / (r.totalUs / 1e6) : 0;
     }
-    r.parPassed = r.complete && (spec.parUs <= 0 || r.totalUs <= spec.parUs);
-    const int minHits = drill.minHits < 0 ? spec.shots : drill.minHits;
+    r.parPassed = r.complete && (asked.parUs <= 0 || r.totalUs <= asked.parUs);
+    const int minHits = drill.minHits < 0 ? asked.shots : drill.minHits;
     r.passed = r.complete && (!drill.passNeedsPar || r.parPassed) && r.hits >= minHits
                && r.points >= drill.minPoints && r.hitFactor >= drill.minHitFactor;
     return r;

@@ -189,7 +189,7 @@ private slots:
 
     void targetsOfTheProject_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("wanted");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("problem");
         QTest::newRow("any") << "any" << "" << "";
@@ -201,11 +201,11 @@ private slots:
 
     void targetsOfTheProject()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, wanted);
         QFETCH(QString, name);
         QFETCH(QString, problem);
         QString got, why;
-        QCOMPARE(DrillReader::ResolveTarget(spec, {"Body", "Head"}, &got, &why), problem.isEmpty());
+        QCOMPARE(DrillReader::ResolveTarget(wanted, {"Body", "Head"}, &got, &why), problem.isEmpty());
         QCOMPARE(got, name);
         QCOMPARE(why, problem);
     }

@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include <chrono>
 #include <cmath>
 
 namespace {
@@ -29,12 +28,6 @@ namespace {
 // Fixed geometry of the drawn ring target: centre and diameter in scene units.
 const QPointF CircleTargetCentre(320, 240);
 const double CircleTargetDiameter = 460;
-
-qint64 MonotonicUs()
-{
-    using namespace std::chrono;
-    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 // The target's drawn outline's bounding rectangle in scene coordinates.
 QRectF TargetRect(const Target *t)
@@ -140,7 +133,7 @@ void MainWindow::OpenHistory()
 void MainWindow::BeginHistoryGame()
 {
     historyStart = QDateTime::currentDateTimeUtc();
-    historyStartUs = MonotonicUs();
+    historyStartUs = DrillRunner::MonotonicNowUs();
     historyShots.clear();
     historyMisses.clear();
     historyTargetRects.clear();
@@ -152,7 +145,7 @@ void MainWindow::RecordHistoryShot(int score)
         return;
     const Hit *hit = Hit::All().last(); // made by Shoot for this very shot
     HistoryShot s;
-    s.shot.timeUs = historyShotUs > 0 ? historyShotUs : MonotonicUs();
+    s.shot.timeUs = historyShotUs > 0 ? historyShotUs : DrillRunner::MonotonicNowUs();
     s.shot.pos = hit->pos;
     s.shot.score = score;
     const bool display = ui->radioButtonDispTarget->isChecked();
