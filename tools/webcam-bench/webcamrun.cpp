@@ -8,10 +8,11 @@
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -21,19 +22,24 @@
 
 namespace {
 
-// The first frame that shows a shot is the one whose exposure it starts in; the device delivers
-// (and stamps) that frame one period after its exposure began.
+// The device films frame k from k periods after the stream's start and stamps it one period later,
+// at the end of its exposure; the first frame that shows a shot is the one whose exposure the
+// shot starts in.
 int64_t DeliveryUs(int64_t startUs, double shotMs, int fps)
 {
-    const double periodUs = 1e6 / fps;
-    const long k = long(std::floor(shotMs * 1000.0 / periodUs));
-    return startUs + int64_t((k + 1) * int64_t(periodUs));
+    const long k = long(std::floor(shotMs * fps / 1000.0));
+    return startUs + (k + 1) * int64_t(1000000 / fps);
 }
 
-// Shot times: the first a second in, then every shotEveryMs.
-double ShotMs(int index, int everyMs)
+// Shot times: the first a second in, then every shotEveryMs, each at its own point of a frame's
+// exposure (a tenth to nine tenths into it), never on the boundary of two frames, where which
+// frame first shows it would be a matter of rounding.
+double ShotMs(int index, int everyMs, int fps)
 {
-    return 1000.0 + double(index) * everyMs;
+    const double periodMs = 1000.0 / fps;
+    const double start = 1000.0 + double(index) * everyMs;
+    const double phase = std::floor(start / periodMs) * periodMs;
+    return phase + periodMs * (0.1 + 0.8 * double((index * 37) % 100) / 100.0);
 }
 
 } // namespace
@@ -103,7 +109,7 @@ bool WebcamRun::Start(QString &error)
     // A wall at 110 with red laser pulses of 60 ms spread over the picture.
     QJsonArray shots;
     for (int i = 0; i < shotCount; ++i)
-        shots.append(QJsonObject{{"t", ShotMs(i, shotEveryMs)}, {"x", 80 + (i * 97) % 480}, {"y", 80 + (i * 61) % 320},
+        shots.append(QJsonObject{{"t", ShotMs(i, shotEveryMs, fps)}, {"x", 80 + (i * 97) % 480}, {"y", 80 + (i * 61) % 320},
                                  {"ms", 60}, {"radius", 3}, {"colour", "red"}, {"intensity", 255}});
     const QJsonObject scenario{{"name", "Bench"}, {"fps", fps}, {"noise", 2},
                                {"background", QJsonObject{{"kind", "wall"}, {"brightness", 110}}},
@@ -151,24 +157,24 @@ void WebcamRun::Choose(int camera)
 
 void WebcamRun::Run(int ms)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    // The program's own event loop, as when it runs for a user; the tool looks in ten times a
+    // second to follow the device's streams and to start the game again when it has ended.
+    QEventLoop loop;
+    QTimer look;
+    connect(&look, &QTimer::timeout, this, [this] {
         ReadStreams();
         // The game stops at its shot count; start it again so every shot is written down.
         if (window && window->gameState != GameState::Running)
             window->ui->pushButtonGameStart->click();
-        usleep(1000);
-    }
+    });
+    look.start(100);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void WebcamRun::ReadStreams()
 {
-    static int64_t lastUs = 0;
-    if (NowMicros() - lastUs < 100000)
-        return;
-    lastUs = NowMicros();
+    const int64_t lastUs = NowMicros();
     for (int c = 0; c < cameras; ++c) {
         const QJsonObject d = config.Device(c);
         const int64_t start = int64_t(d.value(QStringLiteral("start_us")).toDouble());
@@ -188,7 +194,8 @@ void WebcamRun::OnShot(int camera)
 {
     // Connected after the main window's own slot: the hit marker and its row exist now.
     const int64_t now = NowMicros();
-    ReadStreams();
+    if (camera < cameras && streams[camera].isEmpty())
+        ReadStreams();
     if (camera >= cameras || streams[camera].isEmpty()) {
         ++unmatched;
         return;
@@ -196,7 +203,7 @@ void WebcamRun::OnShot(int camera)
     Stream &s = streams[camera].last();
     // The latest scripted shot already delivered, within half a second.
     for (int i = shotCount - 1; i >= 0; --i) {
-        const int64_t delivered = DeliveryUs(s.startUs, ShotMs(i, shotEveryMs), fps);
+        const int64_t delivered = DeliveryUs(s.startUs, ShotMs(i, shotEveryMs, fps), fps);
         if (delivered > now)
             continue;
         if (now - delivered < 500000 && !s.seen[size_t(i)]) {
@@ -213,7 +220,7 @@ void WebcamRun::CountShots(int camera, int64_t fromUs, int64_t toUs, int &script
 {
     for (const Stream &s : streams[camera])
         for (int i = 0; i < shotCount; ++i) {
-            const int64_t delivered = DeliveryUs(s.startUs, ShotMs(i, shotEveryMs), fps);
+            const int64_t delivered = DeliveryUs(s.startUs, ShotMs(i, shotEveryMs, fps), fps);
             if (delivered < std::max(fromUs, s.startUs + 2000000) || delivered > std::min(toUs, s.endUs - 500000))
                 continue;
             ++scripted;
