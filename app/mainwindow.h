@@ -36,6 +36,7 @@ class QGraphicsItem;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QSocketNotifier;
 class QTranslator;
 class Camera;
 class QGraphicsItem;
@@ -246,6 +247,10 @@ public:
     QElapsedTimer cameraRateClock;
     FrameRateWatch cameraRateWatch;
     QLabel *cameraRateLabel = nullptr;
+    // Frames with a shot, read as soon as the library signals them rather than at the next tick
+    // (camera/mainwindow_cameras.cpp).
+    void ProcessShotFrames();
+    QSocketNotifier *shotNotifier = nullptr;
 
 signals:
     // The file name of a game sound just played.

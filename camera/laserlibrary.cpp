@@ -116,6 +116,7 @@ bool LaserLibrary::ResolveAll()
     LASER_RESOLVE(CamGetCaptureStats)
     LASER_RESOLVE(CamGetFrameTime)
     LASER_RESOLVE(CamGetRejectedSpots)
+    LASER_RESOLVE(CamGetShotNotifier)
 #undef LASER_RESOLVE
     resolved = missing.isEmpty();
     if (!resolved) {

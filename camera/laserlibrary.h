@@ -52,6 +52,8 @@ struct LaserApi
     int64_t (*CamGetFrameTime)() = nullptr;
     // Lit areas of the current frame not taken as shots, for the laser view.
     int (*CamGetRejectedSpots)(LaserRejectedSpot *, int) = nullptr;
+    // A descriptor readable while a frame with a shot waits; -1 without.
+    int (*CamGetShotNotifier)() = nullptr;
 };
 
 class LaserLibrary : public LaserApi

@@ -8,7 +8,10 @@
 #include "laserlibrary.h"
 
 #include <QLabel>
+#include <QSocketNotifier>
 #include <QStatusBar>
+
+#include <unistd.h>
 
 void MainWindow::CreateCameras()
 {
@@ -30,6 +33,22 @@ void MainWindow::CreateCameras()
     cameraRateClock.start();
     connect(&cameraRateTimer, &QTimer::timeout, this, [this] { WatchCameraRates(cameraRateClock.elapsed()); });
     cameraRateTimer.start(500);
+
+    // A shot reaches the table as soon as its frame is processed, not up to a tick later.
+    const int shotFd = Laser().CamGetShotNotifier();
+    if (shotFd >= 0) {
+        shotNotifier = new QSocketNotifier(shotFd, QSocketNotifier::Read, this);
+        connect(shotNotifier, &QSocketNotifier::activated, this, &MainWindow::ProcessShotFrames);
+    }
+}
+
+void MainWindow::ProcessShotFrames()
+{
+    // Cleared first: a shot queued while the cameras are read raises it again.
+    quint64 raised = 0;
+    [[maybe_unused]] const ssize_t n = ::read(int(shotNotifier->socket()), &raised, sizeof raised);
+    for (Camera *camera : cameras)
+        camera->ProcessFrame();
 }
 
 void MainWindow::WatchCameraRates(qint64 nowMs)

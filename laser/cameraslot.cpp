@@ -4,6 +4,7 @@
 
 #include "framesource.h"
 #include "laser.h"
+#include "shotsignal.h"
 
 #include <opencv2/core/utility.hpp>
 
@@ -132,7 +133,10 @@ bool CameraSlot::CaptureOne(int timeoutMs)
         f->timestampUs = stamp;
         f->shotTimestampUs = 0;
         f->readyUs = MonotonicMicros();
+        const bool shot = f->shotCount > 0;
         queue.Publish(f);
+        if (shot)
+            ShotSignal::Instance().Raise();
         return true;
     } catch (...) {
         // Out of memory, or a decoder or OpenCV failure: on the camera's own thread nothing

@@ -5,6 +5,7 @@
 #include "cameraslot.h"
 #include "deviceenumerator.h"
 #include "framesource.h"
+#include "shotsignal.h"
 #include "sourcefailure.h"
 #include "v4l2controls.h"
 
@@ -565,3 +566,8 @@ int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity)
 }
 
 } // extern "C"
+
+int CamGetShotNotifier(void)
+{
+    return Guarded("CamGetShotNotifier", -1, [] { return ShotSignal::Instance().Fd(); });
+}

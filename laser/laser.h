@@ -393,6 +393,15 @@ _Static_assert(sizeof(LaserRejectedSpot) == 24, "LaserRejectedSpot is 24 bytes")
  * LASER_MAX_REJECTED); 0 without a frame, -1 on failure. */
 LASER_API int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity);
 
+/* ---- Shot wake-up ----
+ * A descriptor (an eventfd) that becomes readable whenever a camera thread has queued a frame
+ * with a laser shot, so that a program which reads frames on a timer can fetch that frame at once
+ * instead of at its next tick. Reading 8 bytes from it clears it; the frames themselves are read
+ * with CamReadFrame as always, camera by camera. It counts for all cameras, belongs to the library
+ * and stays open until the library is unloaded; -1 where the system cannot make one. Frames are
+ * only signalled from the moment this was first called. */
+LASER_API int CamGetShotNotifier(void);
+
 #ifdef __cplusplus
 }
 #endif

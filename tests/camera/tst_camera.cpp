@@ -86,6 +86,50 @@ private slots:
         QCOMPARE(shots2.at(0).mid(0, 2), (QVariantList{QPointF(650, 20), QPointF(1, 2)}));
     }
 
+    void shotFramesReadAtOnce()
+    {
+        // Without the library's descriptor a frame with a shot waits for the tick.
+        Start();
+        Tick();
+        QVERIFY(window->cameras[0]->initialised);
+        const FrameBlock block = ScriptSpots({QPointF(30, 40)});
+        {
+            QSignalSpy shots(window->cameras[0], &Camera::Shot);
+            ScriptQueueFrame(0, 0, &block, 0, 0, 1);
+            QTest::qWait(30);
+            QCOMPARE(shots.size(), 0);
+            Tick();
+            QCOMPARE(shots.size(), 1);
+        }
+        delete window;
+        window = nullptr;
+
+        // With it, the frame is read as soon as the descriptor is raised, the tick standing still;
+        // frames without a shot still wait for the tick.
+        ScriptReset();
+        ScriptSetDevices("Cam A");
+        ScriptEnableShotNotifier(1);
+        window = MainWindowTest::Open(2, true);
+        QVERIFY(window);
+        Tick();
+        QVERIFY(window->cameras[0]->initialised);
+        QSignalSpy shots(window->cameras[0], &Camera::Shot);
+        QSignalSpy pictures(window->cameras[0], &Camera::NewFrame);
+        ScriptQueueFrame(0, 0, nullptr, 0, 0, 1);
+        QTest::qWait(30);
+        QCOMPARE(pictures.size(), 0);
+        ScriptQueueFrame(0, 0, &block, 0, 0, 1);
+        QVERIFY(shots.wait(2000));
+        QCOMPARE(shots.size(), 1);
+        QCOMPARE(shots.at(0).at(0).toPointF(), QPointF(30, 40));
+        QCOMPARE(Hit::All().last()->pos, QPointF(30, 40));
+        // Both waiting frames were read at once, one picture built from the last.
+        QCOMPARE(pictures.size(), 1);
+        QTest::qWait(30);
+        QCOMPARE(shots.size(), 1);
+        ScriptEnableShotNotifier(0);
+    }
+
     void framesAndPictures()
     {
         Start();

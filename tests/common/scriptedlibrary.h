@@ -50,6 +50,9 @@ LASER_API int ScriptCallCount(const char *name);
 // Queues a frame as ScriptQueueFrame does (buffers 0, 0 and 1) whose CamGetFrameTime is timeUs
 // (monotonic microseconds). Frames queued without a time report the moment they were read.
 LASER_API void ScriptQueueFrameAt(int camera, int result, const FrameBlock *block, int64_t timeUs);
+// From now on (on) CamGetShotNotifier hands out a descriptor that every frame queued with a laser
+// spot makes readable; off (the start) it answers -1. The program asks once, when its window is made.
+LASER_API void ScriptEnableShotNotifier(int on);
 }
 
 // Makes the program use the scripted library.

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -144,8 +145,19 @@ private slots:
         CamGetCorner(2, &x, &y);
         QCOMPARE(QPointF(x, y), QPointF(120, 420));
 
+        // The shot descriptor: one for the library, raised once for every frame with shots.
+        const int notifier = CamGetShotNotifier();
+        QVERIFY(notifier >= 0);
+        QCOMPARE(CamGetShotNotifier(), notifier);
+        uint64_t raised = 0;
+        while (read(notifier, &raised, sizeof raised) == sizeof raised) {}
+
         QVector<Shot> shots;
-        QCOMPARE(ReadAll(1, &shots), LASER_NOT_OPEN); // the scenario ends: the camera vanishes
+        int shotFrames = 0;
+        QCOMPARE(ReadAll(1, &shots, [&](int) { ++shotFrames; }), LASER_NOT_OPEN); // the scenario ends: the camera vanishes
+        QCOMPARE(read(notifier, &raised, sizeof raised), ssize_t(sizeof raised));
+        QCOMPARE(raised, uint64_t(shotFrames));
+        QCOMPARE(read(notifier, &raised, sizeof raised), ssize_t(-1)); // cleared by reading
         // Each scripted shot once, in order: where it was scripted in the picture within 0.5 px,
         // or on the 0-1000 screen within 2 units.
         const struct { bool onScreen; QPointF at; } expected[4] = {

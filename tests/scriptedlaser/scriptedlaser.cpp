@@ -4,6 +4,8 @@
 #include "laser.h"
 
 #include <linux/videodev2.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -81,9 +83,24 @@ struct Script
     int selected = 0;
     std::string log;
     std::map<std::string, int> counts;
+    bool notifying = false; // CamGetShotNotifier hands out shotFd
 };
 
 Script script;
+// Made once and kept open across resets: the program holds on to it.
+int shotFd = -1;
+
+void RaiseShotFd(const FrameBlock &block)
+{
+    if (!script.notifying || shotFd < 0)
+        return;
+    for (const SpotRecord &spot : block.spots)
+        if (spot.kind == LASER_SPOT_LASER) {
+            const uint64_t one = 1;
+            [[maybe_unused]] const ssize_t written = ::write(shotFd, &one, sizeof one);
+            return;
+        }
+}
 
 CameraState &Selected()
 {
@@ -154,6 +171,8 @@ LASER_API void ScriptQueueFrame(int camera, int result, const FrameBlock *block,
         frame.detection.assign(size_t(GreyStride) * Height, detectionFill);
     }
     script.cameras[camera].frames.push_back(std::move(frame));
+    if (block && result >= 0)
+        RaiseShotFd(*block);
 }
 
 LASER_API void ScriptSetPixel(int camera, int buffer, int x, int y, unsigned char value)
@@ -215,6 +234,13 @@ LASER_API int ScriptCallCount(const char *name)
 }
 
 // Frames with a chosen capture time.
+
+LASER_API void ScriptEnableShotNotifier(int on)
+{
+    if (on && shotFd < 0)
+        shotFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    script.notifying = on != 0;
+}
 
 LASER_API void ScriptQueueFrameAt(int camera, int result, const FrameBlock *block, int64_t timeUs)
 {
@@ -442,6 +468,12 @@ int CamGetCaptureStats(LaserCaptureStats *stats)
 int64_t CamGetFrameTime(void)
 {
     return Selected().current.timeUs;
+}
+
+int CamGetShotNotifier(void)
+{
+    Count("CamGetShotNotifier");
+    return script.notifying ? shotFd : -1;
 }
 
 int CamGetRejectedSpots(LaserRejectedSpot *spots, int capacity)
