@@ -208,10 +208,9 @@ void Camera::BuildPicture()
         RejectedSpotPainter::Paint(upright, rejected, rejectedCount);
         framePixmap = QPixmap::fromImage(upright);
     } else {
-        // Converted once into the pixmap's own format and mirrored in place: the pixmap then
-        // takes the picture without a further copy.
-        framePixmap =
-            QPixmap::fromImage(frameImage.convertToFormat(QImage::Format_RGB32).mirrored(false, true));
+        // Mirrored and converted into the pixmap's own format in one pass: the pixmap then takes
+        // the picture without a further copy.
+        framePixmap = QPixmap::fromImage(upright.Make(frameImage));
     }
     if (pixmapItem)
         pixmapItem->setPixmap(framePixmap);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "laser.h"
+#include "uprightpicture.h"
 
 #include <QImage>
 #include <QObject>
@@ -103,4 +104,6 @@ private:
     // The failure picture, kept while its text stays the same: a failing camera is asked on every tick.
     QString failureText;
     QPixmap failurePixmap;
+    // The shown pictures, written in turn.
+    UprightPicture upright;
 };

@@ -12,6 +12,7 @@
 #include "dialogdrivercontrols.h"
 #include "hit.h"
 #include "rejectedspotpainter.h"
+#include "uprightpicture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -128,6 +129,43 @@ private slots:
         QTest::qWait(30);
         QCOMPARE(shots.size(), 1);
         ScriptEnableShotNotifier(0);
+    }
+
+    void uprightPicture_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("width");
+        // Odd widths leave padding at each row's end; the last pixel of the top row ends the buffer.
+        QTest::newRow("colour 640") << int(QImage::Format_BGR888) << 640;
+        QTest::newRow("colour 5") << int(QImage::Format_BGR888) << 5;
+        QTest::newRow("colour 1") << int(QImage::Format_BGR888) << 1;
+        QTest::newRow("grey 7") << int(QImage::Format_Grayscale8) << 7;
+    }
+
+    void uprightPicture()
+    {
+        QFETCH(int, format);
+        QFETCH(int, width);
+        const int height = 3;
+        const int bytes = format == QImage::Format_BGR888 ? 3 : 1;
+        const int stride = (width * bytes + 3) / 4 * 4;
+        std::vector<uchar> buffer(size_t(stride) * height);
+        for (size_t i = 0; i < buffer.size(); ++i)
+            buffer[i] = uchar(i * 37 + 11);
+        const QImage bottomFirst(buffer.data(), width, height, stride, QImage::Format(format));
+        const QImage expected = bottomFirst.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+
+        UprightPicture upright;
+        const QPixmap first = QPixmap::fromImage(upright.Make(bottomFirst));
+        QCOMPARE(first.toImage(), expected);
+        // The picture shown stays as it was while later frames are written.
+        std::fill(buffer.begin(), buffer.end(), uchar(0));
+        const QImage second = upright.Make(bottomFirst);
+        const QImage third = upright.Make(bottomFirst);
+        QCOMPARE(first.toImage(), expected);
+        QCOMPARE(third.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(second, third);
+        QVERIFY(upright.Make(bottomFirst.convertToFormat(QImage::Format_ARGB32)).isNull());
     }
 
     void framesAndPictures()
