@@ -138,6 +138,7 @@ private slots:
         // Odd widths leave padding at each row's end; the last pixel of the top row ends the buffer.
         QTest::newRow("colour 640") << int(QImage::Format_BGR888) << 640;
         QTest::newRow("colour 5") << int(QImage::Format_BGR888) << 5;
+        QTest::newRow("colour 13") << int(QImage::Format_BGR888) << 13;
         QTest::newRow("colour 1") << int(QImage::Format_BGR888) << 1;
         QTest::newRow("grey 7") << int(QImage::Format_Grayscale8) << 7;
     }
