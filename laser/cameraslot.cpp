@@ -51,6 +51,9 @@ int CameraSlot::Open(std::unique_ptr<FrameSource> s, const std::string &n, int w
     }
     name = n;
     processor.Reset();
+    picture.release();
+    frameBuffer.clear();
+    bottomUpSource = source->AllowBottomUp();
     {
         std::lock_guard<std::mutex> lock(statsMutex);
         captureInfo = source->Capture();
@@ -112,6 +115,11 @@ bool CameraSlot::CaptureOne(int timeoutMs)
     FrameData *f = nullptr;
     try {
         int64_t stamp = 0;
+        const int stride = AlignedStride(width * 3);
+        if (bottomUpSource && picture.empty()) {
+            frameBuffer.resize(size_t(stride) * size_t(height));
+            picture = cv::Mat(height, width, CV_8UC3, frameBuffer.data(), size_t(stride));
+        }
         const int r = source->Grab(picture, stamp, timeoutMs);
         if (r < 0)
             return false;
@@ -129,7 +137,16 @@ bool CameraSlot::CaptureOne(int timeoutMs)
             std::lock_guard<std::mutex> lock(homographyMutex);
             h = homography;
         }
-        processor.Process(picture, stamp, width, height, Thresholds(), h, *f);
+        // Written bottom row first into the frame buffer: that buffer becomes the frame's colour
+        // buffer, and the frame's old one the next frame buffer.
+        const bool inPlace = bottomUpSource && source->BottomUp() && picture.data == frameBuffer.data()
+            && picture.cols == width && picture.rows == height && picture.step == size_t(stride);
+        if (inPlace) {
+            f->Resize(width, height);
+            std::swap(f->colour, frameBuffer);
+            picture.release();
+        }
+        processor.Process(picture, stamp, width, height, Thresholds(), h, *f, inPlace);
         f->timestampUs = stamp;
         f->shotTimestampUs = 0;
         f->readyUs = MonotonicMicros();

@@ -81,6 +81,10 @@ private:
     FrameQueue queue;
     FrameProcessor processor;
     cv::Mat picture;
+    // Where a source that can write frames bottom row first decodes into: swapped with the
+    // colour buffer of the frame it becomes, so that the frame is never copied.
+    std::vector<uint8_t> frameBuffer;
+    bool bottomUpSource = false;
     std::thread thread;
     std::atomic<bool> stopping{false};
     std::atomic<bool> gone{false};

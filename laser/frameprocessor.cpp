@@ -67,18 +67,19 @@ void FrameProcessor::Process(const cv::Mat &picture, int width, int height,
 
 void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int width, int height,
                              const DetectorThresholds &t, const Homography &homography,
-                             FrameData &out)
+                             FrameData &out, bool colourReady)
 {
     out.Resize(width, height);
     const cv::Mat *source = &picture;
-    if (picture.type() != CV_8UC3) {
+    if (!colourReady && picture.type() != CV_8UC3) {
         // Grey or BGRA sources are rare; they pay for one conversion.
         cv::cvtColor(picture, converted, picture.channels() == 1 ? cv::COLOR_GRAY2BGR
                                                                  : cv::COLOR_BGRA2BGR);
         source = &converted;
     }
     // Into the bottom-first colour buffer at the asked size, in one pass.
-    scaler.Scale(*source, width, height, out.colour.data(), out.colourStride, true);
+    if (!colourReady)
+        scaler.Scale(*source, width, height, out.colour.data(), out.colourStride, true);
     cv::Mat colour(height, width, CV_8UC3, out.colour.data(), size_t(out.colourStride));
     cv::Mat grey(height, width, CV_8UC1, out.grey.data(), size_t(out.greyStride));
     cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);

@@ -19,8 +19,11 @@ class FrameProcessor
 public:
     // picture: BGR, top row first, captured at timestampUs (microseconds, any steadily rising
     // clock); scaled to width x height when it is another size.
+    // With colourReady the picture is already in out.colour (width x height, bottom row first)
+    // and `picture` is not read.
     void Process(const cv::Mat &picture, int64_t timestampUs, int width, int height,
-                 const DetectorThresholds &t, const Homography &homography, FrameData &out);
+                 const DetectorThresholds &t, const Homography &homography, FrameData &out,
+                 bool colourReady = false);
     // For pictures without a capture time: each taken one 30 fps frame after the last.
     void Process(const cv::Mat &picture, int width, int height, const DetectorThresholds &t,
                  const Homography &homography, FrameData &out);

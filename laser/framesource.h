@@ -58,7 +58,7 @@ public:
     virtual ~FrameSource() = default;
 
     virtual bool Open(int width, int height) = 0;
-    // 1: a picture (top row first) with its capture time; 0: none within timeoutMs;
+    // 1: a picture (top row first unless BottomUp()) with its capture time; 0: none within timeoutMs;
     // -1: the source is gone (unplugged, file ended).
     virtual int Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs) = 0;
 
@@ -75,6 +75,12 @@ public:
 
     // Called on the grabbing thread after each Grab.
     virtual CaptureInfo Capture() const { return {}; }
+
+    // From now on a picture of the asked size may come bottom row first, written straight into
+    // the picture's buffer as the library keeps its frames, where that saves the source a copy:
+    // true when this source may do so. BottomUp() tells after each Grab whether it did.
+    virtual bool AllowBottomUp() { return false; }
+    virtual bool BottomUp() const { return false; }
 };
 
 // Microseconds of the monotonic clock, the clock V4L2 stamps its buffers with.

@@ -18,8 +18,11 @@ public:
     MjpegDecoder(const MjpegDecoder &) = delete;
     MjpegDecoder &operator=(const MjpegDecoder &) = delete;
 
-    // wantWidth, wantHeight 0: full size. The picture's buffer is reused when it fits.
-    bool Decode(const void *data, size_t bytes, int wantWidth, int wantHeight, cv::Mat &picture);
+    // wantWidth, wantHeight 0: full size. The picture's buffer is reused when it fits. With
+    // bottomUp non-null, a picture that comes out at exactly the wanted size is written bottom row
+    // first, and *bottomUp says whether it was.
+    bool Decode(const void *data, size_t bytes, int wantWidth, int wantHeight, cv::Mat &picture,
+                bool *bottomUp = nullptr);
 
     // 1, 2 or 4: the reduction for a width x height frame so that neither axis falls below the
     // wanted size.

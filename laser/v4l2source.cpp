@@ -54,8 +54,10 @@ bool DecodeV4L2Frame(uint32_t pixelFormat, const void *data, size_t bytes, int w
 
 bool DecodeV4L2Frame(MjpegDecoder &decoder, uint32_t pixelFormat, const void *data, size_t bytes,
                      int width, int height, int bytesPerLine, int wantWidth, int wantHeight,
-                     cv::Mat &picture)
+                     cv::Mat &picture, bool *bottomUp)
 {
+    if (bottomUp)
+        *bottomUp = false;
     if (!data || bytes == 0)
         return false;
     // TurboJPEG rather than OpenCV's imdecode: about three times faster per frame
@@ -63,7 +65,7 @@ bool DecodeV4L2Frame(MjpegDecoder &decoder, uint32_t pixelFormat, const void *da
     // A frame cut short still decodes, into a picture with grey rows: refused before decoding.
     if (pixelFormat == V4L2_PIX_FMT_MJPEG)
         return IsWholeJpeg(static_cast<const unsigned char *>(data), bytes)
-               && decoder.Decode(data, bytes, wantWidth, wantHeight, picture);
+               && decoder.Decode(data, bytes, wantWidth, wantHeight, picture, bottomUp);
     void *mutableData = const_cast<void *>(data); // cv::Mat wants it; it is only read
     const int pixelBytes = pixelFormat == V4L2_PIX_FMT_YUYV ? 2 : 3;
     const int stride = std::max(bytesPerLine, width * pixelBytes);
@@ -261,10 +263,12 @@ int V4L2Source::Grab(cv::Mat &picture, int64_t &timestampUs, int timeoutMs)
     if (!(buf.flags & V4L2_BUF_FLAG_TIMESTAMP_MONOTONIC) || timestampUs == 0)
         timestampUs = MonotonicMicros();
     capture.Sequence(buf.sequence);
+    lastBottomUp = false;
     const bool ok = buf.index < buffers.size() && !(buf.flags & V4L2_BUF_FLAG_ERROR)
         && DecodeV4L2Frame(decoder, pixelFormat, buffers[buf.index].start,
                            std::min<size_t>(buf.bytesused, buffers[buf.index].length), width,
-                           height, bytesPerLine, askedWidth, askedHeight, picture);
+                           height, bytesPerLine, askedWidth, askedHeight, picture,
+                           bottomUpAllowed ? &lastBottomUp : nullptr);
     if (!ok)
         ++capture.decodeFailures;
     // The buffer goes back to the driver at once; the picture is a copy.

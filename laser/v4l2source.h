@@ -15,9 +15,11 @@ bool DecodeV4L2Frame(uint32_t pixelFormat, const void *data, size_t bytes, int w
                      int bytesPerLine, cv::Mat &picture);
 // The same with the capture thread's MJPEG decoder, which may decode a large frame reduced to no
 // less than wantWidth x wantHeight.
+// With bottomUp non-null an MJPEG frame that decodes at exactly the wanted size is written bottom
+// row first, and *bottomUp says whether it was.
 bool DecodeV4L2Frame(MjpegDecoder &decoder, uint32_t pixelFormat, const void *data, size_t bytes,
                      int width, int height, int bytesPerLine, int wantWidth, int wantHeight,
-                     cv::Mat &picture);
+                     cv::Mat &picture, bool *bottomUp = nullptr);
 
 // Opens at the size asked for (the processor scales what the driver will not give), prefers
 // MJPEG, and keeps two buffers queued so a frame never waits behind a stale one.
@@ -36,6 +38,8 @@ public:
     bool ControlMenuItem(uint32_t id, int index, std::string &name) override;
     bool GetControl(uint32_t id, int &value) override;
     bool SetControl(uint32_t id, int value) override;
+    bool AllowBottomUp() override { return bottomUpAllowed = true; }
+    bool BottomUp() const override { return lastBottomUp; }
     CaptureInfo Capture() const override { return capture; }
 
 private:
@@ -65,4 +69,6 @@ private:
     MjpegDecoder decoder;
     int askedWidth = 0;
     int askedHeight = 0;
+    bool bottomUpAllowed = false;
+    bool lastBottomUp = false;
 };

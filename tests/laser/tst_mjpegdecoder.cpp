@@ -82,6 +82,18 @@ private slots:
         // A bar's colour in BGR order, away from edges.
         const cv::Vec3b bar = picture.at<cv::Vec3b>(picture.rows / 4, picture.cols / 8);
         QVERIFY(qAbs(bar[0] - 40) <= 4 && qAbs(bar[1] - 120) <= 4 && qAbs(bar[2] - 200) <= 4);
+
+        // Asked to, a picture of exactly the asked size comes bottom row first into the given
+        // buffer; any other size stays top row first.
+        std::vector<uint8_t> buffer(size_t(picture.step) * size_t(picture.rows));
+        cv::Mat into(picture.rows, picture.cols, CV_8UC3, buffer.data(), picture.step);
+        bool bottomUp = true;
+        QVERIFY(decoder.Decode(jpeg.data(), jpeg.size(), asked.width(), asked.height(), into, &bottomUp));
+        QCOMPARE(into.data, buffer.data());
+        QCOMPARE(bottomUp, decoded == asked);
+        cv::Mat upright;
+        cv::flip(into, upright, 0);
+        QCOMPARE(cv::norm(bottomUp ? upright : into, picture, cv::NORM_INF), 0.0);
     }
 
     // Truncated, corrupt and foreign data are refused; the decoder then decodes the next good
