@@ -241,6 +241,12 @@ public:
     void StoreAnalysisSettings(ProjectData &p) const;
     void ApplyAnalysisSettings(const ProjectData &p);
     QString DisplayTargetKey() const;
+    // The drawn scoring areas as aim targets (nested areas make one ring target), with the area
+    // of each (in Targets() order) and its target index.
+    QList<AimTarget> SceneAimTargets(QList<const Target *> *areaTargets, QVector<int> *targetOfArea);
+    // Per scoring area, the rectangle its shots are measured in: about its target's aim point,
+    // as large as the target's extent.
+    QHash<const Target *, QRectF> SceneAimRects();
     // Status-bar warning of a camera under 15 fps or without frames, every 500 ms (camera/mainwindow_cameras.cpp).
     void WatchCameraRates(qint64 nowMs);
     QTimer cameraRateTimer;

@@ -117,6 +117,35 @@ void MainWindow::ClearLaserZero()
         analysisWindow->SetLaserZero(laserZero);
 }
 
+QList<AimTarget> MainWindow::SceneAimTargets(QList<const Target *> *areaTargets, QVector<int> *targetOfArea)
+{
+    QList<AnalysisArea> areas;
+    for (const Target *t : Targets()) {
+        if (t->type != int(TargetType::Target) || !t->item)
+            continue;
+        areaTargets->append(t);
+        const auto *ellipse = qgraphicsitem_cast<const QGraphicsEllipseItem *>(t->item);
+        const QPolygonF outline = OutlineOf(t);
+        areas << AnalysisArea{t->name, t->score, ellipse != nullptr,
+                              ellipse ? ellipse->rect() : outline.boundingRect(), outline};
+    }
+    return BuildAimTargets(areas, targetOfArea);
+}
+
+QHash<const Target *, QRectF> MainWindow::SceneAimRects()
+{
+    QList<const Target *> areaTargets;
+    QVector<int> targetOfArea;
+    const QList<AimTarget> aims = SceneAimTargets(&areaTargets, &targetOfArea);
+    QHash<const Target *, QRectF> rects;
+    for (int i = 0; i < areaTargets.size(); ++i) {
+        const AimTarget &aim = aims.at(targetOfArea.at(i));
+        const QPointF half(aim.halfSize.width(), aim.halfSize.height());
+        rects.insert(areaTargets.at(i), QRectF(aim.aim - half, aim.aim + half));
+    }
+    return rects;
+}
+
 void MainWindow::RecordAnalysisShot(const Hit *hit, const Target *target, QPointF pos, bool fromCamera)
 {
     QTableWidget *table = ui->tableWidgetHits;
@@ -150,21 +179,10 @@ void MainWindow::RecordAnalysisShot(const Hit *hit, const Target *target, QPoint
         if (fromCamera && CorrectedMapping(OutlineOf(FindCorrectedTarget()), &toCorrected) && toCorrected.isInvertible())
             shot.sceneAim = toCorrected.inverted().map(QPointF(500, 500));
     } else {
-        QList<AnalysisArea> areas;
-        int areaIndex = -1;
-        for (const Target *t : Targets()) {
-            if (t->type != int(TargetType::Target) || !t->item)
-                continue;
-            if (t == target)
-                areaIndex = areas.size();
-            const auto *ellipse = qgraphicsitem_cast<const QGraphicsEllipseItem *>(t->item);
-            const QPolygonF outline = OutlineOf(t);
-            areas << AnalysisArea{t->name, t->score, ellipse != nullptr,
-                                  ellipse ? ellipse->rect() : outline.boundingRect(), outline};
-        }
+        QList<const Target *> areaTargets;
         QVector<int> targetOfArea;
-        const QList<AimTarget> aims = BuildAimTargets(areas, &targetOfArea);
-        const int index = AimTargetIndexFor(aims, targetOfArea, areaIndex, pos);
+        const QList<AimTarget> aims = SceneAimTargets(&areaTargets, &targetOfArea);
+        const int index = AimTargetIndexFor(aims, targetOfArea, int(areaTargets.indexOf(target)), pos);
         if (index >= 0) {
             aim = aims.at(index);
             shot.hasTarget = true;

@@ -14,50 +14,15 @@
 #include "historywriter.h"
 #include "target.h"
 
-#include <QGraphicsEllipseItem>
 #include <QGraphicsPixmapItem>
-#include <QGraphicsPolygonItem>
-#include <QGraphicsRectItem>
 #include <QPushButton>
 #include <QStatusBar>
-
-#include <cmath>
 
 namespace {
 
 // Fixed geometry of the drawn ring target: centre and diameter in scene units.
 const QPointF CircleTargetCentre(320, 240);
 const double CircleTargetDiameter = 460;
-
-// The target's drawn outline's bounding rectangle in scene coordinates.
-QRectF TargetRect(const Target *t)
-{
-    if (const auto *e = dynamic_cast<const QGraphicsEllipseItem *>(t->item))
-        return e->rect();
-    if (const auto *p = dynamic_cast<const QGraphicsPolygonItem *>(t->item))
-        return p->polygon().boundingRect();
-    if (const auto *r = dynamic_cast<const QGraphicsRectItem *>(t->item))
-        return r->rect();
-    return t->item ? t->item->boundingRect() : QRectF();
-}
-
-// The rectangle a target's shots are measured in: its own, or that of the largest target drawn
-// around it on the same centre (the outer ring of a ring target made of one area per ring), so
-// that every shot at such a target shares one aim point and one scale.
-QRectF AimRect(const QList<Target *> &targets, const Target *t)
-{
-    const QRectF own = TargetRect(t);
-    QRectF best = own;
-    for (const Target *u : targets) {
-        if (u->type != int(TargetType::Target))
-            continue;
-        const QRectF r = TargetRect(u);
-        const QPointF d = r.center() - own.center();
-        if (r.width() > best.width() && r.contains(own) && std::hypot(d.x(), d.y()) <= 0.05 * r.width())
-            best = r;
-    }
-    return best;
-}
 
 // The offset of p from the centre of r, in percent of r's width and height.
 QPointF PercentOffset(QPointF p, const QRectF &r)
@@ -166,7 +131,7 @@ void MainWindow::RecordHistoryShot(int score)
         }
     } else if (hit->target && hit->target->type == int(TargetType::Target)) {
         s.shot.target = hit->target->name;
-        const QRectF r = AimRect(Targets(), hit->target);
+        const QRectF r = SceneAimRects().value(hit->target);
         historyTargetRects.insert(s.shot.target, r);
         s.offset = PercentOffset(hit->pos, r);
     } else {
@@ -218,9 +183,10 @@ void MainWindow::StoreHistoryString(const QString &drill, int stringIndex, const
     r.stringIndex = stringIndex;
     r.gameType = ui->comboBoxGametype->currentIndex();
     QHash<QString, QRectF> rects;
+    const QHash<const Target *, QRectF> aimRects = SceneAimRects();
     for (const Target *t : Targets())
-        if (t->type == int(TargetType::Target) && !rects.contains(t->name))
-            rects.insert(t->name, AimRect(Targets(), t));
+        if (aimRects.contains(t) && !rects.contains(t->name))
+            rects.insert(t->name, aimRects.value(t));
     for (const TimedShot &t : shots) {
         HistoryShot h;
         h.shot = t;
