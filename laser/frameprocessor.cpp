@@ -136,7 +136,7 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
             : !core || !shaped(s)                 ? (area.length > maxLength ? LASER_REJECT_TOO_LONG
                                                                              : LASER_REJECT_NOT_ROUND)
             : !s.laser || s.wasLarge || !noTrail() ? LASER_REJECT_MOVING
-            : s.pixels < t.minSize || !white      ? LASER_REJECT_TOO_FAINT
+            : s.pixels < t.minSize || !white || (s.dim && !coloured) ? LASER_REJECT_TOO_FAINT
             : !whiteEnough                        ? LASER_REJECT_MOVING
                                                   : 0;
         if (!s.rejected) {

@@ -307,6 +307,22 @@ private slots:
             if (i == 3)
                 cv::circle(p, {100, 60}, 3, cv::Scalar(60, 70, 140), cv::FILLED);
         }) << -1 << 0.0;
+        // A weak red dot on a red card in a bright room lifts red to white and hardly the grey
+        // (a fifth of red's rise): it never reaches the marking level, only its colour tells it.
+        const auto redCard = [](cv::Mat &p) { p(cv::Rect(60, 30, 80, 60)) = cv::Scalar(70, 75, 182); };
+        QTest::newRow("a weak red dot on a red card") << 200 << 5 << Faint([=](cv::Mat &p, int i) {
+            redCard(p);
+            if (i == 3) {
+                cv::circle(p, {100, 60}, 5, cv::Scalar(70, 75, 215), cv::FILLED);
+                cv::circle(p, {100, 60}, 3, cv::Scalar(70, 75, 255), cv::FILLED);
+            }
+        }) << 4 << 100.5;
+        // The same rise shared by every channel is light of the room's colour, no laser.
+        QTest::newRow("a dim glint on a red card") << 200 << 5 << Faint([=](cv::Mat &p, int i) {
+            redCard(p);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 4, cv::Scalar(90, 95, 202), cv::FILLED);
+        }) << -1 << 0.0;
         // A lamp flickering with the mains, seen by a rolling shutter: bands of light and shade
         // roll down the picture from frame to frame, and a laser still gives its shot.
         const auto bands = [](cv::Mat &p, int i) {
