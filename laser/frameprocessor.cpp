@@ -42,11 +42,13 @@ constexpr int CoreShare = 4;
 // everything touching it, with no allowance for smear. Faint edges and streaks are the rims of
 // things that move; a faint spot that fails is no light at all, not even lingering light.
 constexpr double FaintElongation = 2.0;
-// A coloured core: the laser's own channel closes this share (0-255) of its gap to white, at
-// least twice the share the weakest channel closes. A laser on black ink, or a weak one on a
-// target of its own colour, saturates one channel and not the others; a bright patch of the
-// scene is no more than a little brighter in every channel. Blue is no trainer's colour.
-constexpr int ColourCoreShare = 144;
+// A coloured core: the laser's own channel closes half its gap to white, at least twice the
+// share the weakest channel closes. A laser on black ink, or a weak one on a target of its own
+// colour, drives one channel most of the way and not the others; a bright patch of the scene
+// is no more than a little brighter in every channel. A camera keeps colour at half its
+// resolution, so a dot a few pixels wide shows its channel's rise blended with the ink beside
+// it: half the gap, not more, is what such a dot keeps. Blue is no trainer's colour.
+constexpr int ColourCoreShare = 128;
 constexpr int ColourOverWhite = 2;
 
 } // namespace

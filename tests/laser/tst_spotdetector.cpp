@@ -301,6 +301,13 @@ private slots:
             if (i == 3)
                 cv::circle(p, {100, 60}, 3, cv::Scalar(80, 240, 70), cv::FILLED);
         }) << 4 << 100.5;
+        // A dot of a few pixels keeps about half its channel's rise where the camera's coarser
+        // colour blends it with the ink around.
+        QTest::newRow("a small red dot on black ink, half-way to white in red") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 3, cv::Scalar(55, 60, 160), cv::FILLED);
+        }) << 4 << 100.5;
         // A reddish glint on black brightens its red channel less than half way to white: no dot.
         QTest::newRow("a dim red glint on black ink") << 200 << 5 << Faint([](cv::Mat &p, int i) {
             p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
