@@ -30,6 +30,8 @@ constexpr double MinFill = 0.5;
 // colour; there a laser spot's core must turn white nearly all the way.
 constexpr int StirredWhiteness = 192;
 constexpr int MinCorePixels = 3;
+// Longer than wide by this much: a stroke, not a dot.
+constexpr double ThinElongation = 2.5;
 // A bright thing that moves lights a crescent on one side and leaves as large a darker trail on
 // the other; a laser spot only adds light. Without a white core, a spot that is no round disc
 // (a crescent's edge) with a trail at least this share of its size beside it is light that moved.
@@ -126,6 +128,11 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         const bool white = s.whiteness * 2 >= luminance || coloured;
         const bool whiteEnough =
             coloured || s.whiteness * 2 >= (stirred ? StirredWhiteness * 2 : luminance);
+        // A laser dragged across the wall during the exposure still drives its core to white;
+        // the lit edge of a sleeve or a body moving through a dim room is a thin stroke of the
+        // room's own light, its core far from white.
+        const bool thinAndWeak =
+            s.elongation >= ThinElongation && s.whiteness < StirredWhiteness && !coloured;
         // Counted only for a small, round spot: the count looks at three times its box.
         const auto noTrail = [&] {
             return s.whiteness >= StirredWhiteness || s.fill >= TrailFill
@@ -138,6 +145,7 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
             : !core || !shaped(s)                 ? (area.length > maxLength ? LASER_REJECT_TOO_LONG
                                                                              : LASER_REJECT_NOT_ROUND)
             : !s.laser || s.wasLarge || !noTrail() ? LASER_REJECT_MOVING
+            : thinAndWeak                         ? LASER_REJECT_NOT_ROUND
             : s.pixels < t.minSize || !white || (s.dim && !coloured) ? LASER_REJECT_TOO_FAINT
             : !whiteEnough                        ? LASER_REJECT_MOVING
                                                   : 0;
@@ -156,6 +164,10 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
                              : outshine > std::min(OutshineTolerance, s.peakRise / OutshineRiseShare))
                 s.rejected = LASER_REJECT_TOO_FAINT;
         }
+        // Nor does it linger: were it a laser dragged over the wall after all, the round dot of
+        // its next frame is the shot.
+        if (s.rejected && thinAndWeak)
+            s.faint = true;
         s.laser = !s.rejected;
         if (s.rejected)
             out.AddRejected(area, s.rejected, true);

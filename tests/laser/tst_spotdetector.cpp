@@ -260,6 +260,11 @@ private slots:
         QTest::newRow("round spot: reported at once") << 60 << 4 << Streak({52, 60}, 52) << 1 << 52.5;
         QTest::newRow("streak, then where the laser came to rest") << 60 << 4 << Streak({40, 60}, 54) << 2 << 54.5;
         QTest::newRow("streak alone: its own centre, a frame late") << 60 << 4 << Streak({40, 60}, -1) << 2 << 46.5;
+        // The lit edge of a sleeve moving through a dim room: a thin stroke, its core grey.
+        QTest::newRow("a thin weakly lit stroke in a dim room") << 40 << 6 << Scene([](cv::Mat &p, int i) {
+            if (i >= 2)
+                cv::line(p, {40 + 8 * i, 100}, {50 + 8 * i, 106}, cv::Scalar::all(140), 2);
+        }) << -1 << 0.0;
         QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << BlurredEdge(235) << -1 << 0.0;
         QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << BlurredEdge(255) << 2 << 154.0;
         const cv::Scalar faint = cv::Scalar::all(184);
