@@ -27,6 +27,13 @@ constexpr int ChangeLevel = 24;
 // laser light counts there.
 constexpr int SceneChangeShare = 10;
 constexpr int StirShare = 100;
+// Bright shapes drifting across a projected scene change as much as that, but they brighten
+// the picture where they arrive and darken it where they leave: the picture's light stays. A
+// light switched on or exposure stepping moves the whole picture's light by more than
+// 1/SteadyLightShare. Only where so much changed that no spot could be told from the rest, one
+// pixel in WholeChangeShare, is the scene changed however its light stays.
+constexpr int SteadyLightShare = 32;
+constexpr int WholeChangeShare = 4;
 // A spot whose brightest pixel was part of a large lit area the frame before is new light only
 // when it rose since by more than this part of its rise over the background.
 constexpr int NewLightShare = 4;
@@ -354,7 +361,10 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     memoryRow = (memoryRow + 1) % MemoryStride;
 
     // A changed scene has no spots, and tracing its many lit areas would cost the frame time.
-    sceneChanged = changed > width * height / SceneChangeShare;
+    const bool lightSteady =
+        std::abs(gains / height - (1 << GainBits)) <= (1 << GainBits) / SteadyLightShare;
+    sceneChanged = changed > width * height / SceneChangeShare
+        && (!lightSteady || changed > width * height / WholeChangeShare);
     stirred = changed > width * height / StirShare;
     if (sceneChanged)
         return peak;

@@ -257,6 +257,14 @@ private slots:
         QTest::newRow("a fifth of the picture lit up") << 70 << 4 << LightChange(60, 20) << -1 << 0.0;
         // Something large moving, not the whole scene: a white laser core still counts.
         QTest::newRow("a twentieth of the picture lit up") << 70 << 4 << LightChange(60, 5) << 3 << 100.5;
+        // Bright shapes drifting over a dark projected scene change a seventh of the picture
+        // while its light stays: a laser beside them is still a shot.
+        QTest::newRow("shapes drifting over a projected scene, then a laser") << 30 << 10 << Scene([](cv::Mat &p, int i) {
+            for (int k = 0; k < 4; ++k)
+                cv::circle(p, {40 + 80 * k + 6 * i, 70 + 30 * (k % 2)}, 30, cv::Scalar::all(200), cv::FILLED);
+            if (i == 8)
+                Laser(p, 160, 200);
+        }) << 8 << 160.5;
         QTest::newRow("round spot: reported at once") << 60 << 4 << Streak({52, 60}, 52) << 1 << 52.5;
         QTest::newRow("streak, then where the laser came to rest") << 60 << 4 << Streak({40, 60}, 54) << 2 << 54.5;
         QTest::newRow("streak alone: its own centre, a frame late") << 60 << 4 << Streak({40, 60}, -1) << 2 << 46.5;
