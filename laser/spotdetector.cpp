@@ -142,7 +142,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     const __m128i one = _mm_set1_epi8(1);
     const __m128i zero = _mm_setzero_si128();
     const __m128i changeLevel = _mm_set1_epi8(char(ChangeLevel - 1));
-    const __m128i leastLess = _mm_set1_epi8(char(LeastRise(threshold) - 1));
+    __m128i rises = zero;
     __m128i peaks = zero;
     __m128i changes = zero;
     __m128i deviations = zero;
@@ -166,9 +166,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
                          _mm_and_si128(unlit, _mm_max_epu8(grey, one)));
         // |grey - background| >= ChangeLevel, as 1 per changed byte, summed by SAD.
         const __m128i rise = _mm_subs_epu8(grey, bInt);
-        // Any pixel risen by the least rise: a place where a dim spot may be.
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_subs_epu8(rise, leastLess), zero)) != 0xffff)
-            dim.Add(x);
+        rises = _mm_max_epu8(rises, rise);
         const __m128i diff = _mm_or_si128(rise, _mm_subs_epu8(bInt, grey));
         const __m128i isChanged = _mm_min_epu8(_mm_subs_epu8(diff, changeLevel), one);
         changes = _mm_add_epi64(changes, _mm_sad_epu8(isChanged, zero));
@@ -190,6 +188,25 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     changed += int(counts[0] + counts[1]);
     _mm_store_si128(reinterpret_cast<__m128i *>(counts), deviations);
     deviation += counts[0] + counts[1];
+    // Where some pixel rose by the least rise, the runs that hold one are places where a dim
+    // spot may be. Few rows have one: they are looked at again, against the background already
+    // moved an eighth of the way to the picture, so by three quarters of that rise.
+    _mm_store_si128(reinterpret_cast<__m128i *>(lanes), rises);
+    if (*std::max_element(lanes, lanes + 16) >= LeastRise(threshold)) {
+        const __m128i less = _mm_set1_epi8(char(LeastRise(threshold) * 3 / 4 - 1));
+        for (int r = from; r + 16 <= x; r += 16) {
+            const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + r));
+            const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + r));
+            const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + r + 8));
+            const __m128i l0 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b0, 4), gains));
+            const __m128i l1 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b1, 4), gains));
+            const __m128i bInt = _mm_packus_epi16(_mm_srai_epi16(l0, FractionBits),
+                                                  _mm_srai_epi16(l1, FractionBits));
+            const __m128i rise = _mm_subs_epu8(_mm_subs_epu8(grey, bInt), less);
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(rise, zero)) != 0xffff)
+                dim.Add(r);
+        }
+    }
 #endif
     MarkRowScalar(g, bg, w, det, x, to, threshold, gain, peak, changed, deviation, dim);
 }
