@@ -40,7 +40,8 @@ constexpr int NewLightShare = 4;
 // One pixel in this many of the ring around a spot changed: something moves there.
 constexpr int MovingRingShare = 4;
 // A dim area (risen by the least rise, not to the marking level) larger than this is no dot
-// whose light lifts a single colour channel; its specks need this share of a marked spot's light.
+// whose light lifts a single colour channel. It needs 1/DimSumShare of the light (grey levels x
+// pixels beyond the least rise) and of the rise out of the noise that a marked spot needs.
 constexpr int DimMostPixels = 256;
 constexpr int DimSumShare = 2;
 // A faint area this small is a speck of noise, not worth showing as a rejected light.
