@@ -192,8 +192,8 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     // Where some pixel rose by the least rise, the runs that hold one are places where a dim
     // spot may be. Few rows have one: they are looked at again, against the background already
     // moved an eighth of the way to the picture, so by three quarters of that rise.
-    _mm_store_si128(reinterpret_cast<__m128i *>(lanes), rises);
-    if (*std::max_element(lanes, lanes + 16) >= LeastRise(threshold)) {
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_subs_epu8(rises, _mm_subs_epu8(least, one)), zero))
+        != 0xffff) {
         const __m128i less = _mm_set1_epi8(char(LeastRise(threshold) * 3 / 4 - 1));
         for (int r = from; r + 16 <= x; r += 16) {
             const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + r));
@@ -534,9 +534,22 @@ void SpotDetector::TraceDim(const uint8_t *grey, int greyStride, uint8_t *detect
         g = int(grey[size_t(p / width) * greyStride + p % width]);
         return g - BackgroundBefore(p, g);
     };
+    // Runs beside an area traced before lie in its halo: the light around a spot, or the blurred
+    // edge of a large lit area, not worth tracing pixel by pixel.
+    const auto nearTraced = [&](int x0, int x1, int y) {
+        const auto near = [&](const Spot &o) {
+            return x1 >= o.boxX - o.width && x0 < o.boxX + 2 * o.width && y >= o.boxY - o.height
+                && y < o.boxY + 2 * o.height;
+        };
+        return std::any_of(spots.begin(), spots.begin() + traced, near)
+            || std::any_of(dropped, dropped + droppedCount, near);
+    };
     for (int b = 0; b < dim.count && spots.size() < MaxAreas; ++b) {
         const int start = dim.starts[b];
         const int rowEnd = start - start % width + width;
+        if (nearTraced(start % width, (std::min(start + DimBlocks::Size, rowEnd) - 1) % width,
+                       start / width))
+            continue;
         for (int p0 = start; p0 < std::min(start + DimBlocks::Size, rowEnd); ++p0) {
             int g = 0;
             if (mark[p0] || riseAt(p0, g) < least)
