@@ -265,6 +265,14 @@ private slots:
             if (i == 8)
                 Laser(p, 160, 200);
         }) << 8 << 160.5;
+        // The camera knocked: the printed bars shift, half the picture changes while its light
+        // stays, and nothing in that frame is a shot.
+        QTest::newRow("the camera knocked while a laser lights") << 60 << 5 << Scene([](cv::Mat &p, int i) {
+            for (int x = i == 3 ? 6 : 0; x < p.cols; x += 12)
+                p.colRange(x, std::min(p.cols, x + 6)) = cv::Scalar::all(160);
+            if (i == 3)
+                Laser(p, 100, 60);
+        }) << -1 << 0.0;
         QTest::newRow("round spot: reported at once") << 60 << 4 << Streak({52, 60}, 52) << 1 << 52.5;
         QTest::newRow("streak, then where the laser came to rest") << 60 << 4 << Streak({40, 60}, 54) << 2 << 54.5;
         QTest::newRow("streak alone: its own centre, a frame late") << 60 << 4 << Streak({40, 60}, -1) << 2 << 46.5;
@@ -438,6 +446,9 @@ private slots:
         QTest::newRow("a bright patch of the scene's own colour") << at2([](cv::Mat &p) {
             cv::circle(p, {100, 60}, 4, cv::Scalar(30, 30, 250), cv::FILLED);
         }) << LASER_REJECT_TOO_FAINT << QRect(96, 56, 9, 9);
+        QTest::newRow("a thin grey stroke") << at2([](cv::Mat &p) {
+            p(cv::Rect(100, 100, 14, 2)) = cv::Scalar::all(170);
+        }) << LASER_REJECT_NOT_ROUND << QRect(100, 100, 14, 2);
     }
 
     void rejectedAreas()
