@@ -112,7 +112,7 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
         const int weight = std::max(0, grey - level);
         w[x] = uint8_t(weight);
         det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
-        if (grey - bInt >= LeastRise(threshold))
+        if (grey - bInt >= dim.level)
             dim.Add(x - x % DimBlocks::Size);
         changed += std::abs(grey - bInt) >= ChangeLevel;
         deviation += std::abs(grey - bInt);
@@ -189,12 +189,14 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     changed += int(counts[0] + counts[1]);
     _mm_store_si128(reinterpret_cast<__m128i *>(counts), deviations);
     deviation += counts[0] + counts[1];
-    // Where some pixel rose by the least rise, the runs that hold one are places where a dim
+    // Where some pixel rose by the dim level, the runs that hold one are places where a dim
     // spot may be. Few rows have one: they are looked at again, against the background already
     // moved an eighth of the way to the picture, so by three quarters of that rise.
-    if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_subs_epu8(rises, _mm_subs_epu8(least, one)), zero))
-        != 0xffff) {
-        const __m128i less = _mm_set1_epi8(char(LeastRise(threshold) * 3 / 4 - 1));
+    if (!dim.Overflowed()
+        && _mm_movemask_epi8(_mm_cmpeq_epi8(
+               _mm_subs_epu8(rises, _mm_set1_epi8(char(dim.level - 1))), zero))
+            != 0xffff) {
+        const __m128i less = _mm_set1_epi8(char(std::max(0, dim.level * 3 / 4 - 1)));
         for (int r = from; r + 16 <= x; r += 16) {
             const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + r));
             const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + r));
@@ -346,7 +348,14 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     uint8_t peak = 0;
     changed = 0;
     int64_t deviation = 0;
-    dim.Clear();
+    // A dim area must stand out of the noise of the frames before: in a noisy picture only a
+    // pixel that rose that far marks a place where one may be.
+    const int dimLevel = noise > 0
+        ? int((int64_t(NoiseGap) * std::max(noise, LeastNoise) * (threshold / DimSumShare)
+               + 255 * (1 << NoiseFractionBits) - 1)
+              / (255 * (1 << NoiseFractionBits)))
+        : 255;
+    dim.Clear(std::clamp(dimLevel, LeastRise(threshold), 255));
     // Flicker lights some rows more and others less; exposure stepping or a light switched on
     // lights them all alike, and is left to the test of a changed scene below.
     // Only bands of light and shade, rows lit differently, are flicker; without them the

@@ -17,7 +17,12 @@ struct DimBlocks
 {
     static constexpr int Size = 16;
     static constexpr int Capacity = 128;
-    void Clear() { count = 0; }
+    // Runs are added where a pixel rose by riseLevel or more.
+    void Clear(int riseLevel)
+    {
+        count = 0;
+        level = riseLevel;
+    }
     // Runs added next lie in the row starting at pixel index start.
     DimBlocks &Row(int start)
     {
@@ -38,6 +43,7 @@ struct DimBlocks
     int starts[Capacity];
     int count = 0;
     int rowStart = 0;
+    int level = 1;
 };
 
 // A pixel is a laser pixel when it is brighter than the background model by more than the
