@@ -54,6 +54,5 @@ int ChannelOutshine(const uint8_t *bgr, int colourStride, int channel, const uin
         for (int x = spot.boxX; x < spot.boxX + spot.width; ++x)
             if (detection[long(y) * detectionStride + x] == 0)
                 inside = std::max(inside, value(x, y));
-    const int outshine = Outside(detection, detectionStride, width, height, spot, value, inside);
-    return inside == 255 && outshine == 0 ? -1 : outshine;
+    return Outside(detection, detectionStride, width, height, spot, value, inside);
 }

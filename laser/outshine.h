@@ -17,8 +17,6 @@ int Outshine(const uint8_t *grey, const uint8_t *detection, int stride, int widt
 
 // The same in one colour channel (0-2) of the BGR picture, against the brightest pixel of the
 // spot in that channel: a coloured dot on black ink beside a white ring line is brighter than
-// the line in its own colour, not in grey. A spot whose channel clipped at 255 cannot be
-// outshone: a neighbour clipped as well (the camera's colour blur spreads the dot's colour)
-// counts as one level darker.
+// the line in its own colour, not in grey.
 int ChannelOutshine(const uint8_t *bgr, int colourStride, int channel, const uint8_t *detection,
                     int detectionStride, int width, int height, const Spot &spot);
