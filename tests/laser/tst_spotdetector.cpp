@@ -281,6 +281,14 @@ private slots:
             if (i >= 2)
                 cv::line(p, {40 + 8 * i, 100}, {50 + 8 * i, 106}, cv::Scalar::all(140), 2);
         }) << -1 << 0.0;
+        // A laser dragged fast enough to leave only a grey streak is no shot there, nor light
+        // that lingers: the round dot where it came to rest is.
+        QTest::newRow("grey streak, then where the laser came to rest") << 60 << 4 << Scene([](cv::Mat &p, int i) {
+            if (i == 1)
+                cv::line(p, {40, 60}, {52, 60}, cv::Scalar::all(170), 2);
+            else if (i == 2)
+                Laser(p, 54, 60);
+        }) << 2 << 54.5;
         QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << BlurredEdge(235) << -1 << 0.0;
         QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << BlurredEdge(255) << 2 << 154.0;
         const cv::Scalar faint = cv::Scalar::all(184);
