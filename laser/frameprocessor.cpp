@@ -30,6 +30,8 @@ constexpr double MinFill = 0.5;
 // colour; there a laser spot's core must turn white nearly all the way.
 constexpr int StirredWhiteness = 192;
 constexpr int MinCorePixels = 3;
+// Longer than wide by this much: a stroke, not a dot.
+constexpr double ThinElongation = 2.5;
 // A bright thing that moves lights a crescent on one side and leaves as large a darker trail on
 // the other; a laser spot only adds light. Without a white core, a spot that is no round disc
 // (a crescent's edge) with a trail at least this share of its size beside it is light that moved.
@@ -42,11 +44,13 @@ constexpr int CoreShare = 4;
 // everything touching it, with no allowance for smear. Faint edges and streaks are the rims of
 // things that move; a faint spot that fails is no light at all, not even lingering light.
 constexpr double FaintElongation = 2.0;
-// A coloured core: the laser's own channel closes this share (0-255) of its gap to white, at
-// least twice the share the weakest channel closes. A laser on black ink, or a weak one on a
-// target of its own colour, saturates one channel and not the others; a bright patch of the
-// scene is no more than a little brighter in every channel. Blue is no trainer's colour.
-constexpr int ColourCoreShare = 144;
+// A coloured core: the laser's own channel closes half its gap to white, at least twice the
+// share the weakest channel closes. A laser on black ink, or a weak one on a target of its own
+// colour, drives one channel most of the way and not the others; a bright patch of the scene
+// is no more than a little brighter in every channel. A camera keeps colour at half its
+// resolution, so a dot a few pixels wide shows its channel's rise blended with the ink beside
+// it: half the gap, not more, is what such a dot keeps. Blue is no trainer's colour.
+constexpr int ColourCoreShare = 128;
 constexpr int ColourOverWhite = 2;
 
 } // namespace
@@ -125,6 +129,11 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         const bool white = s.whiteness * 2 >= luminance || coloured;
         const bool whiteEnough =
             coloured || s.whiteness * 2 >= (stirred ? StirredWhiteness * 2 : luminance);
+        // A laser dragged across the wall during the exposure still drives its core to white;
+        // the lit edge of a sleeve or a body moving through a dim room is a thin stroke of the
+        // room's own light, its core far from white.
+        const bool thinAndWeak =
+            s.elongation >= ThinElongation && s.whiteness < StirredWhiteness && !coloured;
         // Counted only for a small, round spot: the count looks at three times its box.
         const auto noTrail = [&] {
             return s.whiteness >= StirredWhiteness || s.fill >= TrailFill
@@ -137,7 +146,8 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
             : !core || !shaped(s)                 ? (area.length > maxLength ? LASER_REJECT_TOO_LONG
                                                                              : LASER_REJECT_NOT_ROUND)
             : !s.laser || s.wasLarge || !noTrail() ? LASER_REJECT_MOVING
-            : s.pixels < t.minSize || !white      ? LASER_REJECT_TOO_FAINT
+            : thinAndWeak                         ? LASER_REJECT_NOT_ROUND
+            : s.pixels < t.minSize || !white || (s.dim && !coloured) ? LASER_REJECT_TOO_FAINT
             : !whiteEnough                        ? LASER_REJECT_MOVING
                                                   : 0;
         if (!s.rejected) {
@@ -155,6 +165,10 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
                              : outshine > std::min(OutshineTolerance, s.peakRise / OutshineRiseShare))
                 s.rejected = LASER_REJECT_TOO_FAINT;
         }
+        // Nor does it linger: were it a laser dragged over the wall after all, the round dot of
+        // its next frame is the shot.
+        if (s.rejected && thinAndWeak)
+            s.faint = true;
         s.laser = !s.rejected;
         if (s.rejected)
             out.AddRejected(area, s.rejected, true);

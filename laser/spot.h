@@ -31,6 +31,7 @@ struct Spot
                         // (the detector clears it for an area the scene held before)
     int rejected = 0;   // LASER_REJECT_* of the first test it failed, 0 while it passes
     bool colourOnly = false; // laser light by its coloured core alone, its grey rise too small
+    bool dim = false; // rose by less than the marking level: counts only by a coloured core
     bool wasLarge = false; // its brightest pixel belonged to a large lit area the frame before
 };
 

@@ -27,11 +27,23 @@ constexpr int ChangeLevel = 24;
 // laser light counts there.
 constexpr int SceneChangeShare = 10;
 constexpr int StirShare = 100;
+// Bright shapes drifting across a projected scene change as much as that, but they brighten
+// the picture where they arrive and darken it where they leave: the picture's light stays. A
+// light switched on or exposure stepping moves the whole picture's light by more than
+// 1/SteadyLightShare. Only where so much changed that no spot could be told from the rest, one
+// pixel in WholeChangeShare, is the scene changed however its light stays.
+constexpr int SteadyLightShare = 32;
+constexpr int WholeChangeShare = 4;
 // A spot whose brightest pixel was part of a large lit area the frame before is new light only
 // when it rose since by more than this part of its rise over the background.
 constexpr int NewLightShare = 4;
 // One pixel in this many of the ring around a spot changed: something moves there.
 constexpr int MovingRingShare = 4;
+// A dim area (risen by the least rise, not to the marking level) larger than this is no dot
+// whose light lifts a single colour channel. It needs 1/DimSumShare of the light (grey levels x
+// pixels beyond the least rise) and of the rise out of the noise that a marked spot needs.
+constexpr int DimMostPixels = 256;
+constexpr int DimSumShare = 2;
 // A faint area this small is a speck of noise, not worth showing as a rejected light.
 constexpr int DroppedLeastPixels = 4;
 // Row gains: GainBits fraction bits; mains flicker and auto exposure light a row by a quarter
@@ -89,7 +101,8 @@ inline int LitBackground(int b, int gain)
 // the way to the picture. The background is compared lit by the row's gain, and moves towards
 // the picture unlit.
 void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-                   int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation)
+                   int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation,
+                   DimBlocks &dim)
 {
     for (int x = from; x < to; ++x) {
         const int grey = g[x];
@@ -99,6 +112,8 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
         const int weight = std::max(0, grey - level);
         w[x] = uint8_t(weight);
         det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
+        if (grey - bInt >= dim.level)
+            dim.Add(x - x % DimBlocks::Size);
         changed += std::abs(grey - bInt) >= ChangeLevel;
         deviation += std::abs(grey - bInt);
         bg[x] = int16_t(bg[x] + (((grey << FractionBits) - bg[x]) >> BackgroundShift));
@@ -112,7 +127,8 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
 // way, the sum of every pixel's distance from the background, and the background moved 1/8 of
 // the way to the picture.
 void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-             int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation)
+             int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation,
+             DimBlocks &dim)
 {
     int x = from;
 #ifdef __SSE2__
@@ -127,6 +143,7 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     const __m128i one = _mm_set1_epi8(1);
     const __m128i zero = _mm_setzero_si128();
     const __m128i changeLevel = _mm_set1_epi8(char(ChangeLevel - 1));
+    __m128i rises = zero;
     __m128i peaks = zero;
     __m128i changes = zero;
     __m128i deviations = zero;
@@ -149,7 +166,9 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
         _mm_storeu_si128(reinterpret_cast<__m128i *>(det + x),
                          _mm_and_si128(unlit, _mm_max_epu8(grey, one)));
         // |grey - background| >= ChangeLevel, as 1 per changed byte, summed by SAD.
-        const __m128i diff = _mm_or_si128(_mm_subs_epu8(grey, bInt), _mm_subs_epu8(bInt, grey));
+        const __m128i rise = _mm_subs_epu8(grey, bInt);
+        rises = _mm_max_epu8(rises, rise);
+        const __m128i diff = _mm_or_si128(rise, _mm_subs_epu8(bInt, grey));
         const __m128i isChanged = _mm_min_epu8(_mm_subs_epu8(diff, changeLevel), one);
         changes = _mm_add_epi64(changes, _mm_sad_epu8(isChanged, zero));
         deviations = _mm_add_epi64(deviations, _mm_sad_epu8(diff, zero));
@@ -170,8 +189,29 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     changed += int(counts[0] + counts[1]);
     _mm_store_si128(reinterpret_cast<__m128i *>(counts), deviations);
     deviation += counts[0] + counts[1];
+    // Where some pixel rose by the dim level, the runs that hold one are places where a dim
+    // spot may be. Few rows have one: they are looked at again, against the background already
+    // moved an eighth of the way to the picture, so by three quarters of that rise.
+    if (!dim.Overflowed()
+        && _mm_movemask_epi8(_mm_cmpeq_epi8(
+               _mm_subs_epu8(rises, _mm_set1_epi8(char(dim.level - 1))), zero))
+            != 0xffff) {
+        const __m128i less = _mm_set1_epi8(char(std::max(0, dim.level * 3 / 4 - 1)));
+        for (int r = from; r + 16 <= x; r += 16) {
+            const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + r));
+            const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + r));
+            const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + r + 8));
+            const __m128i l0 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b0, 4), gains));
+            const __m128i l1 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b1, 4), gains));
+            const __m128i bInt = _mm_packus_epi16(_mm_srai_epi16(l0, FractionBits),
+                                                  _mm_srai_epi16(l1, FractionBits));
+            const __m128i rise = _mm_subs_epu8(_mm_subs_epu8(grey, bInt), less);
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(rise, zero)) != 0xffff)
+                dim.Add(r);
+        }
+    }
 #endif
-    MarkRowScalar(g, bg, w, det, x, to, threshold, gain, peak, changed, deviation);
+    MarkRowScalar(g, bg, w, det, x, to, threshold, gain, peak, changed, deviation, dim);
 }
 
 // The gain (GainBits fraction bits) that lights a row's background as the row is lit now: the
@@ -308,6 +348,14 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     uint8_t peak = 0;
     changed = 0;
     int64_t deviation = 0;
+    // A dim area must stand out of the noise of the frames before: in a noisy picture only a
+    // pixel that rose that far marks a place where one may be.
+    const int dimLevel = noise > 0
+        ? int((int64_t(NoiseGap) * std::max(noise, LeastNoise) * (threshold / DimSumShare)
+               + 255 * (1 << NoiseFractionBits) - 1)
+              / (255 * (1 << NoiseFractionBits)))
+        : 255;
+    dim.Clear(std::clamp(dimLevel, LeastRise(threshold), 255));
     // Flicker lights some rows more and others less; exposure stepping or a light switched on
     // lights them all alike, and is left to the test of a changed scene below.
     // Only bands of light and shade, rows lit differently, are flicker; without them the
@@ -328,7 +376,8 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     for (int y = 0; y < height; ++y)
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
-                width, threshold, rowGain[size_t(y)], peak, changed, deviation);
+                width, threshold, rowGain[size_t(y)], peak, changed, deviation,
+                dim.Row(y * width));
     // This frame's spots are judged against the noise of the frames before (0: none yet).
     noiseBefore = noise;
     const int frameNoise = int((deviation << NoiseFractionBits) / (int64_t(width) * height));
@@ -339,7 +388,10 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     memoryRow = (memoryRow + 1) % MemoryStride;
 
     // A changed scene has no spots, and tracing its many lit areas would cost the frame time.
-    sceneChanged = changed > width * height / SceneChangeShare;
+    const bool lightSteady =
+        std::abs(gains / height - (1 << GainBits)) <= (1 << GainBits) / SteadyLightShare;
+    sceneChanged = changed > width * height / SceneChangeShare
+        && (!lightSteady || changed > width * height / WholeChangeShare);
     stirred = changed > width * height / StirShare;
     if (sceneChanged)
         return peak;
@@ -367,6 +419,10 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
             ++i;
         }
     }
+    // A dim dot lifts one colour channel, hardly the grey: it is sought only where little else
+    // moves.
+    if (!stirred && !dim.Overflowed())
+        TraceDim(grey, greyStride, detection, detectionStride, width, height, bottomUp, t, spots);
     return peak;
 }
 
@@ -420,27 +476,35 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
         }
         return;
     }
-    const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
-    // The background was already moved towards this frame: undo that step, and light it as
-    // its row is lit.
-    const auto backgroundAt = [&](int p, int g) {
-        const int moved = background[size_t(p)];
-        const int before =
-            ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
-        return std::clamp(LitBackground(std::max(0, before), rowGain[size_t(p / width)])
-                              >> FractionBits,
-                          0, 255);
-    };
-    const int g = greyAt(topAt);
-    const int bInt = backgroundAt(topAt, g);
+    const int g = int(grey[size_t(topAt / width) * greyStride + topAt % width]);
+    const int bInt = BackgroundBefore(topAt, g);
     const bool closes = ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255));
     if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, std::clamp(t.luminance, 1, 255))) {
         if (area.count >= DroppedLeastPixels)
             Drop(area, height, bottomUp, LASER_REJECT_TOO_FAINT);
         return;
     }
-    Spot s;
+    Spot s = Judge(area, topAt, g, bInt, grey, greyStride, width, height, bottomUp);
     s.faint = !closes;
+    spots.push_back(s);
+}
+
+int SpotDetector::BackgroundBefore(int p, int g) const
+{
+    // The background was already moved towards this frame: undo that step, and light it as
+    // its row is lit.
+    const int moved = background[size_t(p)];
+    const int before =
+        ((moved << BackgroundShift) - (g << FractionBits)) / ((1 << BackgroundShift) - 1);
+    return std::clamp(LitBackground(std::max(0, before), rowGain[size_t(p / bgWidth)]) >> FractionBits,
+                      0, 255);
+}
+
+Spot SpotDetector::Judge(const AreaSums &area, int topAt, int g, int bInt, const uint8_t *grey,
+                         int greyStride, int width, int height, bool bottomUp)
+{
+    const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
+    Spot s;
     // Back to what the scene held before: no laser light, but light that lingers all the same.
     s.laser = (g - (memory[size_t(topAt)] >> 8)) * MemoryRiseShare >= g - bInt;
     area.Describe(height, bottomUp, s);
@@ -461,10 +525,106 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
     // scaled up blends a white edge beside the spot into it).
     for (const int p : visited) {
         const int gp = greyAt(p);
-        if ((gp - backgroundAt(p, gp)) * 2 >= s.peakRise)
+        if ((gp - BackgroundBefore(p, gp)) * 2 >= s.peakRise)
             s.coreGrey = std::max(s.coreGrey, gp);
     }
-    spots.push_back(s);
+    return s;
+}
+
+void SpotDetector::TraceDim(const uint8_t *grey, int greyStride, uint8_t *detection,
+                            int detectionStride, int width, int height, bool bottomUp,
+                            const DetectorThresholds &t, std::vector<Spot> &spots)
+{
+    // The fill left every weight at 0: it marks the pixels visited here.
+    uint8_t *mark = weight.data();
+    const int least = LeastRise(std::clamp(t.luminance, 1, 255));
+    const size_t traced = spots.size();
+    const auto riseAt = [&](int p, int &g) {
+        g = int(grey[size_t(p / width) * greyStride + p % width]);
+        return g - BackgroundBefore(p, g);
+    };
+    // Runs beside an area traced before lie in its halo: the light around a spot, or the blurred
+    // edge of a large lit area, not worth tracing pixel by pixel.
+    const auto nearTraced = [&](int x0, int x1, int y) {
+        const auto near = [&](const Spot &o) {
+            return x1 >= o.boxX - o.width && x0 < o.boxX + 2 * o.width && y >= o.boxY - o.height
+                && y < o.boxY + 2 * o.height;
+        };
+        return std::any_of(spots.begin(), spots.begin() + traced, near)
+            || std::any_of(dropped, dropped + droppedCount, near);
+    };
+    for (int b = 0; b < dim.count && spots.size() < MaxAreas; ++b) {
+        const int start = dim.starts[b];
+        const int rowEnd = start - start % width + width;
+        if (nearTraced(start % width, (std::min(start + DimBlocks::Size, rowEnd) - 1) % width,
+                       start / width))
+            continue;
+        for (int p0 = start; p0 < std::min(start + DimBlocks::Size, rowEnd); ++p0) {
+            int g = 0;
+            if (mark[p0] || riseAt(p0, g) < least)
+                continue;
+            mark[p0] = 1;
+            AreaSums area(p0 % width, p0 / width);
+            int top = -1, topAt = p0, topGrey = g;
+            bool rim = false;
+            stack.clear();
+            stack.push_back(p0);
+            visited.clear();
+            while (!stack.empty()) {
+                const int p = stack.back();
+                stack.pop_back();
+                const int px = p % width, py = p / width;
+                const int rise = riseAt(p, g);
+                area.Add(px, py, rise - least + 1);
+                visited.push_back(p);
+                if (rise > top) {
+                    top = rise;
+                    topAt = p;
+                    topGrey = g;
+                }
+                rim = rim || detection[size_t(py) * detectionStride + px] == 0;
+                // Larger than any dim dot: left unfinished, judged no further.
+                if (area.count > DimMostPixels)
+                    continue;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    const int ny = py + dy;
+                    if (ny < 0 || ny >= height)
+                        continue;
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = px + dx;
+                        const int q = ny * width + nx;
+                        int gq = 0;
+                        if (nx < 0 || nx >= width || mark[q] || riseAt(q, gq) < least)
+                            continue;
+                        mark[q] = 1;
+                        stack.push_back(q);
+                    }
+                }
+            }
+            // Marked pixels of an area traced before: the rim of a lit area, no dot of its own.
+            // A speck too small to be traced joins the dim area that holds it.
+            if (rim) {
+                const auto overlaps = [&](const Spot &o) {
+                    return o.boxX <= area.x1 && area.x0 < o.boxX + o.width && o.boxY <= area.y1
+                        && area.y0 < o.boxY + o.height;
+                };
+                rim = std::any_of(spots.begin(), spots.begin() + traced, overlaps)
+                    || std::any_of(dropped, dropped + droppedCount, overlaps);
+            }
+            if (rim || area.count > DimMostPixels || area.count < t.minSize
+                || area.sum < std::max(1, t.luminance) / DimSumShare
+                || !StandsOutOfNoise(top, noiseBefore, std::clamp(t.luminance, 1, 255) / DimSumShare))
+                continue;
+            Spot s = Judge(area, topAt, topGrey, topGrey - top, grey, greyStride, width, height,
+                           bottomUp);
+            s.faint = true;
+            s.dim = true;
+            spots.push_back(s);
+            // Its pixels are detected light, as those of a marked area.
+            for (const int p : visited)
+                detection[size_t(p / width) * detectionStride + p % width] = 0;
+        }
+    }
 }
 
 void SpotDetector::MarkLarge(const uint8_t *grey, int greyStride, int width)

@@ -10,6 +10,42 @@
 
 struct AreaSums;
 
+// Places where some pixel of a frame rose out of the noise, perhaps not to the marking level:
+// runs of Size pixels of a row, by the index of their first pixel. A dim spot may lie there.
+// Holds Capacity runs; more is no calm scene, where a dim spot could be told from the rest.
+struct DimBlocks
+{
+    static constexpr int Size = 16;
+    static constexpr int Capacity = 128;
+    // Runs are added where a pixel rose by riseLevel or more.
+    void Clear(int riseLevel)
+    {
+        count = 0;
+        level = riseLevel;
+    }
+    // Runs added next lie in the row starting at pixel index start.
+    DimBlocks &Row(int start)
+    {
+        rowStart = start;
+        return *this;
+    }
+    void Add(int x)
+    {
+        const int start = rowStart + x;
+        if (count > Capacity || (count > 0 && starts[count - 1] == start))
+            return;
+        if (count < Capacity)
+            starts[count] = start;
+        ++count;
+    }
+    bool Overflowed() const { return count > Capacity; }
+
+    int starts[Capacity];
+    int count = 0;
+    int rowStart = 0;
+    int level = 1;
+};
+
 // A pixel is a laser pixel when it is brighter than the background model by more than the
 // luminance threshold; connected laser pixels of an allowed size make a spot whose centre is
 // weighted by brightness above the threshold. Works in buffer rows; the caller says whether
@@ -60,10 +96,21 @@ private:
     void Fill(int start, const uint8_t *grey, int greyStride, int width, int height,
               bool bottomUp, const DetectorThresholds &t, std::vector<Spot> &spots);
     void Drop(const AreaSums &area, int height, bool bottomUp, int reason);
+    // Traces the dim areas: connected pixels that rose by the least rise, within DimBlocks
+    // found while marking, that hold no marked pixel (those are the rims of marked areas).
+    void TraceDim(const uint8_t *grey, int greyStride, uint8_t *detection,
+                  int detectionStride, int width, int height, bool bottomUp,
+                  const DetectorThresholds &t, std::vector<Spot> &spots);
+    // The spot of an area whose brightest pixel is topAt, rising from bInt to g.
+    Spot Judge(const AreaSums &area, int topAt, int g, int bInt, const uint8_t *grey,
+               int greyStride, int width, int height, bool bottomUp);
+    // The background of pixel p before this frame's step towards grey level g, lit as its row.
+    int BackgroundBefore(int p, int g) const;
     // Stamps the pixels of the area just filled as part of a large lit area of this frame.
     void MarkLarge(const uint8_t *grey, int greyStride, int width);
 
     Spot dropped[MaxDropped];
+    DimBlocks dim;
     int droppedCount = 0;
 
     std::vector<int16_t> background; // grey level with four fraction bits

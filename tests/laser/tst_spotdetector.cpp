@@ -257,9 +257,38 @@ private slots:
         QTest::newRow("a fifth of the picture lit up") << 70 << 4 << LightChange(60, 20) << -1 << 0.0;
         // Something large moving, not the whole scene: a white laser core still counts.
         QTest::newRow("a twentieth of the picture lit up") << 70 << 4 << LightChange(60, 5) << 3 << 100.5;
+        // Bright shapes drifting over a dark projected scene change a seventh of the picture
+        // while its light stays: a laser beside them is still a shot.
+        QTest::newRow("shapes drifting over a projected scene, then a laser") << 30 << 10 << Scene([](cv::Mat &p, int i) {
+            for (int k = 0; k < 4; ++k)
+                cv::circle(p, {40 + 80 * k + 6 * i, 70 + 30 * (k % 2)}, 30, cv::Scalar::all(200), cv::FILLED);
+            if (i == 8)
+                Laser(p, 160, 200);
+        }) << 8 << 160.5;
+        // The camera knocked: the printed bars shift, half the picture changes while its light
+        // stays, and nothing in that frame is a shot.
+        QTest::newRow("the camera knocked while a laser lights") << 60 << 5 << Scene([](cv::Mat &p, int i) {
+            for (int x = i == 3 ? 6 : 0; x < p.cols; x += 12)
+                p.colRange(x, std::min(p.cols, x + 6)) = cv::Scalar::all(160);
+            if (i == 3)
+                Laser(p, 100, 60);
+        }) << -1 << 0.0;
         QTest::newRow("round spot: reported at once") << 60 << 4 << Streak({52, 60}, 52) << 1 << 52.5;
         QTest::newRow("streak, then where the laser came to rest") << 60 << 4 << Streak({40, 60}, 54) << 2 << 54.5;
         QTest::newRow("streak alone: its own centre, a frame late") << 60 << 4 << Streak({40, 60}, -1) << 2 << 46.5;
+        // The lit edge of a sleeve moving through a dim room: a thin stroke, its core grey.
+        QTest::newRow("a thin weakly lit stroke in a dim room") << 40 << 6 << Scene([](cv::Mat &p, int i) {
+            if (i >= 2)
+                cv::line(p, {40 + 8 * i, 100}, {50 + 8 * i, 106}, cv::Scalar::all(140), 2);
+        }) << -1 << 0.0;
+        // A laser dragged fast enough to leave only a grey streak is no shot there, nor light
+        // that lingers: the round dot where it came to rest is.
+        QTest::newRow("grey streak, then where the laser came to rest") << 60 << 4 << Scene([](cv::Mat &p, int i) {
+            if (i == 1)
+                cv::line(p, {40, 60}, {52, 60}, cv::Scalar::all(170), 2);
+            else if (i == 2)
+                Laser(p, 54, 60);
+        }) << 2 << 54.5;
         QTest::newRow("dimmer band along a blurred white edge") << 140 << 4 << BlurredEdge(235) << -1 << 0.0;
         QTest::newRow("saturated spot at a blurred white edge") << 140 << 4 << BlurredEdge(255) << 2 << 154.0;
         const cv::Scalar faint = cv::Scalar::all(184);
@@ -301,11 +330,34 @@ private slots:
             if (i == 3)
                 cv::circle(p, {100, 60}, 3, cv::Scalar(80, 240, 70), cv::FILLED);
         }) << 4 << 100.5;
+        // A dot of a few pixels keeps about half its channel's rise where the camera's coarser
+        // colour blends it with the ink around.
+        QTest::newRow("a small red dot on black ink, half-way to white in red") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 3, cv::Scalar(55, 60, 160), cv::FILLED);
+        }) << 4 << 100.5;
         // A reddish glint on black brightens its red channel less than half way to white: no dot.
         QTest::newRow("a dim red glint on black ink") << 200 << 5 << Faint([](cv::Mat &p, int i) {
             p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
             if (i == 3)
                 cv::circle(p, {100, 60}, 3, cv::Scalar(60, 70, 140), cv::FILLED);
+        }) << -1 << 0.0;
+        // A weak red dot on a red card in a bright room lifts red to white and hardly the grey
+        // (a fifth of red's rise): it never reaches the marking level, only its colour tells it.
+        const auto redCard = [](cv::Mat &p) { p(cv::Rect(60, 30, 80, 60)) = cv::Scalar(70, 75, 182); };
+        QTest::newRow("a weak red dot on a red card") << 200 << 5 << Faint([=](cv::Mat &p, int i) {
+            redCard(p);
+            if (i == 3) {
+                cv::circle(p, {100, 60}, 5, cv::Scalar(70, 75, 215), cv::FILLED);
+                cv::circle(p, {100, 60}, 3, cv::Scalar(70, 75, 255), cv::FILLED);
+            }
+        }) << 4 << 100.5;
+        // The same rise shared by every channel is light of the room's colour, no laser.
+        QTest::newRow("a dim glint on a red card") << 200 << 5 << Faint([=](cv::Mat &p, int i) {
+            redCard(p);
+            if (i == 3)
+                cv::circle(p, {100, 60}, 4, cv::Scalar(90, 95, 202), cv::FILLED);
         }) << -1 << 0.0;
         // A lamp flickering with the mains, seen by a rolling shutter: bands of light and shade
         // roll down the picture from frame to frame, and a laser still gives its shot.
@@ -402,6 +454,9 @@ private slots:
         QTest::newRow("a bright patch of the scene's own colour") << at2([](cv::Mat &p) {
             cv::circle(p, {100, 60}, 4, cv::Scalar(30, 30, 250), cv::FILLED);
         }) << LASER_REJECT_TOO_FAINT << QRect(96, 56, 9, 9);
+        QTest::newRow("a thin grey stroke") << at2([](cv::Mat &p) {
+            p(cv::Rect(100, 100, 14, 2)) = cv::Scalar::all(170);
+        }) << LASER_REJECT_NOT_ROUND << QRect(100, 100, 14, 2);
     }
 
     void rejectedAreas()

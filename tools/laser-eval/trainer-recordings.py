@@ -489,10 +489,43 @@ def weak_red(rng):
     return s
 
 
+def streak(rng):
+    """A dim room; a person in dark clothes walks past the target, a lamp beside the wall
+    lighting only a thin rim along the edge of the body and of the raised arm."""
+    s = Scene("room-person-streak-dim", Camera(exposure_ms=30.0, light=0.006, read_noise=0.008),
+              4.6, rng)
+    cx, cy, r = target_room(s, rng)
+    w, h = s.cam.width, s.cam.height
+    cloth = np.array([0.10, 0.10, 0.12])
+    # The lamp's light caught on the edge of a sleeve, nearer the lamp than the wall.
+    rim = np.array([0.85, 0.88, 0.90]) * 2.5
+
+    def walker(canvas, t):
+        x = -80 + 0.2 * (t - 300.0)  # px per ms: a slow step
+        if -100 < x < w + 100:
+            top = int(h * 0.2)
+            cv2.rectangle(canvas, (int(x - 60), top), (int(x), h), cloth.tolist(), -1)
+            cv2.line(canvas, (int(x), top + 10), (int(x), h), rim.tolist(), 2)
+            # The arm reaches forward and down, its upper edge lit.
+            a = math.radians(25 + 20 * math.sin(t / 300.0))
+            ex, ey = int(x + 170 * math.cos(a)), int(h * 0.4 + 170 * math.sin(a))
+            cv2.line(canvas, (int(x), int(h * 0.4)), (ex, ey), cloth.tolist(), 14)
+            cv2.line(canvas, (int(x), int(h * 0.4) - 7), (ex, ey - 7), rim.tolist(), 1)
+            # A cuff at the wrist catches a short lit stroke.
+            cv2.line(canvas, (ex - 4, ey - 2), (ex + 3, ey + 4), rim.tolist(), 2)
+
+    s.movers = [walker]
+    # Shots before the person comes into the picture and after they have left it.
+    for t in (150.0, 4300.0):
+        x, y = in_ring(cx, cy, 0.0, r * 0.9)(rng)
+        s.pulses.append(Pulse(t, 100.0, x, y, power=1.0))
+    return s
+
+
 SCENES = {f.__name__: f for f in (cartridge_red, cartridge_green_720p60, competition_red,
                                   competition_green_60, held, recoil, double, black_centre,
                                   flicker_50, flicker_60, auto_exposure, person, projector,
-                                  weak_red)}
+                                  weak_red, streak)}
 
 
 def main():
