@@ -203,6 +203,10 @@ private slots:
                 ++read;
             QTest::qWait(10);
         }
+        // What waits in the queue is neither read nor dropped: taken first. One frame may still be
+        // in processing, and another grabbed while the figures are fetched.
+        while (CamReadFrame(nullptr) >= 0)
+            ++read;
         QCOMPARE(CamGetCaptureStats(&stats), 0);
         QCOMPARE(stats.askedFps, 30.0);
         QVERIFY2(stats.measuredFps > 24 && stats.measuredFps < 36, qPrintable(QString::number(stats.measuredFps)));
@@ -210,7 +214,8 @@ private slots:
         QCOMPARE(stats.framesDropped, int64_t(0)); // a simulator paces itself and loses nothing
         QCOMPARE(stats.sequenceKnown, 0);
         QCOMPARE(stats.decodeFailures, int64_t(0));
-        QVERIFY(stats.framesNotRead + read >= stats.framesDelivered - 1);
+        QVERIFY2(stats.framesNotRead + read >= stats.framesDelivered - 2,
+                 qPrintable(QString("%1 not read, %2 read, %3 delivered").arg(stats.framesNotRead).arg(read).arg(stats.framesDelivered)));
         QCOMPARE(stats.width, 640);
         QCOMPARE(stats.pixelFormat, uint32_t(0));
 
