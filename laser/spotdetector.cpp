@@ -128,9 +128,10 @@ void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int 
 // the way to the picture.
 void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
              int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation,
-             DimBlocks &dim)
+             DimBlocks &dim, int64_t &backgroundSum)
 {
     int x = from;
+    int64_t halves = 0;
 #ifdef __SSE2__
     // (b << 4) x gain >> 16 is b x gain >> GainBits: the lit background, below 2^15.
     static_assert(FractionBits + 8 <= 12 && GainBits == 12, "lit background fits 16 bits");
@@ -147,6 +148,8 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     __m128i peaks = zero;
     __m128i changes = zero;
     __m128i deviations = zero;
+    const __m128i ones = _mm_set1_epi16(1);
+    __m128i bgSums = zero;
     for (; x + 16 <= to; x += 16) {
         const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
         __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
@@ -178,8 +181,13 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
         b1 = _mm_add_epi16(b1, _mm_srai_epi16(_mm_sub_epi16(g1, b1), BackgroundShift));
         _mm_storeu_si128(reinterpret_cast<__m128i *>(bg + x), b0);
         _mm_storeu_si128(reinterpret_cast<__m128i *>(bg + x + 8), b1);
+        bgSums = _mm_add_epi32(
+            bgSums, _mm_madd_epi16(_mm_add_epi16(_mm_srai_epi16(b0, 1), _mm_srai_epi16(b1, 1)), ones));
         peaks = _mm_max_epu8(peaks, grey);
     }
+    alignas(16) int32_t s32[4];
+    _mm_store_si128(reinterpret_cast<__m128i *>(s32), bgSums);
+    halves = int64_t(s32[0]) + s32[1] + s32[2] + s32[3];
     alignas(16) uint8_t lanes[16];
     _mm_store_si128(reinterpret_cast<__m128i *>(lanes), peaks);
     for (uint8_t v : lanes)
@@ -212,40 +220,51 @@ void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, 
     }
 #endif
     MarkRowScalar(g, bg, w, det, x, to, threshold, gain, peak, changed, deviation, dim);
+    // The moved background's light as BackgroundRowSum weighs it, for the next frame's gain.
+    backgroundSum = halves * 2;
+    for (; x < to; ++x)
+        backgroundSum += bg[x];
 }
 
-// The gain (GainBits fraction bits) that lights a row's background as the row is lit now: the
-// ratio of their sums, within what flicker and exposure steps do. A laser spot adds too little
-// to a whole row to move it; dark rows, where noise is most of the light, keep gain 1.
-int RowGain(const uint8_t *g, const int16_t *bg, int width)
+// The light of a row of the background (four fraction bits) as the gain weighs it: in steps of
+// sixteen pixels each level's half counted twice, so that sixteen of them fit 16-bit lanes.
+// MarkRow leaves the same sum of the background it moved, and the next frame's gain needs no
+// second pass over it.
+int64_t BackgroundRowSum(const int16_t *bg, int width)
 {
-    int64_t picture = 0, background = 0;
+    int64_t sum = 0;
+    int x = 0;
+#ifdef __SSE2__
+    for (; x + 16 <= width; x += 16)
+        for (int k = 0; k < 16; ++k)
+            sum += (bg[x + k] >> 1) * 2;
+#endif
+    for (; x < width; ++x)
+        sum += bg[x];
+    return sum;
+}
+
+// The gain (GainBits fraction bits) that lights a row's background, whose light backgroundSum
+// holds, as the row is lit now: the ratio of their sums, within what flicker and exposure steps
+// do. A laser spot adds too little to a whole row to move it; dark rows, where noise is most of
+// the light, keep gain 1.
+int RowGain(const uint8_t *g, int64_t backgroundSum, int width)
+{
+    int64_t picture = 0;
     int x = 0;
 #ifdef __SSE2__
     const __m128i zero = _mm_setzero_si128();
-    const __m128i ones = _mm_set1_epi16(1);
-    __m128i sums = zero, bgSums = zero;
-    for (; x + 16 <= width; x += 16) {
+    __m128i sums = zero;
+    for (; x + 16 <= width; x += 16)
         sums = _mm_add_epi64(
             sums, _mm_sad_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x)), zero));
-        const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
-        const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
-        bgSums = _mm_add_epi32(bgSums, _mm_madd_epi16(_mm_add_epi16(_mm_srai_epi16(b0, 1),
-                                                                    _mm_srai_epi16(b1, 1)),
-                                                      ones));
-    }
     alignas(16) int64_t s64[2];
     _mm_store_si128(reinterpret_cast<__m128i *>(s64), sums);
     picture = s64[0] + s64[1];
-    alignas(16) int32_t s32[4];
-    _mm_store_si128(reinterpret_cast<__m128i *>(s32), bgSums);
-    background = (int64_t(s32[0]) + s32[1] + s32[2] + s32[3]) * 2;
 #endif
-    for (; x < width; ++x) {
+    for (; x < width; ++x)
         picture += g[x];
-        background += bg[x];
-    }
-    background >>= FractionBits;
+    const int64_t background = backgroundSum >> FractionBits;
     if (background < int64_t(width) * DarkRowLevel)
         return 1 << GainBits;
     const int64_t gain = (picture << GainBits) / background;
@@ -322,6 +341,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         memory.assign(size_t(width) * height, 0);
         weight.assign(size_t(width) * height, 0);
         rowGain.assign(size_t(height), 1 << GainBits);
+        rowBackground.assign(size_t(height), 0);
         largeAt.assign(size_t(width) * height, 0);
         frameCount = 1;
         bgWidth = width;
@@ -337,6 +357,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
             uint16_t *m = memory.data() + size_t(y) * width;
             for (int x = 0; x < width; ++x)
                 m[x] = uint16_t(g[x] << 8);
+            rowBackground[size_t(y)] = BackgroundRowSum(bg, width);
         }
         primed = true;
         memoryRow = 0;
@@ -363,8 +384,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     int64_t gains = 0;
     int leastGain = MostRowGain, mostGain = LeastRowGain;
     for (int y = 0; y < height; ++y) {
-        const int gain = RowGain(grey + size_t(y) * greyStride,
-                                 background.data() + size_t(y) * width, width);
+        const int gain = RowGain(grey + size_t(y) * greyStride, rowBackground[size_t(y)], width);
         rowGain[size_t(y)] = gain;
         gains += gain;
         leastGain = std::min(leastGain, gain);
@@ -377,7 +397,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
                 width, threshold, rowGain[size_t(y)], peak, changed, deviation,
-                dim.Row(y * width));
+                dim.Row(y * width), rowBackground[size_t(y)]);
     // This frame's spots are judged against the noise of the frames before (0: none yet).
     noiseBefore = noise;
     const int frameNoise = int((deviation << NoiseFractionBits) / (int64_t(width) * height));
