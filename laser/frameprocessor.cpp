@@ -3,6 +3,7 @@
 #include "frameprocessor.h"
 
 #include "corewhiteness.h"
+#include "greyconversion.h"
 #include "homography.h"
 #include "outshine.h"
 #include "spotcore.h"
@@ -81,12 +82,14 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
                                                                  : cv::COLOR_BGRA2BGR);
         source = &converted;
     }
-    // Into the bottom-first colour buffer at the asked size, in one pass.
+    // Into the bottom-first colour and grey buffers at the asked size, in one pass.
     if (!colourReady)
-        scaler.Scale(*source, width, height, out.colour.data(), out.colourStride, true);
-    cv::Mat colour(height, width, CV_8UC3, out.colour.data(), size_t(out.colourStride));
-    cv::Mat grey(height, width, CV_8UC1, out.grey.data(), size_t(out.greyStride));
-    cv::cvtColor(colour, grey, cv::COLOR_BGR2GRAY);
+        scaler.Scale(*source, width, height, out.colour.data(), out.colourStride, true,
+                     out.grey.data(), out.greyStride);
+    else
+        for (int y = 0; y < height; ++y)
+            BgrRowToGrey(out.colour.data() + size_t(y) * out.colourStride,
+                         out.grey.data() + size_t(y) * out.greyStride, width);
     out.peak = detector.Detect(out.grey.data(), out.greyStride, width, height, true,
                                out.detection.data(), out.greyStride, t, spots);
     // A laser core turns white whatever the laser's colour; a brighter patch of the scene keeps

@@ -42,14 +42,23 @@ extern "C" {
  * weakest colour channel closes L/510 of the gap to white against the colours around the spot
  * (a laser core turns white whatever its colour; a bright patch of the scene keeps its own),
  * no pixel just outside the spot brighter than the spot's brightest by more than 10 grey levels
- * (laser light adds to what lies under it; a fringe spreading from a brighter area does not),
+ * or an eighth of the spot's rise, whichever is less (laser light adds to what lies under it; a
+ * fringe spreading from a brighter area does not),
  * a spot that is small (no longer than a tenth of the picture's width), filled (half or more
  * of the ellipse of its moments: no crescent, ring or ragged patch) and clear of the picture's
  * edge, a peak that rises above the scene's memory of the last several seconds by a quarter of
  * its rise above the background (an area uncovered by a hand moving away is no shot), and a
- * frame in which fewer than 10 % of the pixels changed (a light switched on, exposure
- * stepping, the camera moving give no shots); where 1 % to 10 % changed (a person walking by,
- * a moving projected target) the core must close three quarters of the gap to white. A lit
+ * frame that is no changed scene. A scene changed when more than 10 % of the pixels changed
+ * and either the whole picture's brightness moved by more than a thirty-second or a quarter
+ * of the pixels changed (a light switched on, exposure stepping, the camera moving give no
+ * shots; bright shapes drifting across a projected scene brighten it where they arrive and
+ * darken it where they leave, and its light stays). Where more than 1 % changed without a
+ * changed scene (a person walking by, a moving projected target) the core must close three
+ * quarters of the gap to white. A spot more than two and a half times longer than wide whose
+ * core closes less than three quarters of the gap and is not coloured (below) is no shot: the
+ * lit edge of a sleeve or a body moving through a dim room is a thin stroke of the room's own
+ * light, while a laser dragged across the wall during the exposure still drives its core to
+ * white (its round dot in the next frame is the shot). A lit
  * area that fails as a whole (a moving target with the laser on it) yields its brightest
  * core: the pixels within L/10 of its peak, a quarter of the area or less. A spot without a
  * white core that covers less than three quarters of its ellipse is no shot when half as many
@@ -70,11 +79,17 @@ extern "C" {
  * rounder spot of its next frame where there is one.
  * A laser dot on something dark (the black of a ring target sends back a twentieth of what
  * white paper does) or on a target of its own colour drives its own colour channel to white
- * and the others hardly: a spot that stands out of the noise without closing the grey gap
- * counts when, outside a stirred scene, its core's strongest channel (red or green) closes 56 %
- * of that channel's gap to white, twice the share its weakest channel closes, and no pixel
- * beside it is brighter in that channel. Such a pulse is reported a frame later, at the
- * stronger spot of its next frame where there is one.
+ * and the others hardly: a spot that stands out of the noise without closing the grey gap (its
+ * rise at least L/255 of forty times the picture's mean deviation from the background) counts
+ * when it is round (at most twice as long as wide) and, outside a stirred scene, its core's
+ * strongest channel (red or green) closes half of that channel's gap to white, at least twice
+ * the share its weakest channel closes, and no pixel touching it is brighter in that channel (a
+ * camera keeps colour at half its resolution: a dot a few pixels wide keeps about half its
+ * channel's rise). Where a pixel rose out of the noise without reaching the marking level,
+ * the connected pixels that rose by L/10 or more form a dim area (at most 256 pixels, half the
+ * light and half the rise out of the noise a marked spot needs); a dim area counts only by
+ * such a coloured core. Such a pulse is reported a frame later, at the stronger spot of its
+ * next frame where there is one.
  * When the rows of a frame are lit unevenly against the background (bands of light and shade,
  * the brightest row an eighth brighter than the darkest: a lamp flickering with the mains seen
  * by a rolling shutter), each row is compared with the background lit by the row's own gain

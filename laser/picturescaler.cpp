@@ -2,6 +2,8 @@
 // PictureScaler: area averaging for shrinking, interpolation for growing.
 #include "picturescaler.h"
 
+#include "greyconversion.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -328,27 +330,33 @@ void PictureScaler::AreaTaps(int from, int to, Taps &taps)
 }
 
 void PictureScaler::Scale(const cv::Mat &picture, int width, int height, uint8_t *out,
-                          int outStride, bool bottomUp)
+                          int outStride, bool bottomUp, uint8_t *grey, int greyStride)
 {
     const size_t rowBytes = size_t(width) * 3;
     auto outRow = [&](int y) { return out + size_t(bottomUp ? height - 1 - y : y) * outStride; };
+    // A row of the same size is read once: copied, and made grey from the source still cached.
+    auto copyRow = [&](int y, const uint8_t *row) {
+        std::memcpy(outRow(y), row, rowBytes);
+        if (grey)
+            BgrRowToGrey(row, grey + size_t(bottomUp ? height - 1 - y : y) * greyStride, width);
+    };
     if (picture.cols == width && picture.rows == height) {
         for (int y = 0; y < height; ++y)
-            std::memcpy(outRow(y), picture.ptr<uint8_t>(y), rowBytes);
+            copyRow(y, picture.ptr<uint8_t>(y));
         return;
     }
     if (picture.cols >= width && picture.rows >= height) {
-        Shrink(picture, width, height, out, outStride, bottomUp);
+        Shrink(picture, width, height, out, outStride, bottomUp, grey, greyStride);
         return;
     }
     // Growing (a camera smaller than asked for) is rare: bilinear, then the rows in order.
     cv::resize(picture, grown, cv::Size(width, height), 0, 0, cv::INTER_LINEAR);
     for (int y = 0; y < height; ++y)
-        std::memcpy(outRow(y), grown.ptr<uint8_t>(y), rowBytes);
+        copyRow(y, grown.ptr<uint8_t>(y));
 }
 
 void PictureScaler::Shrink(const cv::Mat &picture, int width, int height, uint8_t *out,
-                           int outStride, bool bottomUp)
+                           int outStride, bool bottomUp, uint8_t *grey, int greyStride)
 {
     AreaTaps(picture.rows, height, rows);
     AreaTaps(picture.cols, width, columns);
@@ -360,7 +368,11 @@ void PictureScaler::Shrink(const cv::Mat &picture, int width, int height, uint8_
         // Down the columns first: every byte of the row on its own.
         const int start = rows.start[size_t(y)], count = rows.count[size_t(y)];
         const uint16_t *w = rows.weights.data() + rows.first[size_t(y)];
-        uint8_t *o = out + size_t(bottomUp ? height - 1 - y : y) * outStride;
+        const size_t outY = size_t(bottomUp ? height - 1 - y : y);
+        uint8_t *o = out + outY * outStride;
+        if (grey && y > 0) // the row before, written last time round
+            BgrRowToGrey(out + (bottomUp ? outY + 1 : outY - 1) * outStride,
+                         grey + (bottomUp ? outY + 1 : outY - 1) * greyStride, width);
 #if defined(__x86_64__) || defined(__i386__)
         static const bool shuffles = __builtin_cpu_supports("ssse3");
         if (shuffles && factor == 2 && count == 2) { // both directions in one pass
@@ -400,5 +412,9 @@ void PictureScaler::Shrink(const cv::Mat &picture, int width, int height, uint8_
         case 3: ShrinkRowBy<3>(averaged, o, means.data(), width); break;
         default: ShrinkRow(columns, averaged, o); break;
         }
+    }
+    if (grey && height > 0) {
+        const size_t last = size_t(bottomUp ? 0 : height - 1);
+        BgrRowToGrey(out + last * outStride, grey + last * greyStride, width);
     }
 }

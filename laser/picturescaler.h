@@ -16,8 +16,10 @@ class PictureScaler
 {
 public:
     // picture: BGR, top row first, any size. out: width x height BGR with the given stride.
+    // With grey, also its grey levels (rows in the same order), each row converted as soon as
+    // it is written, while it is still in the cache.
     void Scale(const cv::Mat &picture, int width, int height, uint8_t *out, int outStride,
-               bool bottomUp);
+               bool bottomUp, uint8_t *grey = nullptr, int greyStride = 0);
 
     // The taps of one axis: output i averages source[start[i] ... start[i] + count[i] - 1] with
     // weights (summing to 256) from weights[first[i]] on.
@@ -35,7 +37,7 @@ public:
 
 private:
     void Shrink(const cv::Mat &picture, int width, int height, uint8_t *out, int outStride,
-                bool bottomUp);
+                bool bottomUp, uint8_t *grey, int greyStride);
 
     Taps rows;
     Taps columns;

@@ -1,25 +1,17 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-// SpotDetector: background difference, per-row marking and flood fill of laser spots.
+// SpotDetector: a frame against its background: scene change, flood fill and judging of lit areas.
 #include "spotdetector.h"
+
+#include "rowmarking.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+using namespace RowMarking;
 
 namespace {
 
-// Background follows the picture with 1/8 of the difference per frame: a spot that appears
-// stands out at once, lighting that drifts is absorbed within a few frames. It is kept with
-// four fraction bits so that every step fits 16-bit lanes.
-constexpr int BackgroundShift = 3;
-constexpr int FractionBits = 4;
-// A pixel that moved this far from the background either way counts as changed; many changed
-// pixels at once are a change of the scene.
-constexpr int ChangeLevel = 24;
 // A light switched on, exposure stepping or the camera moving changes a large part of the
 // picture at once; a laser spot, even a large one, changes a small part of it: one pixel in
 // this many changed is a change of the scene. One in StirShare changed is a stirred scene: a
@@ -46,219 +38,18 @@ constexpr int DimMostPixels = 256;
 constexpr int DimSumShare = 2;
 // A faint area this small is a speck of noise, not worth showing as a rejected light.
 constexpr int DroppedLeastPixels = 4;
-// Row gains: GainBits fraction bits; mains flicker and auto exposure light a row by a quarter
-// more or a fifth less at most between two frames; more is a change of the scene. Rows darker
-// than DarkRowLevel on average keep their light.
-constexpr int GainBits = 12;
-constexpr int LeastRowGain = (1 << GainBits) * 4 / 5;
-constexpr int MostRowGain = (1 << GainBits) * 5 / 4;
-constexpr int DarkRowLevel = 12;
 // Rows lit more or less by this share on average: the whole picture's light changed, and no
 // row gain is applied.
 constexpr int WholePictureGainShare = 16;
 // Flicker bands: the brightest-lit row against the darkest by this share or more.
 constexpr int FlickerBandShare = 8;
 
-// The luminance threshold T (0-255) asks a spot's brightest pixel to close T/255 of the gap
-// between the background and white: a laser core drives a pixel most of the way to saturation
-// whatever lies under it, while reflections, shadows and compression noise brighten it by a
-// small share, and a spot on a bright wall cannot rise further than white. The spot's extent is
-// where the rise falls to EdgeShare of that, and never less than T/10 grey levels, so that the
-// faint flicker of a bright surface stays outside.
-constexpr int EdgeShareNumerator = 2;
-constexpr int EdgeShareDenominator = 5;
-
-// Scale for the needed rise: threshold x EdgeShare in 16-bit fixed point against the room
-// below white, which carries FractionBits.
-inline int EdgeScale(int threshold)
-{
-    return threshold * EdgeShareNumerator * (1 << FractionBits) / EdgeShareDenominator;
-}
-
-inline int LeastRise(int threshold)
-{
-    return std::max(1, threshold / 10);
-}
-
-// The rise a pixel needs to belong to a spot, for a background with fraction bits.
-inline int NeededRise(int backgroundFraction, int threshold)
-{
-    const int room = (255 << FractionBits) - backgroundFraction;
-    return std::max(LeastRise(threshold), (room * EdgeScale(threshold)) >> 16);
-}
-
-// A row's light as the background holds it, times the row's gain (GainBits fraction bits): a
-// lamp flickering with the mains, or exposure stepping, lights whole rows of a rolling-shutter
-// camera more or less at once, and a laser spot rises above its own row's light.
-inline int LitBackground(int b, int gain)
-{
-    return std::min(255 << FractionBits, (b * gain) >> GainBits);
-}
-
-// Marks one row: weight = rise above the background minus the needed rise, plus one, so a pixel
-// that rises exactly by it counts (0: not a laser pixel). Also the detection value, the peak,
-// the count of pixels that changed by ChangeLevel either way, and the background moved 1/8 of
-// the way to the picture. The background is compared lit by the row's gain, and moves towards
-// the picture unlit.
-void MarkRowScalar(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-                   int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation,
-                   DimBlocks &dim)
-{
-    for (int x = from; x < to; ++x) {
-        const int grey = g[x];
-        const int b = LitBackground(bg[x], gain);
-        const int bInt = b >> FractionBits;
-        const int level = std::min(255, bInt + NeededRise(b, threshold) - 1);
-        const int weight = std::max(0, grey - level);
-        w[x] = uint8_t(weight);
-        det[x] = weight ? uint8_t(0) : uint8_t(std::max(grey, 1));
-        if (grey - bInt >= dim.level)
-            dim.Add(x - x % DimBlocks::Size);
-        changed += std::abs(grey - bInt) >= ChangeLevel;
-        deviation += std::abs(grey - bInt);
-        bg[x] = int16_t(bg[x] + (((grey << FractionBits) - bg[x]) >> BackgroundShift));
-        peak = std::max<uint8_t>(peak, g[x]);
-    }
-}
-
-// Marks the pixels from `from` to `to` of a row: weight = rise above the background minus the
-// needed rise, plus one, so a pixel that rises exactly by it counts (0: not a laser pixel).
-// Also the detection value, the peak, the count of pixels that changed by ChangeLevel either
-// way, the sum of every pixel's distance from the background, and the background moved 1/8 of
-// the way to the picture.
-void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
-             int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation,
-             DimBlocks &dim)
-{
-    int x = from;
-#ifdef __SSE2__
-    // (b << 4) x gain >> 16 is b x gain >> GainBits: the lit background, below 2^15.
-    static_assert(FractionBits + 8 <= 12 && GainBits == 12, "lit background fits 16 bits");
-    const __m128i gains = _mm_set1_epi16(short(gain));
-    // Sixteen pixels at a time with saturating byte arithmetic; the same result as the scalar
-    // loop, which finishes the row.
-    const __m128i white = _mm_set1_epi16(255 << FractionBits);
-    const __m128i scale = _mm_set1_epi16(short(EdgeScale(threshold)));
-    const __m128i least = _mm_set1_epi8(char(LeastRise(threshold)));
-    const __m128i one = _mm_set1_epi8(1);
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i changeLevel = _mm_set1_epi8(char(ChangeLevel - 1));
-    __m128i rises = zero;
-    __m128i peaks = zero;
-    __m128i changes = zero;
-    __m128i deviations = zero;
-    for (; x + 16 <= to; x += 16) {
-        const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
-        __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
-        __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
-        const __m128i l0 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b0, 4), gains));
-        const __m128i l1 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b1, 4), gains));
-        const __m128i bInt =
-            _mm_packus_epi16(_mm_srai_epi16(l0, FractionBits), _mm_srai_epi16(l1, FractionBits));
-        const __m128i share = _mm_packus_epi16(
-            _mm_mulhi_epu16(_mm_sub_epi16(white, l0), scale),
-            _mm_mulhi_epu16(_mm_sub_epi16(white, l1), scale));
-        const __m128i need = _mm_max_epu8(least, share);
-        const __m128i level = _mm_adds_epu8(bInt, _mm_subs_epu8(need, one));
-        const __m128i weight = _mm_subs_epu8(grey, level);
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(w + x), weight);
-        const __m128i unlit = _mm_cmpeq_epi8(weight, zero);
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(det + x),
-                         _mm_and_si128(unlit, _mm_max_epu8(grey, one)));
-        // |grey - background| >= ChangeLevel, as 1 per changed byte, summed by SAD.
-        const __m128i rise = _mm_subs_epu8(grey, bInt);
-        rises = _mm_max_epu8(rises, rise);
-        const __m128i diff = _mm_or_si128(rise, _mm_subs_epu8(bInt, grey));
-        const __m128i isChanged = _mm_min_epu8(_mm_subs_epu8(diff, changeLevel), one);
-        changes = _mm_add_epi64(changes, _mm_sad_epu8(isChanged, zero));
-        deviations = _mm_add_epi64(deviations, _mm_sad_epu8(diff, zero));
-        const __m128i g0 = _mm_slli_epi16(_mm_unpacklo_epi8(grey, zero), FractionBits);
-        const __m128i g1 = _mm_slli_epi16(_mm_unpackhi_epi8(grey, zero), FractionBits);
-        b0 = _mm_add_epi16(b0, _mm_srai_epi16(_mm_sub_epi16(g0, b0), BackgroundShift));
-        b1 = _mm_add_epi16(b1, _mm_srai_epi16(_mm_sub_epi16(g1, b1), BackgroundShift));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(bg + x), b0);
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(bg + x + 8), b1);
-        peaks = _mm_max_epu8(peaks, grey);
-    }
-    alignas(16) uint8_t lanes[16];
-    _mm_store_si128(reinterpret_cast<__m128i *>(lanes), peaks);
-    for (uint8_t v : lanes)
-        peak = std::max(peak, v);
-    alignas(16) int64_t counts[2];
-    _mm_store_si128(reinterpret_cast<__m128i *>(counts), changes);
-    changed += int(counts[0] + counts[1]);
-    _mm_store_si128(reinterpret_cast<__m128i *>(counts), deviations);
-    deviation += counts[0] + counts[1];
-    // Where some pixel rose by the dim level, the runs that hold one are places where a dim
-    // spot may be. Few rows have one: they are looked at again, against the background already
-    // moved an eighth of the way to the picture, so by three quarters of that rise.
-    if (!dim.Overflowed()
-        && _mm_movemask_epi8(_mm_cmpeq_epi8(
-               _mm_subs_epu8(rises, _mm_set1_epi8(char(dim.level - 1))), zero))
-            != 0xffff) {
-        const __m128i less = _mm_set1_epi8(char(std::max(0, dim.level * 3 / 4 - 1)));
-        for (int r = from; r + 16 <= x; r += 16) {
-            const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + r));
-            const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + r));
-            const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + r + 8));
-            const __m128i l0 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b0, 4), gains));
-            const __m128i l1 = _mm_min_epi16(white, _mm_mulhi_epu16(_mm_slli_epi16(b1, 4), gains));
-            const __m128i bInt = _mm_packus_epi16(_mm_srai_epi16(l0, FractionBits),
-                                                  _mm_srai_epi16(l1, FractionBits));
-            const __m128i rise = _mm_subs_epu8(_mm_subs_epu8(grey, bInt), less);
-            if (_mm_movemask_epi8(_mm_cmpeq_epi8(rise, zero)) != 0xffff)
-                dim.Add(r);
-        }
-    }
-#endif
-    MarkRowScalar(g, bg, w, det, x, to, threshold, gain, peak, changed, deviation, dim);
-}
-
-// The gain (GainBits fraction bits) that lights a row's background as the row is lit now: the
-// ratio of their sums, within what flicker and exposure steps do. A laser spot adds too little
-// to a whole row to move it; dark rows, where noise is most of the light, keep gain 1.
-int RowGain(const uint8_t *g, const int16_t *bg, int width)
-{
-    int64_t picture = 0, background = 0;
-    int x = 0;
-#ifdef __SSE2__
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i ones = _mm_set1_epi16(1);
-    __m128i sums = zero, bgSums = zero;
-    for (; x + 16 <= width; x += 16) {
-        sums = _mm_add_epi64(
-            sums, _mm_sad_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x)), zero));
-        const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x));
-        const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bg + x + 8));
-        bgSums = _mm_add_epi32(bgSums, _mm_madd_epi16(_mm_add_epi16(_mm_srai_epi16(b0, 1),
-                                                                    _mm_srai_epi16(b1, 1)),
-                                                      ones));
-    }
-    alignas(16) int64_t s64[2];
-    _mm_store_si128(reinterpret_cast<__m128i *>(s64), sums);
-    picture = s64[0] + s64[1];
-    alignas(16) int32_t s32[4];
-    _mm_store_si128(reinterpret_cast<__m128i *>(s32), bgSums);
-    background = (int64_t(s32[0]) + s32[1] + s32[2] + s32[3]) * 2;
-#endif
-    for (; x < width; ++x) {
-        picture += g[x];
-        background += bg[x];
-    }
-    background >>= FractionBits;
-    if (background < int64_t(width) * DarkRowLevel)
-        return 1 << GainBits;
-    const int64_t gain = (picture << GainBits) / background;
-    return int(std::clamp<int64_t>(gain, LeastRowGain, MostRowGain));
-}
-
 // The scene's memory: what the picture has looked like over the last several seconds, with
 // eight fraction bits. Every frame one row in MemoryStride moves 1/MemoryShare of the way to
 // the picture, so each pixel follows with a time of MemoryStride x MemoryShare frames (8.5 s at
 // 30 fps): a laser pulse leaves no trace in it, a hand resting on the wall for a second or two
 // does not make it forget what lay under the hand.
-constexpr int MemoryStride = 8;
-constexpr int MemoryShift = 5; // MemoryShare 32
+constexpr int MemoryStride = 8; // with MemoryShift, MemoryShare 32
 // A spot must rise above the memory by at least this part of its rise above the background:
 // an area uncovered by something moving away (a hand, a sheet) only returns to what the memory
 // holds, while a laser lights what was never that bright.
@@ -272,29 +63,6 @@ constexpr int NoiseFractionBits = 8;
 // Levels are whole numbers: less than half a level of noise cannot be told from none.
 constexpr int LeastNoise = 1 << (NoiseFractionBits - 1);
 
-void FollowRow(const uint8_t *g, uint16_t *memory, int width)
-{
-    int x = 0;
-#ifdef __SSE2__
-    const __m128i zero = _mm_setzero_si128();
-    for (; x + 16 <= width; x += 16) {
-        const __m128i grey = _mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x));
-        for (int half = 0; half < 2; ++half) {
-            __m128i *m = reinterpret_cast<__m128i *>(memory + x + 8 * half);
-            const __m128i target = half ? _mm_unpackhi_epi8(zero, grey) : _mm_unpacklo_epi8(zero, grey);
-            const __m128i old = _mm_loadu_si128(m);
-            const __m128i up = _mm_srli_epi16(_mm_subs_epu16(target, old), MemoryShift);
-            const __m128i down = _mm_srli_epi16(_mm_subs_epu16(old, target), MemoryShift);
-            _mm_storeu_si128(m, _mm_sub_epi16(_mm_add_epi16(old, up), down));
-        }
-    }
-#endif
-    for (; x < width; ++x) {
-        const int target = g[x] << 8, old = memory[x];
-        memory[x] = uint16_t(old + (target > old ? (target - old) >> MemoryShift
-                                                 : -((old - target) >> MemoryShift)));
-    }
-}
 
 } // namespace
 
@@ -322,6 +90,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         memory.assign(size_t(width) * height, 0);
         weight.assign(size_t(width) * height, 0);
         rowGain.assign(size_t(height), 1 << GainBits);
+        rowBackground.assign(size_t(height), 0);
         largeAt.assign(size_t(width) * height, 0);
         frameCount = 1;
         bgWidth = width;
@@ -337,6 +106,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
             uint16_t *m = memory.data() + size_t(y) * width;
             for (int x = 0; x < width; ++x)
                 m[x] = uint16_t(g[x] << 8);
+            rowBackground[size_t(y)] = BackgroundRowSum(bg, width);
         }
         primed = true;
         memoryRow = 0;
@@ -363,8 +133,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
     int64_t gains = 0;
     int leastGain = MostRowGain, mostGain = LeastRowGain;
     for (int y = 0; y < height; ++y) {
-        const int gain = RowGain(grey + size_t(y) * greyStride,
-                                 background.data() + size_t(y) * width, width);
+        const int gain = RowGain(grey + size_t(y) * greyStride, rowBackground[size_t(y)], width);
         rowGain[size_t(y)] = gain;
         gains += gain;
         leastGain = std::min(leastGain, gain);
@@ -377,7 +146,7 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
                 weight.data() + size_t(y) * width, detection + size_t(y) * detectionStride, 0,
                 width, threshold, rowGain[size_t(y)], peak, changed, deviation,
-                dim.Row(y * width));
+                dim.Row(y * width), rowBackground[size_t(y)]);
     // This frame's spots are judged against the noise of the frames before (0: none yet).
     noiseBefore = noise;
     const int frameNoise = int((deviation << NoiseFractionBits) / (int64_t(width) * height));
@@ -643,44 +412,6 @@ void SpotDetector::Drop(const AreaSums &area, int height, bool bottomUp, int rea
     area.Describe(height, bottomUp, s);
     s.laser = false;
     s.rejected = reason;
-}
-
-void AreaSums::Describe(int height, bool bottomUp, Spot &spot) const
-{
-    spot.x = sx / sum;
-    spot.y = sy / sum;
-    if (bottomUp)
-        spot.y = height - spot.y;
-    spot.strength = sum;
-    spot.pixels = count;
-    spot.boxX = x0;
-    spot.boxY = y0;
-    spot.width = x1 - x0 + 1;
-    spot.height = y1 - y0 + 1;
-    SpotShape(count, mx, my, mxx, myy, mxy, spot);
-}
-
-void SpotShape(int count, double mx, double my, double mxx, double myy, double mxy, Spot &spot)
-{
-    const double n = count;
-    const double cxx = mxx / n - (mx / n) * (mx / n) + 1.0 / 12.0; // a pixel is a unit square
-    const double cyy = myy / n - (my / n) * (my / n) + 1.0 / 12.0;
-    const double cxy = mxy / n - (mx / n) * (my / n);
-    const double mean = (cxx + cyy) / 2.0;
-    const double spread = std::sqrt((cxx - cyy) * (cxx - cyy) / 4.0 + cxy * cxy);
-    const double major = mean + spread, minor = std::max(mean - spread, 1e-6);
-    spot.elongation = std::sqrt(major / minor);
-    // A bar of length L has the variance L^2 / 12 along it; a filled ellipse covers
-    // 4 pi sqrt(major minor), a disc, bar or straight streak about that many pixels.
-    spot.length = std::sqrt(12.0 * major);
-    spot.fill = n / (4.0 * M_PI * std::sqrt(major * minor));
-}
-
-double Elongation(int count, double mx, double my, double mxx, double myy, double mxy)
-{
-    Spot s;
-    SpotShape(count, mx, my, mxx, myy, mxy, s);
-    return s.elongation;
 }
 
 int SpotDetector::DarkenedAround(const uint8_t *grey, int greyStride, const Spot &s) const

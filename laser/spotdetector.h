@@ -2,49 +2,13 @@
 // SpotDetector: finds laser spots in a grey picture against a slowly adapting background.
 #pragma once
 
+#include "areasums.h"
+#include "dimblocks.h"
 #include "spot.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
-
-struct AreaSums;
-
-// Places where some pixel of a frame rose out of the noise, perhaps not to the marking level:
-// runs of Size pixels of a row, by the index of their first pixel. A dim spot may lie there.
-// Holds Capacity runs; more is no calm scene, where a dim spot could be told from the rest.
-struct DimBlocks
-{
-    static constexpr int Size = 16;
-    static constexpr int Capacity = 128;
-    // Runs are added where a pixel rose by riseLevel or more.
-    void Clear(int riseLevel)
-    {
-        count = 0;
-        level = riseLevel;
-    }
-    // Runs added next lie in the row starting at pixel index start.
-    DimBlocks &Row(int start)
-    {
-        rowStart = start;
-        return *this;
-    }
-    void Add(int x)
-    {
-        const int start = rowStart + x;
-        if (count > Capacity || (count > 0 && starts[count - 1] == start))
-            return;
-        if (count < Capacity)
-            starts[count] = start;
-        ++count;
-    }
-    bool Overflowed() const { return count > Capacity; }
-
-    int starts[Capacity];
-    int count = 0;
-    int rowStart = 0;
-    int level = 1;
-};
 
 // A pixel is a laser pixel when it is brighter than the background model by more than the
 // luminance threshold; connected laser pixels of an allowed size make a spot whose centre is
@@ -117,6 +81,7 @@ private:
     std::vector<uint8_t> weight;      // brightness above background + threshold, 0: not laser
     std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
     std::vector<int> rowGain;         // how each row of the last frame was lit against the background
+    std::vector<int64_t> rowBackground; // each row's background light, as the row gain weighs it
     // The frame count (low 24 bits) at which each pixel last belonged to an area too large or
     // too long to be a spot, shifted over its grey level then; frameCount counts frames from
     // 2, so that 0 is never the frame before.
@@ -149,47 +114,3 @@ constexpr int NoiseGap = 40;
 // Whether rise stands out of noise (the mean deviation, eight fraction bits; 0: not measured
 // yet) by threshold/255 of NoiseGap times it.
 bool StandsOutOfNoise(int rise, int noise, int threshold);
-
-// Shape of an area from its pixel moments (sums of offsets from any origin, their squares and
-// product): elongation, the ratio of the long to the short axis (1 for a disc, large for a
-// streak); length, that of a bar with the same spread; fill, the share of the ellipse with the
-// same moments that the pixels cover (about 1 for a disc, a bar or a straight streak, much less
-// for a crescent, a ring or a ragged patch).
-void SpotShape(int count, double mx, double my, double mxx, double myy, double mxy, Spot &spot);
-double Elongation(int count, double mx, double my, double mxx, double myy, double mxy);
-
-// What a fill gathers over an area's pixels as it visits them: the brightness-weighted centre,
-// the box, and unweighted moments about the first pixel (the shape, whatever the brightness).
-struct AreaSums
-{
-    AreaSums(int firstX, int firstY)
-        : ox(firstX), oy(firstY), x0(firstX), x1(firstX), y0(firstY), y1(firstY)
-    {
-    }
-    void Add(int px, int py, double weight)
-    {
-        sum += weight;
-        sx += weight * (px + 0.5);
-        sy += weight * (py + 0.5);
-        const double ex = px - ox, ey = py - oy;
-        mx += ex;
-        my += ey;
-        mxx += ex * ex;
-        myy += ey * ey;
-        mxy += ex * ey;
-        ++count;
-        x0 = std::min(x0, px);
-        x1 = std::max(x1, px);
-        y0 = std::min(y0, py);
-        y1 = std::max(y1, py);
-    }
-    // The spot's position (upright, rows of `height` counted from the top), strength, size, box
-    // and shape. The box stays in the fill's own rows.
-    void Describe(int height, bool bottomUp, Spot &spot) const;
-
-    int ox, oy;
-    double sum = 0.0, sx = 0.0, sy = 0.0;
-    double mx = 0.0, my = 0.0, mxx = 0.0, myy = 0.0, mxy = 0.0;
-    int count = 0;
-    int x0, x1, y0, y1;
-};

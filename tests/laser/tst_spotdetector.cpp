@@ -535,6 +535,42 @@ private slots:
         QVERIFY(cv::mean(difference)[0] < 0.5);
     }
 
+    void scalerGrey_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("asked");
+        QTest::newRow("same size") << QSize(640, 480) << QSize(640, 480);
+        QTest::newRow("same size, a row no multiple of 16") << QSize(651, 483) << QSize(651, 483);
+        QTest::newRow("halved in one pass") << QSize(1280, 720) << QSize(640, 480);
+        QTest::newRow("no whole factor") << QSize(1283, 721) << QSize(640, 480);
+        QTest::newRow("grown") << QSize(320, 240) << QSize(640, 480);
+    }
+
+    // The grey written beside the scaled colour holds, row for row, OpenCV's grey of that colour:
+    // every level the detection compares comes from it.
+    void scalerGrey()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, asked);
+        cv::Mat source(picture.height(), picture.width(), CV_8UC3);
+        cv::theRNG().state = 11;
+        cv::randu(source, cv::Scalar::all(0), cv::Scalar::all(256));
+        const int stride = asked.width() * 3 + 5, greyStride = asked.width() + 3;
+        std::vector<uint8_t> out(size_t(stride) * asked.height(), 0);
+        std::vector<uint8_t> grey(size_t(greyStride) * asked.height(), 0);
+        PictureScaler scaler;
+        scaler.Scale(source, asked.width(), asked.height(), out.data(), stride, true, grey.data(),
+                     greyStride);
+        const cv::Mat scaled(asked.height(), asked.width(), CV_8UC3, out.data(), size_t(stride));
+        cv::Mat expected;
+        cv::cvtColor(scaled, expected, cv::COLOR_BGR2GRAY);
+        const cv::Mat written(asked.height(), asked.width(), CV_8UC1, grey.data(), size_t(greyStride));
+        QCOMPARE(cv::norm(written, expected, cv::NORM_INF), 0.0);
+        // Nothing beyond the rows' width is touched.
+        for (int y = 0; y < asked.height(); ++y)
+            QCOMPARE(grey[size_t(y) * greyStride + size_t(asked.width())], uint8_t(0));
+    }
+
     void whiteCore_data()
     {
         // A spot's brightest pixel against the colour of the wall around it.
