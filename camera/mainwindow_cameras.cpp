@@ -108,9 +108,17 @@ void MainWindow::RefillCameraCombos()
         newIndex[camera] = std::max(0, int(list.indexOf(oldText)));
         combo->setCurrentIndex(newIndex[camera]);
     }
-    for (int camera = 0; camera < 4; ++camera)
-        if (newIndex[camera] != oldIndex[camera])
-            SelectCameraDevice(camera, newIndex[camera]);
+    for (int camera = 0; camera < 4; ++camera) {
+        if (newIndex[camera] == oldIndex[camera])
+            continue;
+        // Its device is still there, only moved in the list (another one before it came or
+        // went): the camera keeps streaming and just learns the new index.
+        if (oldIndex[camera] > 0 && newIndex[camera] > 0) {
+            cameras[camera]->device = newIndex[camera] - 1;
+            continue;
+        }
+        SelectCameraDevice(camera, newIndex[camera]);
+    }
 }
 
 void MainWindow::PollDevices()
