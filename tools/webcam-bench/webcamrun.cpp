@@ -155,6 +155,9 @@ void WebcamRun::Run(int ms)
     t.start();
     while (t.elapsed() < ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        // Outside exec() processEvents() never deletes what deleteLater() left (the hit markers
+        // of every game the loop below restarts): done here as the program's own loop does.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ReadStreams();
         // The game stops at its shot count; start it again so every shot is written down.
         if (window && window->gameState != GameState::Running)
