@@ -112,8 +112,12 @@ void MainWindow::RefillCameraCombos()
         if (newIndex[camera] == oldIndex[camera])
             continue;
         // Its device is still there, only moved in the list (another one before it came or
-        // went): the camera keeps streaming and just learns the new index.
-        if (oldIndex[camera] > 0 && newIndex[camera] > 0) {
+        // went): the camera keeps streaming and just learns the new index. Not when another
+        // camera's name leads to the same entry: then one of them must let it go.
+        bool shared = false;
+        for (int other = 0; other < 4; ++other)
+            shared = shared || (other != camera && newIndex[other] == newIndex[camera]);
+        if (oldIndex[camera] > 0 && newIndex[camera] > 0 && !shared) {
             cameras[camera]->device = newIndex[camera] - 1;
             continue;
         }
