@@ -191,13 +191,49 @@ void DeviceEnumerator::Refresh()
         e.path = path;
         e.name = std::string(reinterpret_cast<const char *>(cap.card),
                              strnlen(reinterpret_cast<const char *>(cap.card), sizeof cap.card));
+        e.port = std::string(reinterpret_cast<const char *>(cap.bus_info),
+                             strnlen(reinterpret_cast<const char *>(cap.bus_info), sizeof cap.bus_info));
+        if (e.port.empty())
+            e.port = path;
         devices.push_back(e);
     }
+    NumberWebcams(devices);
     for (const DeviceEntry &e : ParseSourceList(sources))
         devices.push_back(e);
-    // Webcams of one model share a card name; the program keeps cameras by name, so the second
-    // and later ones are numbered in node order like the virtual sources.
+    // A virtual source named like a webcam, or like another source, is numbered after it.
     NumberDuplicateNames(devices);
+}
+
+void DeviceEnumerator::NumberWebcams(std::vector<DeviceEntry> &webcams)
+{
+    // Webcams of one model share a card name, and the program keeps a camera by the name it
+    // chose. Numbered by list order, the second webcam would take the first one's name when that
+    // one is unplugged; numbered by port, it keeps its own.
+    std::map<std::string, std::vector<DeviceEntry *>> byCard;
+    for (DeviceEntry &e : webcams)
+        byCard[e.name].push_back(&e);
+    for (auto it = portNumbers.begin(); it != portNumbers.end();)
+        it = byCard.count(it->first) ? std::next(it) : portNumbers.erase(it);
+    for (auto &card : byCard) {
+        std::map<std::string, int> &numbers = portNumbers[card.first];
+        std::vector<DeviceEntry *> &list = card.second;
+        // New ports in port order, so that the same webcams on the same ports get the same names
+        // at every start, whatever order their nodes were made in.
+        std::stable_sort(list.begin(), list.end(),
+                         [](const DeviceEntry *a, const DeviceEntry *b) { return a->port < b->port; });
+        for (DeviceEntry *e : list) {
+            if (!numbers.count(e->port)) {
+                int n = 1;
+                while (std::any_of(numbers.begin(), numbers.end(),
+                                   [n](const std::pair<const std::string, int> &p) { return p.second == n; }))
+                    ++n;
+                numbers[e->port] = n;
+            }
+            const int n = numbers[e->port];
+            if (n > 1)
+                e->name += " (" + std::to_string(n) + ")";
+        }
+    }
 }
 
 std::vector<DeviceEntry> DeviceEnumerator::Devices()

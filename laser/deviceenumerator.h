@@ -5,6 +5,7 @@
 #include <chrono>
 #include <memory>
 #include <ctime>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ struct DeviceEntry
     Kind kind = Kind::V4L2;
     std::string path; // device node or file
     std::string name; // shown to the user
+    std::string port; // V4L2: the driver's bus_info (the USB port), else empty
 };
 
 // Virtual sources named by a LASER_SOURCES value ("a;b;demo"), in order.
@@ -49,6 +51,9 @@ public:
 
 private:
     void Refresh();
+    // Names webcams of one model "Name", "Name (2)" and so on by their USB ports, the numbers
+    // kept for as long as any webcam of that model stays plugged in.
+    void NumberWebcams(std::vector<DeviceEntry> &webcams);
 
     std::mutex mutex;
     std::string directory;
@@ -60,4 +65,5 @@ private:
     timespec lastDirectoryTime{}; // modification time of the device folder at the last listing
     bool directoryTimeSettled = false; // that time was old enough to trust for "unchanged"
     std::vector<DeviceEntry> devices;
+    std::map<std::string, std::map<std::string, int>> portNumbers; // card name -> port -> number
 };

@@ -18,8 +18,11 @@
 
 namespace {
 
-// Two buffers: one being filled by the driver while the other is decoded.
-constexpr unsigned BufferCount = 2;
+// Four buffers: while one is decoded, the driver has three to fill, so a capture thread held up
+// for up to three frame periods (a busy machine, another camera being opened) loses no frame. A
+// frame that waits is only late while the thread catches up; one the driver had no buffer for
+// is gone, and with it any shot that showed in it alone.
+constexpr unsigned BufferCount = 4;
 
 // A JPEG cut short on the bus still decodes, its missing rows grey, and would reach detection
 // as a sudden change of the scene. A whole frame ends with EOI, some cameras pad it with zeros.

@@ -22,7 +22,8 @@ bool DecodeV4L2Frame(MjpegDecoder &decoder, uint32_t pixelFormat, const void *da
                      cv::Mat &picture, bool *bottomUp = nullptr);
 
 // Opens at the size asked for (the processor scales what the driver will not give), prefers
-// MJPEG, and keeps two buffers queued so a frame never waits behind a stale one.
+// MJPEG, and keeps four buffers queued so that a capture thread held up for a few frame periods
+// loses no frame.
 class V4L2Source : public FrameSource
 {
 public:

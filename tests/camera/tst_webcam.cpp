@@ -193,6 +193,31 @@ private slots:
         QTRY_VERIFY(frames.count() > 5);
     }
 
+    // The webcam before camera 2's in the list unplugged and plugged in again: camera 2 follows its
+    // webcam up the list and back, is given it again each time, and streams again.
+    void otherWebcamUnplugged()
+    {
+        QVERIFY(config->Write({Webcam(0, "hd60"), Webcam(2, "yuyv480")}));
+        QTRY_COMPARE(Items(window->ui->comboBoxCamera2).size(), 3);
+        window->ui->comboBoxCamera2->setCurrentIndex(2);
+        emit window->ui->comboBoxCamera2->activated(2);
+        QTRY_VERIFY(window->cameras[1]->initialised);
+        QTRY_VERIFY(config->Device(1).value("streaming").toBool());
+
+        QVERIFY(config->Write({Webcam(0, "hd60", false), Webcam(2, "yuyv480")}));
+        QTRY_COMPARE(Items(window->ui->comboBoxCamera2), QStringList({tr("-No Camera-"), "USB 2.0 PC Camera"}));
+        QCOMPARE(window->ui->comboBoxCamera2->currentIndex(), 1);
+        QCOMPARE(window->cameras[1]->device, 0);
+        QVERIFY(config->Write({Webcam(0, "hd60"), Webcam(2, "yuyv480")}));
+        QTRY_COMPARE(Items(window->ui->comboBoxCamera2).size(), 3);
+        QCOMPARE(window->ui->comboBoxCamera2->currentIndex(), 2);
+        QCOMPARE(window->cameras[1]->device, 1);
+
+        QSignalSpy frames(window->cameras[1], SIGNAL(NewFrame()));
+        QTRY_VERIFY(frames.count() > 5);
+        QVERIFY(config->Device(1).value("streaming").toBool());
+    }
+
 private:
     static void Drag(QSlider *slider, int position)
     {

@@ -12,25 +12,29 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace FakeV4L2 {
 
+// Whether the device library is loaded into this process. Asked of the dynamic linker, not of
+// LD_PRELOAD: a profiler preloading itself beside it may have cleared the variable by now.
+inline bool Loaded()
+{
+    void *handle = dlopen(FAKEV4L2_LIBRARY, RTLD_NOW | RTLD_NOLOAD);
+    if (!handle)
+        return false;
+    dlclose(handle);
+    return true;
+}
+
 // Runs the program again with the device preloaded unless it already is; call first in main().
 inline void Preload(char **argv)
 {
-    const char *preload = std::getenv("LD_PRELOAD");
-    if (preload && std::strstr(preload, "libfakev4l2"))
+    if (Loaded())
         return;
     setenv("LD_PRELOAD", FAKEV4L2_LIBRARY, 1);
     execv("/proc/self/exe", argv);
-}
-
-// Whether the device library is loaded into this process.
-inline bool Loaded()
-{
-    const char *preload = std::getenv("LD_PRELOAD");
-    return preload && std::strstr(preload, "libfakev4l2");
 }
 
 // A configuration file in a folder of its own, named to the device through FAKEV4L2_CONFIG.

@@ -9,11 +9,13 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +33,15 @@ double LoadAverage()
 {
     double load[1] = {0.0};
     return getloadavg(load, 1) == 1 ? load[0] : -1.0;
+}
+
+// Heap memory the program holds (allocated and not yet freed), and what malloc keeps from the
+// system for it, over all arenas: a leak grows the first, fragmentation only the second.
+void HeapBytes(double &inUseMb, double &heldMb)
+{
+    const struct mallinfo2 m = mallinfo2();
+    inUseMb = double(m.uordblks + m.hblkhd) / 1048576.0;
+    heldMb = double(m.arena + m.hblkhd) / 1048576.0;
 }
 
 int Usage()
@@ -121,6 +132,34 @@ int Compare(const char *self, int seconds)
     return 0;
 }
 
+// An unplug of one camera, as times on the monotonic clock.
+struct Replug
+{
+    int camera = 0;
+    int64_t unpluggedUs = 0;
+    int64_t backUs = 0;
+    int64_t chosenUs = 0;
+};
+
+// Where a shot the program did not report lies against the nearest unplug, in seconds.
+void PrintLostShots(const WebcamRun &run, const std::vector<Replug> &replugs, int64_t start, int64_t end)
+{
+    for (int c = 0; c < 4; ++c)
+        for (const WebcamRun::Lost &l : run.LostShots(c, start, end)) {
+            const Replug *nearest = nullptr;
+            for (const Replug &r : replugs)
+                if (!nearest || std::llabs(r.unpluggedUs - l.deliveredUs) < std::llabs(nearest->unpluggedUs - l.deliveredUs))
+                    nearest = &r;
+            std::printf("  lost: camera %d shot %d at %.3f min, %.3f s into its stream", c + 1, l.shot,
+                        (l.deliveredUs - start) / 6e7, (l.deliveredUs - l.streamStartUs) / 1e6);
+            if (nearest)
+                std::printf("; camera %d unplugged %+.3f s, back %+.3f s, chosen %+.3f s from it", nearest->camera + 1,
+                            (nearest->unpluggedUs - l.deliveredUs) / 1e6, (nearest->backUs - l.deliveredUs) / 1e6,
+                            (nearest->chosenUs - l.deliveredUs) / 1e6);
+            std::printf("\n");
+        }
+}
+
 int Soak(int minutes, int replugEverySeconds)
 {
     const int seconds = minutes * 60;
@@ -133,34 +172,89 @@ int Soak(int minutes, int replugEverySeconds)
     run.Run(5000);
     const long rss0 = ResidentBytes();
     const int64_t start = NowMicros();
-    int scripted = 0, seen = 0, plugs = 0;
+    int scripted = 0, seen = 0;
+    std::vector<Replug> replugs;
+    // The device's count of frames it had no buffer for starts again at every plug.
+    long lostFrames = 0;
+    std::vector<long> lostSeen(4, 0);
+    auto countLost = [&] {
+        for (int c = 0; c < 4; ++c) {
+            const long now = run.LostFrames(c);
+            lostFrames += now >= lostSeen[size_t(c)] ? now - lostSeen[size_t(c)] : now;
+            lostSeen[size_t(c)] = now;
+        }
+    };
+    countLost();
+    lostFrames = 0;
+    auto replug = [&](int camera) {
+        Replug r;
+        r.camera = camera;
+        r.unpluggedUs = NowMicros();
+        run.SetPresent(camera, false);
+        run.Run(3000);
+        countLost();
+        r.backUs = NowMicros();
+        run.SetPresent(camera, true);
+        run.Run(1500);
+        countLost();
+        r.chosenUs = NowMicros();
+        run.Choose(camera);
+        replugs.push_back(r);
+        std::printf("%5.1f min: camera %d unplugged and back; resident %.1f MB; load %.2f\n",
+                    (NowMicros() - start) / 6e7, camera + 1, ResidentBytes() / 1048576.0, LoadAverage());
+        std::fflush(stdout);
+    };
+    auto minuteLine = [&] {
+        double inUse = 0, held = 0;
+        HeapBytes(inUse, held);
+        std::printf("%5.1f min: resident %.1f MB, heap in use %.1f MB of %.1f MB held; %d shots reported; "
+                    "%ld frames dropped for want of a buffer; load %.2f\n",
+                    (NowMicros() - start) / 6e7, ResidentBytes() / 1048576.0, inUse, held,
+                    run.Matches().size() + run.Unmatched(), lostFrames, LoadAverage());
+        std::fflush(stdout);
+    };
+
+    // Warming up: every camera unplugged and replugged once, then the rest of 90 s. The memory a
+    // run needs (buffers, caches, malloc arenas of the capture threads) is taken by then; growth
+    // is measured from here. Shots count from the start.
+    for (int c = 0; c < 4; ++c) {
+        run.Run(5000);
+        replug(c);
+    }
+    while (NowMicros() - start < 90000000)
+        run.Run(1000);
+    countLost();
+    minuteLine();
+    const long rssWarm = ResidentBytes();
+
     int next = 0;
-    int64_t nextReplug = start + int64_t(replugEverySeconds) * 1000000;
+    int64_t nextReplug = NowMicros() + int64_t(replugEverySeconds) * 1000000;
+    int64_t nextReport = start + 120000000;
     while (NowMicros() - start < int64_t(seconds) * 1000000) {
         run.Run(1000);
+        countLost();
+        if (NowMicros() >= nextReport) {
+            nextReport += 60000000;
+            minuteLine();
+        }
         if (NowMicros() < nextReplug)
             continue;
-        const int c = next;
-        next = (next + 1) % 4;
         nextReplug += int64_t(replugEverySeconds) * 1000000;
-        run.SetPresent(c, false);
-        run.Run(3000);
-        run.SetPresent(c, true);
-        run.Run(1500);
-        run.Choose(c);
-        ++plugs;
-        std::printf("%5.1f min: camera %d unplugged and back; resident %.1f MB; load %.2f\n",
-                    (NowMicros() - start) / 6e7, c + 1, ResidentBytes() / 1048576.0, LoadAverage());
-        std::fflush(stdout);
+        replug(next);
+        next = (next + 1) % 4;
     }
     const int64_t end = NowMicros();
     for (int c = 0; c < 4; ++c)
         run.CountShots(c, start, end, scripted, seen);
+    PrintLostShots(run, replugs, start, end);
     const long rss1 = ResidentBytes();
-    const double growthMb = (rss1 - rss0) / 1048576.0;
-    std::printf("soak %d min, %d replugs: shots seen %d of %d while cameras were up, %d reports unmatched; "
-                "resident memory %.1f MB -> %.1f MB (%+.2f MB)\n",
-                minutes, plugs, seen, scripted, run.Unmatched(), rss0 / 1048576.0, rss1 / 1048576.0, growthMb);
+    const double growthMb = (rss1 - rssWarm) / 1048576.0;
+    std::printf("soak %d min, %zu replugs: shots seen %d of %d while cameras were up, %d reports unmatched, "
+                "%ld frames dropped for want of a buffer\n",
+                minutes, replugs.size(), seen, scripted, run.Unmatched(), lostFrames);
+    std::printf("resident memory %.1f MB at the start, %.1f MB after warming up, %.1f MB at the end: "
+                "%+.2f MB since warming up (%+.2f MB since the start)\n",
+                rss0 / 1048576.0, rssWarm / 1048576.0, rss1 / 1048576.0, growthMb, (rss1 - rss0) / 1048576.0);
     const bool ok = seen == scripted && growthMb < 1.0;
     std::printf("%s\n", ok ? "passed" : "FAILED");
     return ok ? 0 : 1;
@@ -174,6 +268,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qunsetenv("LASER_SOURCES");
+    // Every game the run finishes goes into the training history: a fresh one of its own, not
+    // the user's, and not one grown by earlier runs.
+    QTemporaryDir historyFolder;
+    qputenv("FIELDSHOT_HISTORY_URL", ("sqlite:" + historyFolder.filePath(QStringLiteral("history.sqlite"))).toLocal8Bit());
     QApplication app(argc, argv);
     if (argc >= 4 && !std::strcmp(argv[1], "--cameras"))
         return Measure(std::clamp(std::atoi(argv[2]), 1, 4), std::max(1, std::atoi(argv[3])));

@@ -228,6 +228,20 @@ void WebcamRun::CountShots(int camera, int64_t fromUs, int64_t toUs, int &script
         }
 }
 
+QVector<WebcamRun::Lost> WebcamRun::LostShots(int camera, int64_t fromUs, int64_t toUs) const
+{
+    QVector<Lost> lost;
+    for (const Stream &s : streams[camera])
+        for (int i = 0; i < shotCount; ++i) {
+            const int64_t delivered = DeliveryUs(s.startUs, ShotMs(i, shotEveryMs, fps), fps);
+            if (delivered < std::max(fromUs, s.startUs + 2000000) || delivered > std::min(toUs, s.endUs - 500000))
+                continue;
+            if (!s.seen[size_t(i)])
+                lost.append({camera, i, s.startUs, delivered});
+        }
+    return lost;
+}
+
 double WebcamRun::DeviceCpuMs() const
 {
     double sum = 0;
@@ -239,6 +253,11 @@ double WebcamRun::DeviceCpuMs() const
 long WebcamRun::Frames(int camera) const
 {
     return long(config.Device(camera).value(QStringLiteral("frames")).toDouble());
+}
+
+long WebcamRun::LostFrames(int camera) const
+{
+    return long(config.Device(camera).value(QStringLiteral("lost")).toDouble());
 }
 
 bool WebcamRun::Streaming(int camera) const

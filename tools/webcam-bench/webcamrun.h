@@ -51,8 +51,19 @@ public:
     // camera ran (from two seconds after its start to half a second before its end), and how
     // many of them the program reported.
     void CountShots(int camera, int64_t fromUs, int64_t toUs, int &scripted, int &seen) const;
+    // The scripted shots CountShots expects but the program did not report: when each was delivered.
+    struct Lost
+    {
+        int camera = 0;
+        int shot = 0;
+        int64_t streamStartUs = 0;
+        int64_t deliveredUs = 0;
+    };
+    QVector<Lost> LostShots(int camera, int64_t fromUs, int64_t toUs) const;
     double DeviceCpuMs() const;
     long Frames(int camera) const;
+    // Frames the camera filmed while no buffer was queued to take them, since it was plugged in.
+    long LostFrames(int camera) const;
     bool Streaming(int camera) const;
     MainWindow *Window() const { return window; }
 
