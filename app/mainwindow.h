@@ -150,6 +150,9 @@ public:
     qint64 drillTriggerUs = 0; // time of the start-button shot now starting the game
     void SetUpDrills();
     bool StartDrillString(); // true when an armed drill took over the game's start
+    void DrillGameStopped(); // tells an armed drill that the game stopped
+    // Every hit marker at its place on the display target, or at its shot (game/mainwindow_game.cpp).
+    void ShowHitMarkers(bool onDisplay);
     qint64 ShotTimeUs(bool fromCamera, int *camera);
     bool FeedDrill(qint64 timeUs, int camera, QPointF pos, QPointF corrected, bool hit);
     // Training history (history/): every finished game is stored off the GUI thread; "Verlauf"

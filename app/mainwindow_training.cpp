@@ -105,6 +105,12 @@ qint64 MainWindow::ShotTimeUs(bool fromCamera, int *camera)
     return now;
 }
 
+void MainWindow::DrillGameStopped()
+{
+    if (drillRunner)
+        drillRunner->GameStopped();
+}
+
 bool MainWindow::FeedDrill(qint64 timeUs, int camera, QPointF pos, QPointF corrected, bool hit)
 {
     if (!drillRunner)

@@ -6,7 +6,9 @@
 #include "camera.h"
 #include "dialogcamerasettings.h"
 #include "laserlibrary.h"
+#include "target.h"
 
+#include <QGraphicsPolygonItem>
 #include <QLabel>
 #include <QSocketNotifier>
 #include <QStatusBar>
@@ -180,3 +182,25 @@ void MainWindow::on_pushButtonCam1Settings_clicked() { OpenCameraSettings(0); }
 void MainWindow::on_pushButtonCam2Settings_clicked() { OpenCameraSettings(1); }
 void MainWindow::on_pushButtonCam3Settings_clicked() { OpenCameraSettings(2); }
 void MainWindow::on_pushButtonCam4Settings_clicked() { OpenCameraSettings(3); }
+
+// The corrected ring target's corners handed to the camera library for camera 1.
+void MainWindow::SendCorrectedCorners()
+{
+    Target *target = FindCorrectedTarget();
+    if (!target)
+        return;
+    auto *polygonItem = dynamic_cast<QGraphicsPolygonItem *>(target->item);
+    if (!polygonItem)
+        return;
+    const QPolygonF p = polygonItem->mapToScene(polygonItem->polygon());
+    if (p.size() != 5)
+        return;
+    LaserLibrary &laser = Laser();
+    laser.CamSelectCamera(0);
+    // The library numbers the corners row by row; the polygon runs around the edge.
+    const int polygonPoint[4] = {0, 1, 3, 2};
+    for (int corner = 0; corner < 4; ++corner)
+        laser.CamSetCorner(corner, p[polygonPoint[corner]].x() + 0.5, p[polygonPoint[corner]].y() + 0.5);
+    laser.CamPreCalculate();
+    laser.CamSetScreenResolution(1000, 1000);
+}

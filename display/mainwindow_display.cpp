@@ -5,7 +5,6 @@
 
 #include "displaytargetframe.h"
 #include "formtargetpdftool.h"
-#include "hit.h"
 #include "imagefile.h"
 
 #include <QApplication>
@@ -37,7 +36,7 @@ void MainWindow::UpdateDisplayTarget()
     }
 
     if (!ui->radioButtonDispTarget->isChecked()) {
-        Hit::ShowAtShotPositions();
+        ShowHitMarkers(false);
         on_pushButtonFinishEditing_clicked();
         ui->pushButtonEditDispTarget->setEnabled(false);
         ui->comboBoxGametype->setEnabled(true);
@@ -57,7 +56,7 @@ void MainWindow::UpdateDisplayTarget()
     // A display target always plays the first game type.
     ui->comboBoxGametype->setCurrentIndex(0);
     ui->comboBoxGametype->setEnabled(false);
-    Hit::ShowAtDisplayPositions();
+    ShowHitMarkers(true);
 }
 
 bool MainWindow::CircleTargetShown() const

@@ -3,7 +3,6 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "drillrunner.h"
 #include "gamestate.h"
 #include "hit.h"
 #include "target.h"
@@ -72,8 +71,7 @@ void MainWindow::StopGame()
     gameTimer.invalidate();
     gameState = GameState::Idle;
     ui->pushButtonGameStart->setText(tr("Start"));
-    if (drillRunner)
-        drillRunner->GameStopped();
+    DrillGameStopped();
 }
 
 void MainWindow::AddHitRow(const QString &name, int score)
@@ -99,4 +97,12 @@ void MainWindow::RecordShot(Target *target)
     } else {
         AddHitRow(tr("Missed"), 0);
     }
+}
+
+void MainWindow::ShowHitMarkers(bool onDisplay)
+{
+    if (onDisplay)
+        Hit::ShowAtDisplayPositions();
+    else
+        Hit::ShowAtShotPositions();
 }

@@ -2,7 +2,6 @@
 // The corrected ring target: its creation and the hand-over of its corners to the camera library.
 #include "mainwindow.h"
 
-#include "laserlibrary.h"
 #include "target.h"
 #include "targetsgraphicscene.h"
 
@@ -28,23 +27,3 @@ void MainWindow::on_pushButtonCorrectedTarget_clicked()
     on_listWidgetTargets_itemSelectionChanged();
 }
 
-void MainWindow::SendCorrectedCorners()
-{
-    Target *target = FindCorrectedTarget();
-    if (!target)
-        return;
-    auto *polygonItem = dynamic_cast<QGraphicsPolygonItem *>(target->item);
-    if (!polygonItem)
-        return;
-    const QPolygonF p = polygonItem->mapToScene(polygonItem->polygon());
-    if (p.size() != 5)
-        return;
-    LaserLibrary &laser = Laser();
-    laser.CamSelectCamera(0);
-    // The library numbers the corners row by row; the polygon runs around the edge.
-    const int polygonPoint[4] = {0, 1, 3, 2};
-    for (int corner = 0; corner < 4; ++corner)
-        laser.CamSetCorner(corner, p[polygonPoint[corner]].x() + 0.5, p[polygonPoint[corner]].y() + 0.5);
-    laser.CamPreCalculate();
-    laser.CamSetScreenResolution(1000, 1000);
-}
