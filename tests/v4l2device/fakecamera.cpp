@@ -108,9 +108,8 @@ void FakeCamera::SetFailures(const std::vector<FailureStep> &failures)
 
 bool FakeCamera::TakeUnplugRequest(int &backAfterMs)
 {
-    if (!unplugRequested)
+    if (!unplugRequested.exchange(false))
         return false;
-    unplugRequested = false;
     backAfterMs = unplugBackAfterMs;
     return true;
 }
@@ -652,8 +651,8 @@ void FakeCamera::Produce(int64_t stampUs)
     if (step && kind == FailureStep::Kind::Unplug) {
         queueError = true;
         unplugging = true;
-        unplugRequested = true;
         unplugBackAfterMs = step->backAfterMs;
+        unplugRequested = true;
         return;
     }
     if (step && kind == FailureStep::Kind::StreamError) {

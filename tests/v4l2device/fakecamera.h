@@ -7,10 +7,12 @@
 #include "deviceconfig.h"
 #include "framefeed.h"
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -30,8 +32,10 @@ struct CameraHistory
     int streams = 0;
 };
 
-// Answers happen under the device's one lock; times are microseconds of the monotonic clock.
-// A frame k of a paced stream is complete one period after its start, t0 + (k + 1) * period.
+// Each camera answers under its own lock, as each webcam has its own driver instance: a
+// camera rendering and encoding a frame holds up no other camera. Every member but the lock-free
+// ones below is called with Mutex() held. Times are microseconds of the monotonic clock. A frame
+// k of a paced stream is complete one period after its start, t0 + (k + 1) * period.
 class FakeCamera
 {
 public:
@@ -53,6 +57,8 @@ public:
     // When Advance next has something to do; INT64_MAX for never (until a buffer is queued).
     int64_t NextEventUs() const;
 
+    std::mutex &Mutex() const { return mutex; }
+
     // Unplugging: the stream fails at once (EIO), the node goes a moment later (ENODEV).
     void FailStream()
     {
@@ -60,8 +66,10 @@ public:
         unplugging = true;
     }
     void Unregister() { unregistered = true; }
+    // Lock-free.
     bool Unregistered() const { return unregistered; }
-    // A failure of the script asks the device to be unplugged; read and cleared by the owner.
+    // A failure of the script asks the device to be unplugged; read and cleared by the owner
+    // without the camera's lock.
     bool TakeUnplugRequest(int &backAfterMs);
 
     // A configuration read again: its failure script applies from now on.
@@ -102,6 +110,7 @@ private:
     void Produce(int64_t stampUs);
     void FailureFor(long k, const FailureStep **step);
 
+    mutable std::mutex mutex;
     CameraConfig config;
     const CameraProfile &profile;
     std::shared_ptr<CameraHistory> history;
@@ -123,10 +132,10 @@ private:
     bool streaming = false;
     bool queueError = false;
     bool unplugging = false; // the queue stays failed until the node goes
-    bool unregistered = false;
+    std::atomic<bool> unregistered{false};
     bool stalled = false;
-    bool unplugRequested = false;
-    int unplugBackAfterMs = -1;
+    std::atomic<bool> unplugRequested{false};
+    std::atomic<int> unplugBackAfterMs{-1};
     int64_t startUs = 0;
     long nextFrame = 0;
     FrameFeed feed;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The userspace device's registry: the configuration, the cameras plugged in, open files, the
-// device folder, the state file, and the wait for frames behind poll().
+// device folder, the state file, and the wait for frames behind poll(). The registry has one
+// lock, each camera one of its own; a thread holding a camera's lock never takes the registry's,
+// and the registry's holder takes a camera's only where it cannot be avoided and briefly.
 #include "fakesystem.h"
 
 #include "fakecamera.h"
@@ -131,7 +133,10 @@ void StartUnplug(Slot &slot, int backAfterMs, int64_t now)
 {
     if (!slot.camera || slot.unregisterAtUs >= 0)
         return;
-    slot.camera->FailStream();
+    {
+        std::lock_guard<std::mutex> cameraLock(slot.camera->Mutex());
+        slot.camera->FailStream();
+    }
     slot.unregisterAtUs = now + UnregisterDelayUs;
     slot.backAfterMs = backAfterMs;
     Sys().stateDirty = true;
@@ -156,6 +161,9 @@ void ApplyConfig(const DeviceConfig &next, int64_t now)
                                return a.kind == b.kind && a.frame == b.frame && a.count == b.count
                                    && a.backAfterMs == b.backAfterMs;
                            });
+        std::unique_lock<std::mutex> cameraLock;
+        if (slot.camera)
+            cameraLock = std::unique_lock<std::mutex>(slot.camera->Mutex());
         if (failuresChanged)
             slot.history->fired.assign(c.failures.size(), false);
         // Another model, picture or pace on the same node is another camera: the old one goes at once.
@@ -166,6 +174,7 @@ void ApplyConfig(const DeviceConfig &next, int64_t now)
         if (slot.camera && !sameCamera) {
             slot.camera->FailStream();
             slot.camera->Unregister();
+            cameraLock.unlock();
             slot.camera.reset();
             slot.unregisterAtUs = -1;
             slot.history = std::make_shared<CameraHistory>();
@@ -176,6 +185,8 @@ void ApplyConfig(const DeviceConfig &next, int64_t now)
         slot.profile = FindCameraProfile(c.profile);
         if (slot.camera)
             slot.camera->SetFailures(c.failures);
+        if (cameraLock.owns_lock())
+            cameraLock.unlock();
         if (c.present && !wasPresent && slot.unregisterAtUs < 0)
             Plug(slot);
         else if (!c.present && wasPresent)
@@ -187,6 +198,7 @@ void ApplyConfig(const DeviceConfig &next, int64_t now)
     // Cameras no longer configured are unplugged for good.
     for (Slot &old : s.slots)
         if (old.config.node != -1000 && old.camera) {
+            std::lock_guard<std::mutex> cameraLock(old.camera->Mutex());
             old.camera->FailStream();
             old.camera->Unregister();
             MarkFolderChanged();
@@ -251,6 +263,14 @@ void WriteState(int64_t now, bool force)
         if (!plugged)
             return;
     }
+    // A camera busy with a frame is not waited for: the state is written at the next look.
+    std::vector<std::unique_lock<std::mutex>> cameraLocks;
+    for (const Slot &slot : s.slots)
+        if (slot.camera) {
+            cameraLocks.emplace_back(slot.camera->Mutex(), std::try_to_lock);
+            if (!cameraLocks.back().owns_lock())
+                return;
+        }
     s.stateDirty = false;
     s.stateUrgent = false;
     s.lastStateUs = now;
@@ -299,9 +319,12 @@ void Pump(int64_t now)
         if (slot.camera && slot.camera->TakeUnplugRequest(back))
             StartUnplug(slot, back, now);
         if (slot.unregisterAtUs >= 0 && now >= slot.unregisterAtUs) {
-            slot.camera->Unregister();
-            for (const auto &c : slot.camera->IoctlCounts())
-                s.closedIoctls[c.first] += c.second;
+            {
+                std::lock_guard<std::mutex> cameraLock(slot.camera->Mutex());
+                slot.camera->Unregister();
+                for (const auto &c : slot.camera->IoctlCounts())
+                    s.closedIoctls[c.first] += c.second;
+            }
             slot.camera.reset();
             slot.unregisterAtUs = -1;
             if (slot.backAfterMs >= 0)
@@ -393,7 +416,10 @@ void fv_release(int fd)
     System &s = Sys();
     std::lock_guard<std::recursive_mutex> lock(s.mutex);
     if (Handle *h = HandleFor(fd)) {
-        h->camera->Release(h->open);
+        {
+            std::lock_guard<std::mutex> cameraLock(h->camera->Mutex());
+            h->camera->Release(h->open);
+        }
         s.handles.erase(fd);
     }
     g_deviceFd[fd] = 0;
@@ -404,41 +430,52 @@ void fv_release(int fd)
 int fv_ioctl(int fd, unsigned long request, void *arg)
 {
     System &s = Sys();
-    std::unique_lock<std::recursive_mutex> lock(s.mutex);
     for (;;) {
-        const int64_t now = NowUs();
-        Pump(now);
-        Handle *h = HandleFor(fd);
-        if (!h) {
-            errno = EBADF;
-            return -1;
+        std::shared_ptr<FakeCamera> camera;
+        OpenHandle open;
+        {
+            std::lock_guard<std::recursive_mutex> lock(s.mutex);
+            Pump(NowUs());
+            Handle *h = HandleFor(fd);
+            if (!h) {
+                errno = EBADF;
+                return -1;
+            }
+            camera = h->camera;
+            open = h->open;
         }
-        const std::shared_ptr<FakeCamera> camera = h->camera;
-        const int e = camera->Ioctl(h->open, request, arg, now);
-        switch (unsigned(request)) {
-        case unsigned(VIDIOC_S_CTRL):
-        case unsigned(VIDIOC_S_EXT_CTRLS):
-        case unsigned(VIDIOC_S_FMT):
-        case unsigned(VIDIOC_S_PARM):
-        case unsigned(VIDIOC_REQBUFS):
-        case unsigned(VIDIOC_STREAMON):
-        case unsigned(VIDIOC_STREAMOFF):
-            s.stateUrgent = true;
-            break;
-        case unsigned(VIDIOC_DQBUF):
-        case unsigned(VIDIOC_QBUF):
-            break;
-        default:
-            s.stateDirty = true; // counted ioctls
+        int e = 0;
+        int64_t now = 0, next = 0;
+        {
+            std::lock_guard<std::mutex> cameraLock(camera->Mutex());
+            now = NowUs();
+            e = camera->Ioctl(open, request, arg, now);
+            next = camera->NextEventUs();
         }
-        WriteState(now, false);
-        if (e == EAGAIN && !h->open.nonBlocking) {
-            // A blocking DQBUF waits for the next frame, without holding the device.
-            const int64_t next = camera->NextEventUs();
+        {
+            std::lock_guard<std::recursive_mutex> lock(s.mutex);
+            switch (unsigned(request)) {
+            case unsigned(VIDIOC_S_CTRL):
+            case unsigned(VIDIOC_S_EXT_CTRLS):
+            case unsigned(VIDIOC_S_FMT):
+            case unsigned(VIDIOC_S_PARM):
+            case unsigned(VIDIOC_REQBUFS):
+            case unsigned(VIDIOC_STREAMON):
+            case unsigned(VIDIOC_STREAMOFF):
+                s.stateUrgent = true;
+                break;
+            case unsigned(VIDIOC_DQBUF):
+            case unsigned(VIDIOC_QBUF):
+                break;
+            default:
+                s.stateDirty = true; // counted ioctls
+            }
+            WriteState(NowUs(), false);
+        }
+        if (e == EAGAIN && !open.nonBlocking) {
+            // A blocking DQBUF waits for the next frame, holding no lock.
             const int64_t wait = std::clamp<int64_t>(next == INT64_MAX ? WaitSliceUs : next - now, 0, WaitSliceUs);
-            lock.unlock();
             std::this_thread::sleep_for(std::chrono::microseconds(wait));
-            lock.lock();
             continue;
         }
         if (e) {
@@ -452,15 +489,22 @@ int fv_ioctl(int fd, unsigned long request, void *arg)
 void *fv_mmap(void *address, size_t length, int protection, int flags, int fd, off_t offset)
 {
     System &s = Sys();
-    std::lock_guard<std::recursive_mutex> lock(s.mutex);
-    Pump(NowUs());
-    Handle *h = HandleFor(fd);
-    if (!h) {
-        errno = EBADF;
-        return MAP_FAILED;
+    std::shared_ptr<FakeCamera> camera;
+    OpenHandle open;
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.mutex);
+        Pump(NowUs());
+        Handle *h = HandleFor(fd);
+        if (!h) {
+            errno = EBADF;
+            return MAP_FAILED;
+        }
+        camera = h->camera;
+        open = h->open;
     }
     int err = 0;
-    void *p = h->camera->Map(h->open, address, length, protection, flags, int64_t(offset), err);
+    std::lock_guard<std::mutex> cameraLock(camera->Mutex());
+    void *p = camera->Map(open, address, length, protection, flags, int64_t(offset), err);
     if (!p) {
         errno = err;
         return MAP_FAILED;
@@ -488,21 +532,32 @@ int fv_poll(struct pollfd *fds, nfds_t count, int timeoutMs, fv_poll_function re
     for (;;) {
         int ready = 0;
         int64_t wake = 0;
+        std::vector<std::pair<std::shared_ptr<FakeCamera>, OpenHandle>> devices(count);
         {
             std::lock_guard<std::recursive_mutex> lock(s.mutex);
             const int64_t now = NowUs();
             Pump(now);
             wake = now + WaitSliceUs;
-            for (nfds_t i = 0; i < count; ++i) {
-                if (others[i].fd >= 0 || fds[i].fd < 0)
-                    continue;
-                Handle *h = HandleFor(fds[i].fd);
-                fds[i].revents = h ? h->camera->Poll(h->open, fds[i].events, now) : short(POLLNVAL);
-                if (fds[i].revents)
-                    ++ready;
-                else if (h)
-                    wake = std::min(wake, h->camera->NextEventUs());
+            for (nfds_t i = 0; i < count; ++i)
+                if (others[i].fd < 0 && fds[i].fd >= 0)
+                    if (Handle *h = HandleFor(fds[i].fd))
+                        devices[i] = {h->camera, h->open};
+        }
+        for (nfds_t i = 0; i < count; ++i) {
+            if (others[i].fd >= 0 || fds[i].fd < 0)
+                continue;
+            FakeCamera *camera = devices[i].first.get();
+            if (!camera) {
+                fds[i].revents = short(POLLNVAL);
+                ++ready;
+                continue;
             }
+            std::lock_guard<std::mutex> cameraLock(camera->Mutex());
+            fds[i].revents = camera->Poll(devices[i].second, fds[i].events, NowUs());
+            if (fds[i].revents)
+                ++ready;
+            else
+                wake = std::min(wake, camera->NextEventUs());
         }
         // The wait happens without the device lock, on the other descriptors or on nothing.
         const int64_t now = NowUs();
