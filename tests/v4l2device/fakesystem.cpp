@@ -354,6 +354,22 @@ Handle *HandleFor(int fd)
     return it == Sys().handles.end() ? nullptr : &it->second;
 }
 
+// The camera and open file behind fd, for a call answered under the camera's own lock; false
+// with errno EBADF when fd is no open device.
+bool TakeHandle(int fd, std::shared_ptr<FakeCamera> &camera, OpenHandle &open)
+{
+    std::lock_guard<std::recursive_mutex> lock(Sys().mutex);
+    Pump(NowUs());
+    Handle *h = HandleFor(fd);
+    if (!h) {
+        errno = EBADF;
+        return false;
+    }
+    camera = h->camera;
+    open = h->open;
+    return true;
+}
+
 } // namespace
 
 extern "C" {
@@ -433,17 +449,8 @@ int fv_ioctl(int fd, unsigned long request, void *arg)
     for (;;) {
         std::shared_ptr<FakeCamera> camera;
         OpenHandle open;
-        {
-            std::lock_guard<std::recursive_mutex> lock(s.mutex);
-            Pump(NowUs());
-            Handle *h = HandleFor(fd);
-            if (!h) {
-                errno = EBADF;
-                return -1;
-            }
-            camera = h->camera;
-            open = h->open;
-        }
+        if (!TakeHandle(fd, camera, open))
+            return -1;
         int e = 0;
         int64_t now = 0, next = 0;
         {
@@ -488,20 +495,10 @@ int fv_ioctl(int fd, unsigned long request, void *arg)
 
 void *fv_mmap(void *address, size_t length, int protection, int flags, int fd, off_t offset)
 {
-    System &s = Sys();
     std::shared_ptr<FakeCamera> camera;
     OpenHandle open;
-    {
-        std::lock_guard<std::recursive_mutex> lock(s.mutex);
-        Pump(NowUs());
-        Handle *h = HandleFor(fd);
-        if (!h) {
-            errno = EBADF;
-            return MAP_FAILED;
-        }
-        camera = h->camera;
-        open = h->open;
-    }
+    if (!TakeHandle(fd, camera, open))
+        return MAP_FAILED;
     int err = 0;
     std::lock_guard<std::mutex> cameraLock(camera->Mutex());
     void *p = camera->Map(open, address, length, protection, flags, int64_t(offset), err);

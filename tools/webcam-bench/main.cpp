@@ -263,10 +263,10 @@ int Soak(int minutes, int replugEverySeconds)
         run.CountShots(c, start, end, scripted, seen);
     PrintLostShots(run, replugs, start, end);
     const long rss1 = ResidentBytes();
-    // Growth: the last whole round of replugs against the first after the warm-up.
+    // Growth: the last four replugs, every camera once, against the first four after the warm-up.
     const size_t rounds = (replugs.size() - warmReplugs) / 4;
     const double growthMb = rounds >= 2
-        ? RoundMeanMb(replugs, warmReplugs + (rounds - 1) * 4) - RoundMeanMb(replugs, warmReplugs)
+        ? RoundMeanMb(replugs, replugs.size() - 4) - RoundMeanMb(replugs, warmReplugs)
         : (rss1 - rssWarm) / 1048576.0;
     std::printf("soak %d min, %zu replugs: shots seen %d of %d while cameras were up, %d reports unmatched, "
                 "%ld frames dropped for want of a buffer\n",
@@ -275,10 +275,10 @@ int Soak(int minutes, int replugEverySeconds)
                 "(%+.2f MB since the start)\n",
                 rss0 / 1048576.0, rssWarm / 1048576.0, rss1 / 1048576.0, (rss1 - rss0) / 1048576.0);
     if (rounds >= 2)
-        std::printf("resident memory over a round of replugs: %.1f MB in the first after warming up, "
-                    "%.1f MB in the last (%zu rounds): %+.2f MB\n",
-                    RoundMeanMb(replugs, warmReplugs), RoundMeanMb(replugs, warmReplugs + (rounds - 1) * 4),
-                    rounds, growthMb);
+        std::printf("resident memory over four replugs, every camera once: %.2f MB in the first four "
+                    "after warming up, %.2f MB in the last four (%zu replugs): %+.2f MB\n",
+                    RoundMeanMb(replugs, warmReplugs), RoundMeanMb(replugs, replugs.size() - 4),
+                    replugs.size() - warmReplugs, growthMb);
     else
         std::printf("fewer than two rounds of replugs after warming up: growth measured from the "
                     "warm-up to the end, %+.2f MB\n", growthMb);
