@@ -124,10 +124,16 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         // Where much moves, coloured things move too: there only a white core counts.
         // So is it where much moves around the spot: the watch on a swinging arm, a glint at
         // the edge of a sleeve.
-        const bool stirred = detector.Stirred()
-            || (s.whiteness < StirredWhiteness
-                && detector.MovesAround(out.grey.data(), out.greyStride, s));
-        const bool coloured = !stirred && channel != 0
+        const bool movesAround = s.whiteness < StirredWhiteness
+            && detector.MovesAround(out.grey.data(), out.greyStride, s);
+        const bool stirred = detector.Stirred() || movesAround;
+        // A small spot lit where something bright just moved away from stands where the scene
+        // is calm again: its coloured core counts however much moves elsewhere.
+        const bool inWake = !movesAround
+            && (s.leftBehind
+                || (stirred && channel != 0
+                    && detector.LeftBehind(out.grey.data(), out.greyStride, s)));
+        const bool coloured = (!stirred || inWake) && channel != 0
             && s.colourShare >= ColourCoreShare && s.colourShare >= ColourOverWhite * s.whiteness;
         const bool white = s.whiteness * 2 >= luminance || coloured;
         const bool whiteEnough =

@@ -33,6 +33,9 @@ struct Spot
     bool colourOnly = false; // laser light by its coloured core alone, its grey rise too small
     bool dim = false; // rose by less than the marking level: counts only by a coloured core
     bool wasLarge = false; // its brightest pixel belonged to a large lit area the frame before
+    // Judged against the scene's memory: something bright moved away from around it, and the
+    // background there still holds that thing's light.
+    bool leftBehind = false;
 };
 
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).

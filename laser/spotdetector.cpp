@@ -246,14 +246,28 @@ void SpotDetector::Fill(int start, const uint8_t *grey, int greyStride, int widt
         return;
     }
     const int g = int(grey[size_t(topAt / width) * greyStride + topAt % width]);
-    const int bInt = BackgroundBefore(topAt, g);
-    const bool closes = ClosesGapToWhite(bInt, g, std::clamp(t.luminance, 1, 255));
-    if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, std::clamp(t.luminance, 1, 255))) {
+    const int threshold = std::clamp(t.luminance, 1, 255);
+    int bInt = BackgroundBefore(topAt, g);
+    bool closes = ClosesGapToWhite(bInt, g, threshold);
+    // Something bright that lay here for a while and moved on leaves its light in the
+    // background, and a laser landing where it was rises little over that. The scene's memory
+    // still holds what lay there before it came.
+    bool leftBehind = false;
+    if (!closes) {
+        const int remembered = memory[size_t(topAt)] >> 8;
+        leftBehind = ClosesGapToWhite(remembered, g, threshold)
+            && LeftBehind(grey, greyStride, area.x0, area.y0, area.x1, area.y1);
+        if (leftBehind) {
+            bInt = remembered;
+            closes = true;
+        }
+    }
+    if (!closes && !StandsOutOfNoise(g - bInt, noiseBefore, threshold)) {
         if (area.count >= DroppedLeastPixels)
             Drop(area, height, bottomUp, LASER_REJECT_TOO_FAINT);
         return;
     }
-    Spot s = Judge(area, topAt, g, bInt, grey, greyStride, width, height, bottomUp);
+    Spot s = Judge(area, topAt, g, bInt, grey, greyStride, width, height, bottomUp, leftBehind);
     s.faint = !closes;
     spots.push_back(s);
 }
@@ -270,7 +284,7 @@ int SpotDetector::BackgroundBefore(int p, int g) const
 }
 
 Spot SpotDetector::Judge(const AreaSums &area, int topAt, int g, int bInt, const uint8_t *grey,
-                         int greyStride, int width, int height, bool bottomUp)
+                         int greyStride, int width, int height, bool bottomUp, bool leftBehind)
 {
     const auto greyAt = [&](int p) { return int(grey[size_t(p / width) * greyStride + p % width]); };
     Spot s;
@@ -281,9 +295,11 @@ Spot SpotDetector::Judge(const AreaSums &area, int topAt, int g, int bInt, const
     // rest (an arm raised before the target) leaves a last bright part that no laser lit.
     // A laser landing on such an area (a projected target moving past) lights it far beyond
     // what it was.
+    // Where something moved away instead, whatever stays lit is no part of it.
     const uint32_t before = largeAt[size_t(topAt)];
-    s.wasLarge = before >> 8 == ((frameCount - 1) & StampMask)
+    s.wasLarge = !leftBehind && before >> 8 == ((frameCount - 1) & StampMask)
         && (g - int(before & 0xff)) * NewLightShare < g - bInt;
+    s.leftBehind = leftBehind;
     if (s.length > LongShare * width)
         MarkLarge(grey, greyStride, width);
     s.peakColumn = topAt % width;
@@ -294,10 +310,46 @@ Spot SpotDetector::Judge(const AreaSums &area, int topAt, int g, int bInt, const
     // scaled up blends a white edge beside the spot into it).
     for (const int p : visited) {
         const int gp = greyAt(p);
-        if ((gp - BackgroundBefore(p, gp)) * 2 >= s.peakRise)
+        const int reference = leftBehind ? memory[size_t(p)] >> 8 : BackgroundBefore(p, gp);
+        if ((gp - reference) * 2 >= s.peakRise)
             s.coreGrey = std::max(s.coreGrey, gp);
     }
     return s;
+}
+
+bool SpotDetector::LeftBehind(const uint8_t *grey, int greyStride, const Spot &s) const
+{
+    return LeftBehind(grey, greyStride, s.boxX, s.boxY, s.boxX + s.width - 1, s.boxY + s.height - 1);
+}
+
+bool SpotDetector::LeftBehind(const uint8_t *grey, int greyStride, int x0, int y0, int x1,
+                              int y1) const
+{
+    // The background already moved an eighth of the way to this frame.
+    const int level = ChangeLevel * (8 - 1) / 8;
+    return RingShare(x0, y0, x1, y1, [&](int x, int y, int p) {
+        const int g = grey[size_t(y) * greyStride + x];
+        return (background[size_t(p)] >> FractionBits) - g >= level
+            && std::abs(g - (memory[size_t(p)] >> 8)) < ChangeLevel;
+    });
+}
+
+template <typename Counts>
+bool SpotDetector::RingShare(int x0, int y0, int x1, int y1, Counts counts) const
+{
+    const int boxWidth = x1 - x0 + 1, boxHeight = y1 - y0 + 1;
+    const int mx = std::max(RingLeast, boxWidth), my = std::max(RingLeast, boxHeight);
+    const int left = std::max(0, x0 - mx), right = std::min(bgWidth, x1 + 1 + mx);
+    const int top = std::max(0, y0 - my), bottom = std::min(bgHeight, y1 + 1 + my);
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        const bool boxRow = y >= y0 && y <= y1;
+        for (int x = left; x < right; ++x)
+            if (!boxRow || x < x0 || x > x1)
+                count += counts(x, y, y * bgWidth + x);
+    }
+    const int ring = (right - left) * (bottom - top) - boxWidth * boxHeight;
+    return count * MovingRingShare >= ring;
 }
 
 void SpotDetector::TraceDim(const uint8_t *grey, int greyStride, uint8_t *detection,
@@ -436,25 +488,15 @@ int SpotDetector::DarkenedAround(const uint8_t *grey, int greyStride, const Spot
 
 bool SpotDetector::MovesAround(const uint8_t *grey, int greyStride, const Spot &s) const
 {
-    const int mx = std::max(RingLeast, s.width), my = std::max(RingLeast, s.height);
-    const int left = std::max(0, s.boxX - mx), right = std::min(bgWidth, s.boxX + s.width + mx);
-    const int top = std::max(0, s.boxY - my), bottom = std::min(bgHeight, s.boxY + s.height + my);
-    int count = 0;
     // The background already moved an eighth of the way to this frame.
     const int level = ChangeLevel * (8 - 1) / 8;
-    for (int y = top; y < bottom; ++y) {
-        const uint8_t *g = grey + size_t(y) * greyStride;
-        const int16_t *bg = background.data() + size_t(y) * bgWidth;
-        const int gain = rowGain[size_t(y)];
-        const bool boxRow = y >= s.boxY && y < s.boxY + s.height;
-        for (int x = left; x < right; ++x) {
-            if (boxRow && x >= s.boxX && x < s.boxX + s.width)
-                continue;
-            count += std::abs(g[x] - (LitBackground(bg[x], gain) >> FractionBits)) >= level;
-        }
-    }
-    const int ring = (right - left) * (bottom - top) - s.width * s.height;
-    return count * MovingRingShare >= ring;
+    return RingShare(s.boxX, s.boxY, s.boxX + s.width - 1, s.boxY + s.height - 1,
+                     [&](int x, int y, int p) {
+                         const int g = grey[size_t(y) * greyStride + x];
+                         const int b = LitBackground(background[size_t(p)], rowGain[size_t(y)]);
+                         return std::abs(g - (b >> FractionBits)) >= level
+                             && std::abs(g - (memory[size_t(p)] >> 8)) >= ChangeLevel;
+                     });
 }
 
 bool ClosesGapToWhite(int background, int peak, int threshold)

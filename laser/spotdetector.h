@@ -43,9 +43,16 @@ public:
     int DarkenedAround(const uint8_t *grey, int greyStride, const Spot &s) const;
     // Whether a quarter or more of the ring around s (its box widened by its own size, at least
     // RingLeast pixels, on every side; the box itself left out) moved far from the background
-    // either way in the last frame: s is part of, or touches, something that moves.
+    // either way in the last frame, to something the scene's memory does not hold: s is part
+    // of, or touches, something that moves. Where something moved away, the scene it uncovers
+    // is calm again.
     bool MovesAround(const uint8_t *grey, int greyStride, const Spot &s) const;
     static constexpr int RingLeast = 6;
+    // Whether a quarter or more of the ring around s (as MovesAround's) fell from the background
+    // back to what the scene's memory holds in the last frame: s stands where something bright
+    // lay a moment ago and moved away. A small spot's ring is mostly such a wake; a large thing
+    // that moves leaves a wake that is a thin part of its own ring.
+    bool LeftBehind(const uint8_t *grey, int greyStride, const Spot &s) const;
     // An area longer than this share of the picture's width is no laser dot.
     static constexpr double LongShare = 0.1;
 
@@ -65,9 +72,17 @@ private:
     void TraceDim(const uint8_t *grey, int greyStride, uint8_t *detection,
                   int detectionStride, int width, int height, bool bottomUp,
                   const DetectorThresholds &t, std::vector<Spot> &spots);
-    // The spot of an area whose brightest pixel is topAt, rising from bInt to g.
+    // The spot of an area whose brightest pixel is topAt, rising from bInt to g; its core and
+    // lingering light judged against the scene's memory when leftBehind.
     Spot Judge(const AreaSums &area, int topAt, int g, int bInt, const uint8_t *grey,
-               int greyStride, int width, int height, bool bottomUp);
+               int greyStride, int width, int height, bool bottomUp, bool leftBehind = false);
+    // LeftBehind for the box from (x0, y0) to (x1, y1), inclusive.
+    bool LeftBehind(const uint8_t *grey, int greyStride, int x0, int y0, int x1, int y1) const;
+    // Whether counts(x, y, pixel index) holds for a quarter or more of the ring around the box
+    // from (x0, y0) to (x1, y1): the box widened by its own size, at least RingLeast pixels, on
+    // every side, the box itself left out.
+    template <typename Counts>
+    bool RingShare(int x0, int y0, int x1, int y1, Counts counts) const;
     // The background of pixel p before this frame's step towards grey level g, lit as its row.
     int BackgroundBefore(int p, int g) const;
     // Stamps the pixels of the area just filled as part of a large lit area of this frame.

@@ -265,6 +265,24 @@ private slots:
             if (i == 8)
                 Laser(p, 160, 200);
         }) << 8 << 160.5;
+        // A yellow disc drifts over a place on the dark screen and on; a red dot lights just
+        // behind its trailing edge as it goes, in the wake it leaves. Shapes drifting elsewhere
+        // stir the scene, where a core must otherwise be white.
+        const auto wake = [](int step, int lit) {
+            return [=](cv::Mat &p, int i) {
+                for (int k = 0; k < 3; ++k)
+                    cv::circle(p, {300 - 50 * k - 5 * i, 40}, 20, cv::Scalar::all(200), cv::FILLED);
+                cv::circle(p, {60 + step * i, 140}, 30, cv::Scalar(100, 186, 203), cv::FILLED);
+                if (i >= lit && i < lit + 3) {
+                    cv::circle(p, {145, 140}, 4, cv::Scalar(100, 120, 200), cv::FILLED);
+                    cv::circle(p, {145, 140}, 2, cv::Scalar(140, 190, 255), cv::FILLED);
+                }
+            };
+        };
+        QTest::newRow("a red dot in the wake of a projected disc") << 30 << 24 << Scene(wake(6, 20)) << 20 << 145.5;
+        // A slower disc lies there long enough for the background to take its light: the dot
+        // rises little over it, and is judged against what the screen showed before the disc.
+        QTest::newRow("a red dot where a slow projected disc lay") << 30 << 44 << Scene(wake(3, 38)) << 38 << 145.5;
         // The camera knocked: the printed bars shift, half the picture changes while its light
         // stays, and nothing in that frame is a shot.
         QTest::newRow("the camera knocked while a laser lights") << 60 << 5 << Scene([](cv::Mat &p, int i) {
