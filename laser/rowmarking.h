@@ -66,8 +66,9 @@ inline int LitBackground(int b, int gain)
 
 // Marks the pixels from `from` to `to` of a row against its background lit by gain (see the
 // definition), moves the background 1/8 of the way to the picture, and leaves in
-// backgroundSum the moved background's light as BackgroundRowSum weighs it.
-void MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
+// backgroundSum the moved background's light as BackgroundRowSum weighs it. Returns whether
+// some pixel was marked.
+bool MarkRow(const uint8_t *g, int16_t *bg, uint8_t *w, uint8_t *det, int from, int to,
              int threshold, int gain, uint8_t &peak, int &changed, int64_t &deviation,
              DimBlocks &dim, int64_t &backgroundSum);
 // The light of a row of the background (four fraction bits) as RowGain weighs it.

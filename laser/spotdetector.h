@@ -97,6 +97,7 @@ private:
     std::vector<uint16_t> memory;     // the scene over the last seconds, eight fraction bits
     std::vector<int> rowGain;         // how each row of the last frame was lit against the background
     std::vector<int64_t> rowBackground; // each row's background light, as the row gain weighs it
+    std::vector<uint8_t> rowMarked;     // whether the last frame marked a pixel in each row
     // The frame count (low 24 bits) at which each pixel last belonged to an area too large or
     // too long to be a spot, shifted over its grey level then; frameCount counts frames from
     // 2, so that 0 is never the frame before.

@@ -6,6 +6,7 @@
 #include "outshine.h"
 #include "picturescaler.h"
 #include "pulsefilter.h"
+#include "rowmarking.h"
 #include "spotdetector.h"
 
 #include <QtTest>
@@ -518,6 +519,71 @@ private slots:
         QCOMPARE(frame.rejected[0].pixels, 23);
         // Bottom-first rows: a box at row 10 of 100 rows, one high, is row 89 upright.
         QCOMPARE(frame.rejected[0].y, 89);
+    }
+
+    // The vector passes (thirty-two and sixteen pixels at a time, where the processor has them)
+    // and the scalar tail give every pixel the same weight, detection value and moved
+    // background: random rows against random backgrounds, of lengths and starts that leave
+    // each pass its share.
+    void markingMatchesPerPixelRule_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<int>("gain");
+        QTest::newRow("every pass, default threshold") << 0 << 77 << 110 << 4096;
+        QTest::newRow("unaligned start, brighter row") << 5 << 101 << 110 << 4700;
+        QTest::newRow("least threshold, darker row") << 3 << 64 << 1 << 3400;
+        QTest::newRow("saturation threshold") << 0 << 49 << 255 << 4096;
+    }
+
+    void markingMatchesPerPixelRule()
+    {
+        using namespace RowMarking;
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, threshold);
+        QFETCH(int, gain);
+        cv::RNG rng(uint64(from * 1000 + to));
+        const size_t n = size_t(to);
+        std::vector<uint8_t> grey(n), w(n, 7), det(n, 7);
+        std::vector<int16_t> bg(n), expectedBg(n);
+        for (int round = 0; round < 50; ++round) {
+            for (int x = 0; x < to; ++x) {
+                bg[size_t(x)] = int16_t(rng.uniform(0, 256 << FractionBits));
+                // Mostly near the background, some far above or below it, some clipped.
+                const int near = (bg[size_t(x)] >> FractionBits) + rng.uniform(-30, 31);
+                grey[size_t(x)] = uint8_t(std::clamp(rng.uniform(0, 4) ? near : rng.uniform(0, 256), 0, 255));
+            }
+            expectedBg = bg;
+            uint8_t peak = 0, expectedPeak = 0;
+            int changed = 0, expectedChanged = 0;
+            int64_t deviation = 0, expectedDeviation = 0, sum = 0;
+            DimBlocks dim;
+            dim.Clear(255);
+            const bool marked = MarkRow(grey.data(), bg.data(), w.data(), det.data(), from, to,
+                                        threshold, gain, peak, changed, deviation, dim.Row(0), sum);
+            bool expectedMarked = false;
+            for (int x = from; x < to; ++x) {
+                const int g = grey[size_t(x)];
+                const int b = LitBackground(expectedBg[size_t(x)], gain);
+                const int weight = std::max(0, g - std::min(255, (b >> FractionBits) + NeededRise(b, threshold) - 1));
+                QCOMPARE(int(w[size_t(x)]), weight);
+                expectedMarked = expectedMarked || weight;
+                QCOMPARE(int(det[size_t(x)]), weight ? 0 : std::max(g, 1));
+                expectedChanged += std::abs(g - (b >> FractionBits)) >= ChangeLevel;
+                expectedDeviation += std::abs(g - (b >> FractionBits));
+                expectedPeak = std::max<uint8_t>(expectedPeak, uint8_t(g));
+                int16_t &e = expectedBg[size_t(x)];
+                e = int16_t(e + (((g << FractionBits) - e) >> BackgroundShift));
+                QCOMPARE(bg[size_t(x)], e);
+            }
+            QCOMPARE(marked, expectedMarked);
+            QCOMPARE(int(peak), int(expectedPeak));
+            QCOMPARE(changed, expectedChanged);
+            QCOMPARE(deviation, expectedDeviation);
+            QCOMPARE(sum, BackgroundRowSum(expectedBg.data() + from, to - from));
+        }
     }
 
     void scalerMatchesAreaResize_data()
