@@ -127,10 +127,8 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
               / (255 * (1 << NoiseFractionBits)))
         : 255;
     dim.Clear(std::clamp(dimLevel, LeastRise(threshold), 255));
-    // Flicker lights some rows more and others less; exposure stepping or a light switched on
-    // lights them all alike, and is left to the test of a changed scene below.
-    // Only bands of light and shade, rows lit differently, are flicker; without them the
-    // rows keep the background's light.
+    // Flicker lights some rows more and others less. Only bands of light and shade, rows lit
+    // differently, are flicker; without them the rows keep the background's light.
     int64_t gains = 0;
     int leastGain = MostRowGain, mostGain = LeastRowGain;
     for (int y = 0; y < height; ++y) {
@@ -140,8 +138,16 @@ int SpotDetector::Detect(const uint8_t *grey, int greyStride, int width, int hei
         leastGain = std::min(leastGain, gain);
         mostGain = std::max(mostGain, gain);
     }
-    if (std::abs(gains / height - (1 << GainBits)) > (1 << GainBits) / WholePictureGainShare
-        || mostGain - leastGain < (1 << GainBits) / FlickerBandShare)
+    // Exposure stepping lights every row alike. Where no row's light changed by more than an
+    // exposure step does, the whole picture is lit by their mean: the background, which follows
+    // by an eighth a frame, would otherwise stand above or below the picture for several frames
+    // and hide a laser's rise. A light switched on changes more, and is left to the test of a
+    // changed scene below.
+    const bool wholePicture =
+        std::abs(gains / height - (1 << GainBits)) > (1 << GainBits) / WholePictureGainShare;
+    if (wholePicture && leastGain > LeastRowGain && mostGain < MostRowGain)
+        std::fill(rowGain.begin(), rowGain.end(), int(gains / height));
+    else if (wholePicture || mostGain - leastGain < (1 << GainBits) / FlickerBandShare)
         std::fill(rowGain.begin(), rowGain.end(), 1 << GainBits);
     for (int y = 0; y < height; ++y)
         rowMarked[size_t(y)] = MarkRow(grey + size_t(y) * greyStride, background.data() + size_t(y) * width,
@@ -341,8 +347,8 @@ bool SpotDetector::LeftBehind(const uint8_t *grey, int greyStride, int x0, int y
     const int level = ChangeLevel * (8 - 1) / 8;
     return RingShare(x0, y0, x1, y1, [&](int x, int y, int p) {
         const int g = grey[size_t(y) * greyStride + x];
-        return (background[size_t(p)] >> FractionBits) - g >= level
-            && std::abs(g - (memory[size_t(p)] >> 8)) < ChangeLevel;
+        const int b = LitBackground(background[size_t(p)], rowGain[size_t(y)]);
+        return (b >> FractionBits) - g >= level && std::abs(g - (memory[size_t(p)] >> 8)) < ChangeLevel;
     });
 }
 

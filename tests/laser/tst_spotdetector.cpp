@@ -392,6 +392,15 @@ private slots:
                 Laser(p, 100, 60);
         }) << 6 << 100.5;
         QTest::newRow("flicker bands alone") << 150 << 8 << Scene(bands) << -1 << 0.0;
+        // Auto exposure steps down: the whole picture darkens by a seventh, and the background
+        // takes several frames to follow. A laser two frames after the step rises from the
+        // picture as it is now.
+        QTest::newRow("exposure stepped down, then a laser") << 160 << 8 << Scene([](cv::Mat &p, int i) {
+            if (i >= 3)
+                p.convertTo(p, -1, 0.85);
+            if (i == 5)
+                cv::circle(p, {100, 60}, 3, cv::Scalar(190, 190, 215), cv::FILLED);
+        }) << 5 << 100.5;
         // A bright thing that moves is no laser however round it looks: a watch on an arm swinging
         // in at the picture's side, its face not white, amid the changes the arm makes around it...
         QTest::newRow("a watch swinging in on an arm") << 60 << 8 << Scene([](cv::Mat &p, int i) {
