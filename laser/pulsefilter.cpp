@@ -34,6 +34,18 @@ bool SameLight(const Spot &a, const Spot &b, int minDistance)
     return std::hypot(a.x - b.x, a.y - b.y) <= reach;
 }
 
+// Whether next, a spot of the frame after a pulse's first, shows that pulse in full where the
+// first frame caught only its start: its light rose higher, or it holds the first one's box. A
+// dot caught in full in its first frame that then moves (a trainer's recoil lifts it) spreads
+// its light along the way and leaves part of that box.
+bool FullerStart(const Spot &next, const Spot &first)
+{
+    return next.peakRise > first.peakRise
+        || (next.boxX <= first.boxX && next.boxY <= first.boxY
+            && first.boxX + first.width <= next.boxX + next.width
+            && first.boxY + first.height <= next.boxY + next.height);
+}
+
 // Distance between the nearest pixels of two spots' boxes: a streak's end may lie next to the
 // previous spot while its centre does not.
 double BoxGap(const Spot &a, const Spot &b)
@@ -115,7 +127,8 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         const Spot *best = &d;
         for (const Spot &s : sorted)
             if (!sceneChange && s.laser && SameLight(s, d, minDistance)
-                && (d.colourOnly ? s.strength > best->strength : s.elongation < best->elongation))
+                && (d.colourOnly ? s.strength > best->strength && FullerStart(s, d)
+                                 : s.elongation < best->elongation))
                 best = &s;
         if (n < maxShots)
             shots[n++] = *best;

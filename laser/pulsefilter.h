@@ -22,7 +22,8 @@
 // new pulse that shows as a streak (the laser moved during the exposure) is reported one frame
 // later, at the rounder spot of its next frame if there is one; so is one seen only by its
 // coloured core (a rolling shutter caught part of the pulse's start, or the dot is on black
-// ink), at the stronger spot of its next frame.
+// ink), at the stronger spot of its next frame where that one shows the same pulse in full,
+// not the dot carried away by a trainer's recoil.
 class PulseFilter
 {
 public:

@@ -344,6 +344,18 @@ private slots:
                 cv::circle(p, {100, 60}, 3, cv::Scalar(70, 75, 235), cv::FILLED);
             }
         }) << 4 << 100.5;
+        // A recoil trainer's dot, seen in full on the ink in its first frame, is lifted up and
+        // aside in the next: the shot is where it first appeared.
+        QTest::newRow("a red dot on black ink, lifted by recoil") << 200 << 5 << Faint([](cv::Mat &p, int i) {
+            p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
+            if (i == 3) {
+                cv::circle(p, {100, 60}, 5, cv::Scalar(55, 60, 150), cv::FILLED);
+                cv::circle(p, {100, 60}, 3, cv::Scalar(70, 75, 235), cv::FILLED);
+            } else if (i == 4) {
+                cv::line(p, {102, 56}, {108, 46}, cv::Scalar(55, 60, 150), 9);
+                cv::line(p, {102, 56}, {108, 46}, cv::Scalar(70, 75, 235), 5);
+            }
+        }) << 4 << 100.5;
         QTest::newRow("a green dot on the black of a ring target") << 200 << 5 << Faint([](cv::Mat &p, int i) {
             p(cv::Rect(60, 30, 80, 60)) = cv::Scalar::all(45);
             if (i == 3)
