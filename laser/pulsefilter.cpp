@@ -26,6 +26,17 @@ constexpr int FlareGrowth = 16;
 constexpr int64_t KnockDownUs = 400000;
 constexpr int KnockDownGrowth = 4;
 
+// Light that lingers does not turn white. A spot whose core is white, where the light before it
+// at its place was at most half as white, is a pulse coming on in full after a frame that caught
+// only part of it, dimly and in its own colour.
+constexpr int WhiteCore = 192;
+constexpr int WhiteningShare = 2;
+
+bool Whitened(const Spot &s, const Spot &before)
+{
+    return s.whiteness >= WhiteCore && s.whiteness >= WhiteningShare * before.whiteness;
+}
+
 // Whether two spots are one light: within the minimum distance, or touching.
 bool SameLight(const Spot &a, const Spot &b, int minDistance)
 {
@@ -91,7 +102,7 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
             if (held
                 && (p.laser ? BoxGap(s, p) <= travel
                             : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels
-                                 && s.pixels <= FlareGrowth * p.pixels))
+                                 && s.pixels <= FlareGrowth * p.pixels && !Whitened(s, p)))
                 return true;
             if (gap && p.laser && BoxGap(s, p) <= 0.0)
                 return true;

@@ -11,7 +11,8 @@
 // A spot is a new shot unless it continues a pulse: a laser spot lit in the previous frame, or
 // less than the shortest time between two shots before, near it (the hand moves while a pulse
 // lasts, so its spot wanders a few dozen pixels or smears into a streak); or a lit area that is
-// no laser light within the minimum distance (or touching) in that time. A pulse lit over
+// no laser light within the minimum distance (or touching) in that time, unless the spot's
+// core turned white where that light's was not. A pulse lit over
 // several frames, or one that flickers out for a moment, is reported in its first frame only;
 // so is one that comes back overlapping its last spot after one or two dark frames of a slow
 // camera (up to 150 ms). An area several times a laser spot's size lit over it a few frames

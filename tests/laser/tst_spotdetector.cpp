@@ -284,6 +284,16 @@ private slots:
         // A slower disc lies there long enough for the background to take its light: the dot
         // rises little over it, and is judged against what the screen showed before the disc.
         QTest::newRow("a red dot where a slow projected disc lay") << 30 << 44 << Scene(wake(3, 38)) << 38 << 145.5;
+        // The same drifting shapes; the first frame of a pulse catches only its start, a dim
+        // green dot without a white core, and the next the whole of it.
+        QTest::newRow("shapes drifting, a pulse caught dimly, then in full") << 30 << 10 << Scene([](cv::Mat &p, int i) {
+            for (int k = 0; k < 4; ++k)
+                cv::circle(p, {40 + 80 * k + 6 * i, 70 + 30 * (k % 2)}, 30, cv::Scalar::all(200), cv::FILLED);
+            if (i == 7)
+                cv::circle(p, {160, 200}, 3, cv::Scalar(80, 255, 80), cv::FILLED);
+            else if (i == 8)
+                Laser(p, 160, 200);
+        }) << 8 << 160.5;
         // The camera knocked: the printed bars shift, half the picture changes while its light
         // stays, and nothing in that frame is a shot.
         QTest::newRow("the camera knocked while a laser lights") << 60 << 5 << Scene([](cv::Mat &p, int i) {
