@@ -182,9 +182,15 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         if (s.rejected)
             out.AddRejected(area, s.rejected, true);
     }
-    spots.erase(std::remove_if(spots.begin(), spots.end(),
-                               [](const Spot &s) { return s.faint && !s.laser; }),
-                spots.end());
+    // A faint spot that failed is no light at all, not even lingering light, except where it
+    // carries on a laser spot lit over it before.
+    for (Spot &s : spots)
+        s.fading = s.faint && !s.laser;
+    for (int i = 0; i < detector.DroppedCount() && spots.size() < SpotDetector::MaxAreas; ++i)
+        if (detector.Dropped()[i].rejected == LASER_REJECT_TOO_FAINT) {
+            spots.push_back(detector.Dropped()[i]);
+            spots.back().fading = true;
+        }
     out.shotCount = pulses.Filter(spots, t.minDistance, detector.SceneChanged(), timestampUs,
                                   out.shots, LASER_MAX_SPOTS);
     for (int i = 0; i < out.shotCount; ++i)

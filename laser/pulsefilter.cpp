@@ -116,6 +116,19 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
     return false;
 }
 
+bool PulseFilter::HeldOver(const Spot &s, int64_t timeUs) const
+{
+    for (size_t age = 0; age < recent.size(); ++age) {
+        const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
+        if (!f.used || timeUs - f.timeUs >= (age == 0 ? 2 * ShotGapUs : ShotGapUs))
+            break;
+        for (const Spot &p : f.spots)
+            if (p.laser && BoxGap(s, p) <= 0.0)
+                return true;
+    }
+    return false;
+}
+
 int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sceneChange,
                         int64_t timeUs, Spot *shots, int maxShots)
 {
@@ -131,7 +144,10 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
     std::sort(sorted.begin(), sorted.end(),
               [](const Spot &a, const Spot &b) { return a.strength > b.strength; });
     int n = 0;
-    sceneChange = sceneChange || sorted.size() > SceneChangeAreas;
+    sceneChange = sceneChange
+        || size_t(std::count_if(sorted.begin(), sorted.end(),
+                                [](const Spot &s) { return !s.fading; }))
+            > SceneChangeAreas;
     // Streaks of the previous frame are reported now, in this frame's rounder spot of the same
     // pulse where there is one.
     for (const Spot &d : deferred) {
@@ -146,7 +162,12 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
     }
     deferred.clear();
     for (size_t i = 0; i < sorted.size() && !sceneChange; ++i) {
-        const Spot &s = sorted[i];
+        Spot &s = sorted[i];
+        // Too faint to be a spot, it carries on a laser spot it lies over; else it is nothing.
+        if (s.fading) {
+            s.laser = HeldOver(s, timeUs);
+            continue;
+        }
         // A pulse lit in one of the last frames was reported then.
         bool known = Continues(s, minDistance, timeUs);
         // A weaker area beside a stronger one is a fragment of its halo, not a second shot;
@@ -161,6 +182,9 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         else if (n < maxShots)
             shots[n++] = s;
     }
+    sorted.erase(std::remove_if(sorted.begin(), sorted.end(),
+                                [](const Spot &s) { return s.fading && !s.laser; }),
+                 sorted.end());
     // A frame that changed as a whole has no areas traced; what was lit before is taken to be
     // lit still, so that it is not new when the scene settles.
     const size_t previous = newest;

@@ -53,6 +53,9 @@ private:
     };
     // Whether s continues a pulse or lingering light of an earlier frame.
     bool Continues(const Spot &s, int minDistance, int64_t timeUs) const;
+    // Whether the fading area s lies over a laser spot of the frames a pulse's light is held
+    // over: the pulse is still lit there.
+    bool HeldOver(const Spot &s, int64_t timeUs) const;
 
     // Spots of the last frames, the newest at index `newest`; enough for 60 frames a second.
     std::array<Frame, 8> recent;

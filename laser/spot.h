@@ -36,6 +36,9 @@ struct Spot
     // Judged against the scene's memory: something bright moved away from around it, and the
     // background there still holds that thing's light.
     bool leftBehind = false;
+    // An area too faint to be a spot: it only carries on a laser spot lit over it before (a
+    // trigger held, the dot sinking into the background), and is never a shot itself.
+    bool fading = false;
 };
 
 // Detection thresholds as the program sets them (kinds 1-4 of CamSetThreshold).

@@ -205,6 +205,43 @@ private slots:
         }
     }
 
+    // A trigger held: the dot sinks into the background and, for a while, shows only as areas
+    // too faint to be spots over it; where it rises out again, it is the same pulse. Faint areas
+    // elsewhere carry nothing on, and are never shots.
+    void heldPulseCarriedByFaintAreas_data()
+    {
+        QTest::addColumn<int>("faintX"); // of the faint areas of frames 1 to 5
+        QTest::addColumn<int>("shotsAtTheEnd");
+        QTest::newRow("faint over the held dot") << 100 << 0;
+        QTest::newRow("faint beside it") << 130 << 1;
+    }
+
+    void heldPulseCarriedByFaintAreas()
+    {
+        QFETCH(int, faintX);
+        QFETCH(int, shotsAtTheEnd);
+        const auto area = [](int x, bool laser) {
+            Spot s;
+            s.x = x + 3.0;
+            s.y = 63.0;
+            s.boxX = x;
+            s.boxY = 60;
+            s.width = s.height = 6;
+            s.pixels = 28;
+            s.strength = laser ? 400 : 40;
+            s.whiteness = 150;
+            s.laser = laser;
+            s.fading = !laser;
+            return s;
+        };
+        PulseFilter filter;
+        Spot shots[4];
+        QCOMPARE(filter.Filter({area(100, true)}, 30, false, 0, shots, 4), 1);
+        for (int i = 1; i <= 5; ++i)
+            QCOMPARE(filter.Filter({area(faintX, false)}, 30, false, i * 33333, shots, 4), 0);
+        QCOMPARE(filter.Filter({area(100, true)}, 30, false, 6 * 33333, shots, 4), shotsAtTheEnd);
+    }
+
     void lightsInOneFrame_data()
     {
         // Lights {x, y, radius, rise} on one frame; the shots, and which lights the first of them
