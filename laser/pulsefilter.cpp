@@ -80,6 +80,7 @@ void PulseFilter::Reset()
 bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) const
 {
     const int travel = std::max(minDistance, PulseTravel);
+    int hit = 0; // the largest laser spot under s in the time a hit target takes to fall
     for (size_t age = 0; age < recent.size(); ++age) {
         const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
         if (!f.used)
@@ -106,14 +107,15 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
                 return true;
             if (gap && p.laser && BoxGap(s, p) <= 0.0)
                 return true;
-            // A target that falls or swings away when hit uncovers what lay behind it: an area
-            // far larger than the laser spot that hit it moments before, over that spot.
-            if (knockDown && p.laser && BoxGap(s, p) <= 0.0
-                && s.pixels >= KnockDownGrowth * p.pixels)
-                return true;
+            if (knockDown && p.laser && BoxGap(s, p) <= 0.0)
+                hit = std::max(hit, p.pixels);
         }
     }
-    return false;
+    // A target that falls or swings away when hit uncovers what lay behind it: an area far
+    // larger than the laser spot that hit it moments before, over that spot. A second pulse on
+    // the same place is no larger than the first one's full spot, however small its last,
+    // fading frame was.
+    return hit > 0 && s.pixels >= KnockDownGrowth * hit;
 }
 
 bool PulseFilter::HeldOver(const Spot &s, int64_t timeUs) const

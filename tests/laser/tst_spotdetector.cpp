@@ -242,6 +242,39 @@ private slots:
         QCOMPARE(filter.Filter({area(100, true)}, 30, false, 6 * 33333, shots, 4), shotsAtTheEnd);
     }
 
+    // Two pulses 150 ms apart on nearly the same place, the first fading out small in its last
+    // frame: the second is a shot. A lit area many times the first pulse's full spot there is a
+    // hit target falling away, no shot.
+    void secondPulseOnTheSamePlace_data()
+    {
+        QTest::addColumn<int>("pixels"); // of the area lit in frame 5
+        QTest::addColumn<int>("shots");
+        QTest::newRow("a second pulse, larger than the first one's last frame") << 180 << 1;
+        QTest::newRow("a target falling away") << 600 << 0;
+    }
+
+    void secondPulseOnTheSamePlace()
+    {
+        QFETCH(int, pixels);
+        QFETCH(int, shots);
+        const auto lit = [](int pixels) {
+            Spot s;
+            s.x = s.y = 100.0;
+            s.width = s.height = int(std::sqrt(pixels));
+            s.boxX = s.boxY = 100 - s.width / 2;
+            s.pixels = pixels;
+            s.strength = 10.0 * pixels;
+            return s;
+        };
+        PulseFilter filter;
+        Spot out[4];
+        QCOMPARE(filter.Filter({lit(124)}, 30, false, 0, out, 4), 1);
+        QCOMPARE(filter.Filter({lit(19)}, 30, false, 33333, out, 4), 0);
+        for (int i = 2; i < 5; ++i)
+            QCOMPARE(filter.Filter({}, 30, false, i * 33333, out, 4), 0);
+        QCOMPARE(filter.Filter({lit(pixels)}, 30, false, 5 * 33333, out, 4), shots);
+    }
+
     void lightsInOneFrame_data()
     {
         // Lights {x, y, radius, rise} on one frame; the shots, and which lights the first of them
