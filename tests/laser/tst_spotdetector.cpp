@@ -97,6 +97,21 @@ Scene Faint(std::function<void(cv::Mat &, int)> paint)
     };
 }
 
+// A laser spot of `pixels` pixels centred on (x, y), its square box as large.
+Spot LitArea(int x, int y, int pixels)
+{
+    Spot s;
+    s.x = x;
+    s.y = y;
+    s.width = s.height = int(std::sqrt(pixels));
+    s.boxX = x - s.width / 2;
+    s.boxY = y - s.height / 2;
+    s.pixels = pixels;
+    s.strength = 10.0 * pixels;
+    s.whiteness = 150;
+    return s;
+}
+
 // A square spot's box, its brightest pixel in the middle.
 Spot Box(int x, int y, int size)
 {
@@ -220,26 +235,16 @@ private slots:
     {
         QFETCH(int, faintX);
         QFETCH(int, shotsAtTheEnd);
-        const auto area = [](int x, bool laser) {
-            Spot s;
-            s.x = x + 3.0;
-            s.y = 63.0;
-            s.boxX = x;
-            s.boxY = 60;
-            s.width = s.height = 6;
-            s.pixels = 28;
-            s.strength = laser ? 400 : 40;
-            s.whiteness = 150;
-            s.laser = laser;
-            s.fading = !laser;
-            return s;
-        };
         PulseFilter filter;
         Spot shots[4];
-        QCOMPARE(filter.Filter({area(100, true)}, 30, false, 0, shots, 4), 1);
+        Spot faint = LitArea(faintX, 63, 28);
+        faint.strength = 40;
+        faint.laser = false;
+        faint.fading = true;
+        QCOMPARE(filter.Filter({LitArea(100, 63, 28)}, 30, false, 0, shots, 4), 1);
         for (int i = 1; i <= 5; ++i)
-            QCOMPARE(filter.Filter({area(faintX, false)}, 30, false, i * 33333, shots, 4), 0);
-        QCOMPARE(filter.Filter({area(100, true)}, 30, false, 6 * 33333, shots, 4), shotsAtTheEnd);
+            QCOMPARE(filter.Filter({faint}, 30, false, i * 33333, shots, 4), 0);
+        QCOMPARE(filter.Filter({LitArea(100, 63, 28)}, 30, false, 6 * 33333, shots, 4), shotsAtTheEnd);
     }
 
     // Two pulses 150 ms apart on nearly the same place, the first fading out small in its last
@@ -257,22 +262,13 @@ private slots:
     {
         QFETCH(int, pixels);
         QFETCH(int, shots);
-        const auto lit = [](int pixels) {
-            Spot s;
-            s.x = s.y = 100.0;
-            s.width = s.height = int(std::sqrt(pixels));
-            s.boxX = s.boxY = 100 - s.width / 2;
-            s.pixels = pixels;
-            s.strength = 10.0 * pixels;
-            return s;
-        };
         PulseFilter filter;
         Spot out[4];
-        QCOMPARE(filter.Filter({lit(124)}, 30, false, 0, out, 4), 1);
-        QCOMPARE(filter.Filter({lit(19)}, 30, false, 33333, out, 4), 0);
+        QCOMPARE(filter.Filter({LitArea(100, 100, 124)}, 30, false, 0, out, 4), 1);
+        QCOMPARE(filter.Filter({LitArea(100, 100, 19)}, 30, false, 33333, out, 4), 0);
         for (int i = 2; i < 5; ++i)
             QCOMPARE(filter.Filter({}, 30, false, i * 33333, out, 4), 0);
-        QCOMPARE(filter.Filter({lit(pixels)}, 30, false, 5 * 33333, out, 4), shots);
+        QCOMPARE(filter.Filter({LitArea(100, 100, pixels)}, 30, false, 5 * 33333, out, 4), shots);
     }
 
     void lightsInOneFrame_data()
