@@ -100,8 +100,9 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
             // Light that is no laser's lingers where it was: a spot on it, not much smaller, is
             // that light; a small spot on a large lit thing (a projected target that moves) is
             // not, and neither is a pulse caught in full after a speck of its start.
+            // A held pulse's faint light stays on its place: only what overlaps it carries on.
             if (held
-                && (p.laser ? BoxGap(s, p) <= travel
+                && (p.laser ? BoxGap(s, p) <= (p.fading ? 0.0 : travel)
                             : BoxGap(s, p) <= 1.0 && p.pixels <= LingerGrowth * s.pixels
                                  && s.pixels <= FlareGrowth * p.pixels && !Whitened(s, p)))
                 return true;
@@ -174,8 +175,9 @@ int PulseFilter::Filter(const std::vector<Spot> &spots, int minDistance, bool sc
         bool known = Continues(s, minDistance, timeUs);
         // A weaker area beside a stronger one is a fragment of its halo, not a second shot;
         // but a laser spot on a large lit thing is no fragment of that thing.
+        // A faint area that carries nothing on is no light at all.
         for (size_t j = 0; j < i && !known; ++j)
-            known = SameLight(s, sorted[j], minDistance)
+            known = (sorted[j].laser || !sorted[j].fading) && SameLight(s, sorted[j], minDistance)
                 && (sorted[j].laser || sorted[j].pixels <= LingerGrowth * s.pixels);
         if (known || !s.laser)
             continue;

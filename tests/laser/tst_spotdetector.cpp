@@ -247,6 +247,19 @@ private slots:
         QCOMPARE(filter.Filter({LitArea(100, 63, 28)}, 30, false, 6 * 33333, shots, 4), shotsAtTheEnd);
     }
 
+    // A faint area, however much light it spreads over, is no lit thing whose halo a new laser
+    // spot beside it could be part of.
+    void newSpotBesideAFaintArea()
+    {
+        Spot faint = LitArea(110, 63, 60);
+        faint.laser = false;
+        faint.fading = true;
+        PulseFilter filter;
+        Spot shots[4];
+        QCOMPARE(filter.Filter({faint, LitArea(100, 63, 28)}, 30, false, 0, shots, 4), 1);
+        QCOMPARE(shots[0].x, 100.0);
+    }
+
     // Two pulses 150 ms apart on nearly the same place, the first fading out small in its last
     // frame: the second is a shot. A lit area many times the first pulse's full spot there is a
     // hit target falling away, no shot.
