@@ -26,6 +26,9 @@ constexpr int OutshineRiseShare = 8;
 // ragged or curved ones (a crescent where a bright object moved on) cover much less of the
 // ellipse with their moments.
 constexpr double MaxLengthShare = SpotDetector::LongShare;
+// A lit area of more than this part of the picture is larger than any laser dot with its glow:
+// a bright thing that appeared or moved, round or not. A laser on it is its brightest core.
+constexpr int LargeAreaShare = 300;
 constexpr double MinFill = 0.5;
 // Where much of the picture moves, the edges of what moves are lit areas of every shape and
 // colour; there a laser spot's core must turn white nearly all the way.
@@ -108,7 +111,7 @@ void FrameProcessor::Process(const cv::Mat &picture, int64_t timestampUs, int wi
         // Lit together with a bright thing that moves: the laser is its brightest core, a few
         // pixels and a small part of the area; a core as large as the area is the thing itself.
         bool core = true;
-        if (!shaped(s)) {
+        if (!shaped(s) || int64_t(s.pixels) * LargeAreaShare > int64_t(width) * height) {
             FindSpotCore(out.grey.data(), out.greyStride, height, true, std::max(1, luminance / 10),
                          s, coreMask, coreStack);
             core = s.pixels >= MinCorePixels && s.pixels * CoreShare <= area.pixels

@@ -373,6 +373,13 @@ private slots:
             else if (i == 8)
                 Laser(p, 160, 200);
         }) << 8 << 160.5;
+        // A disc brightens on a projected scene: round, filled and far larger than any laser
+        // dot, it is no shot. A laser then lands near its edge: the shot is at the dot.
+        QTest::newRow("a laser on a large brightening disc") << 30 << 8 << Scene([](cv::Mat &p, int i) {
+            cv::circle(p, {160, 120}, 14, cv::Scalar::all(std::min(255, 40 + 12 * i)), cv::FILLED);
+            if (i == 6)
+                Laser(p, 168, 120);
+        }) << 6 << 168.5;
         // The camera knocked: the printed bars shift, half the picture changes while its light
         // stays, and nothing in that frame is a shot.
         QTest::newRow("the camera knocked while a laser lights") << 60 << 5 << Scene([](cv::Mat &p, int i) {
