@@ -57,6 +57,14 @@ bool FullerStart(const Spot &next, const Spot &first)
             && first.boxY + first.height <= next.boxY + next.height);
 }
 
+// Whether a frame `age` frames before this one, taken `since` microseconds ago, still holds
+// light of a pulse lit now. The frame before is the pulse's previous frame even when slow
+// cameras (down to 5 fps) take longer than the gap between shots between two frames.
+bool WithinPulse(size_t age, int64_t since)
+{
+    return since < (age == 0 ? 2 * PulseFilter::ShotGapUs : PulseFilter::ShotGapUs);
+}
+
 // Distance between the nearest pixels of two spots' boxes: a streak's end may lie next to the
 // previous spot while its centre does not.
 double BoxGap(const Spot &a, const Spot &b)
@@ -85,10 +93,8 @@ bool PulseFilter::Continues(const Spot &s, int minDistance, int64_t timeUs) cons
         const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
         if (!f.used)
             break;
-        // The frame before is the pulse's previous frame even when slow cameras (down to
-        // 5 fps) take longer than the gap between shots between two frames.
         const int64_t since = timeUs - f.timeUs;
-        const bool held = since < (age == 0 ? 2 * ShotGapUs : ShotGapUs);
+        const bool held = WithinPulse(age, since);
         // A pulse that fades below the threshold for a frame or two of a slow camera and comes
         // back on the very place it left is still that pulse; a second shot lands elsewhere
         // or comes later.
@@ -123,7 +129,7 @@ bool PulseFilter::HeldOver(const Spot &s, int64_t timeUs) const
 {
     for (size_t age = 0; age < recent.size(); ++age) {
         const Frame &f = recent[(newest + recent.size() - age) % recent.size()];
-        if (!f.used || timeUs - f.timeUs >= (age == 0 ? 2 * ShotGapUs : ShotGapUs))
+        if (!f.used || !WithinPulse(age, timeUs - f.timeUs))
             break;
         for (const Spot &p : f.spots)
             if (p.laser && BoxGap(s, p) <= 0.0)
